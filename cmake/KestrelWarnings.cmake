@@ -1,0 +1,13 @@
+# Common compile settings for every Kestrel target.
+#
+# -ffp-contract=off keeps each multiplication and addition a separate rounding step, so the
+# results follow each formula's written order of operations exactly (no fused multiply-add).
+# -ffast-math is never used for the same reason.
+function(kestrel_settings target)
+    target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Werror -ffp-contract=off)
+    if(KESTREL_SANITIZE)
+        target_compile_options(${target} PRIVATE -fsanitize=address,undefined
+                                                 -fno-sanitize-recover=all -fno-omit-frame-pointer)
+        target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+    endif()
+endfunction()

@@ -1,0 +1,61 @@
+#include "model/coefficients.h"
+
+#include <cmath>
+
+#include "model/numeric.h"
+#include "model/profile.h"
+
+namespace kestrel {
+
+double radians(const State& s, double degrees) {
+    return (degrees * s.pi) / 180;
+}
+
+double liftCoefficient(const State& s, double alfaDegrees) {
+    return ((8 * s.pi) * s.RbyC) * std::sin(radians(s, alfaDegrees) + s.Beta);
+}
+
+void computeLiftCurve(State& s) {
+    for (long k = kCurveFirst; k <= kCurveLast; ++k) {
+        s.AlfaArr[k] = static_cast<double>(k - 12);
+        s.CLarr[k] = liftCoefficient(s, s.AlfaArr[k]);
+    }
+    s.CLcur = liftCoefficient(s, s.AlfaD);
+}
+
+void setMomentReference(State& s, int xmPosition) {
+    s.xM = scrollHundredths(xmPosition);
+}
+
+bool profileExists(const State& s) {
+    return s.Chord != 0;
+}
+
+double momentCoefficient(const State& s, double alfaDegrees, double liftCoefficient) {
+    const double r = radians(s, alfaDegrees);
+    const double t1 = ((4 * s.pi) * square(1 / s.Chord)) * std::sin(2 * r);
+    const double t2 = (liftCoefficient * (s.eps * std::cos(r) - s.mu * std::sin(r))) / s.Chord;
+    const double t3 = ((s.xShift + s.xM) * liftCoefficient) * std::cos(r);
+    return (t1 + t2) + t3;
+}
+
+double computeMomentCurve(State& s) {
+    for (long k = kCurveFirst; k <= kCurveLast; ++k) {
+        s.AlfaArr[k] = static_cast<double>(k - 12);
+        s.CMarr[k] = momentCoefficient(s, s.AlfaArr[k], s.CLarr[k]);
+    }
+    return momentCoefficient(s, s.AlfaD, s.CLcur);
+}
+
+std::optional<double> prandtlGlauertFactor(double mach) {
+    if (!(std::fabs(mach) < 1)) {
+        return std::nullopt;
+    }
+    return std::sqrt(1 - square(mach));
+}
+
+bool showsCompressible(double mach) {
+    return mach != 0 && prandtlGlauertFactor(mach).has_value();
+}
+
+} // namespace kestrel

@@ -1,0 +1,104 @@
+#include "model/text.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <locale.h>
+#include <stdlib.h>
+#include <system_error>
+
+namespace kestrel {
+
+namespace {
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Length of the digit run that starts at position i.
+std::size_t digitsAt(const std::string& s, std::size_t i) {
+    std::size_t n = 0;
+    while (i + n < s.size() && isDigit(s[i + n])) {
+        ++n;
+    }
+    return n;
+}
+
+// Length of the longest leading part of s that forms a decimal number, 0 if none.
+std::size_t leadingNumberLength(const std::string& s) {
+    std::size_t i = 0;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        ++i;
+    }
+    std::size_t mantissaDigits = digitsAt(s, i);
+    i += mantissaDigits;
+    if (i < s.size() && s[i] == '.') {
+        const std::size_t fraction = digitsAt(s, i + 1);
+        mantissaDigits += fraction;
+        i += 1 + fraction;
+    }
+    if (mantissaDigits == 0) {
+        return 0;
+    }
+    // An exponent counts only when complete: "1e" and "1e+" end before the "e".
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < s.size() && (s[j] == '+' || s[j] == '-')) {
+            ++j;
+        }
+        const std::size_t exponentDigits = digitsAt(s, j);
+        if (exponentDigits > 0) {
+            i = j + exponentDigits;
+        }
+    }
+    return i;
+}
+
+// Reads a well-formed decimal number with "." as the point, independent of the C locale;
+// out-of-range values become infinities or zeros as strtod gives them.
+double parseDecimal(const std::string& number) {
+    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
+    return strtod_l(number.c_str(), nullptr, cLocale);
+}
+
+} // namespace
+
+std::string numberText(double value, std::string_view decimalSeparator) {
+    if (value == 0) {
+        return "0"; // also for -0
+    }
+    char buffer[512];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                      std::chars_format::fixed);
+    const std::string_view digits(buffer, result.ec == std::errc() ? result.ptr : buffer);
+    std::string text;
+    for (char c : digits) {
+        if (c == '.') {
+            text += decimalSeparator;
+        } else {
+            text += c;
+        }
+    }
+    return text;
+}
+
+double roundDecimals(double value, int decimals) {
+    const double scale = std::pow(10.0, decimals);
+    return std::nearbyint(value * scale) / scale;
+}
+
+double machFromText(std::string_view text) {
+    std::string compact;
+    for (char c : text) {
+        if (c != ' ' && c != '\t' && c != '\n') {
+            compact += c;
+        }
+    }
+    const std::size_t length = leadingNumberLength(compact);
+    if (length == 0) {
+        return 0;
+    }
+    return parseDecimal(compact.substr(0, length));
+}
+
+} // namespace kestrel

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kestrel {
+
+// The number's shortest decimal text that reads back as the same double, in fixed notation
+// (never an exponent), without trailing zeros, with the given decimal separator; -0 is "0".
+std::string numberText(double value, std::string_view decimalSeparator);
+
+// value rounded to the given number of decimals: multiplied by 10^decimals, rounded to the
+// nearest whole number with ties to even, divided by 10^decimals.
+double roundDecimals(double value, int decimals);
+
+// The Mach number typed into its box: blanks, tabs and line feeds are skipped wherever they
+// stand; the longest leading decimal number (optional sign, digits with at most one ".", an
+// optional complete exponent) is its value; a text that does not begin with a number gives 0.
+// A number too large for a double reads as an infinity.
+double machFromText(std::string_view text);
+
+} // namespace kestrel

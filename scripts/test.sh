@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Sets up, builds and runs every test: the ordinary build, then the sanitizer build.
+# The window's tests run on Qt's offscreen platform, so no display is needed.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+export QT_QPA_PLATFORM=offscreen
+for preset in default asan; do
+    echo "=== $preset build ==="
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" -j"$(nproc)"
+    ctest --preset "$preset" -j"$(nproc)"
+done
