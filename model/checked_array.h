@@ -1,11 +1,11 @@
 #pragma once
 
+#include "model/numeric.h"
+
 #include <array>
 #include <cstddef>
 #include <stdexcept>
 #include <string>
-
-#include "model/numeric.h"
 
 namespace kestrel {
 

@@ -1,9 +1,9 @@
 #include "model/coefficients.h"
 
-#include <cmath>
-
 #include "model/numeric.h"
 #include "model/profile.h"
+
+#include <cmath>
 
 namespace kestrel {
 

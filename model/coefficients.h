@@ -1,8 +1,8 @@
 #pragma once
 
-#include <optional>
-
 #include "model/state.h"
+
+#include <optional>
 
 namespace kestrel {
 

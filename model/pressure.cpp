@@ -1,8 +1,8 @@
 #include "model/pressure.h"
 
-#include <cmath>
-
 #include "model/profile.h"
+
+#include <cmath>
 
 namespace kestrel {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <functional>
-
 #include "model/state.h"
+
+#include <functional>
 
 namespace kestrel {
 

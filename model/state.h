@@ -1,9 +1,9 @@
 #pragma once
 
-#include <cstdint>
-
 #include "data/katjo.h"
 #include "model/checked_array.h"
+
+#include <cstdint>
 
 namespace kestrel {
 
@@ -31,7 +31,7 @@ struct State {
     double xM = 0;        // moment reference point, fraction of the chord
 
     // The profile: circle-plane parameters, scale and point spacing.
-    double eps = 0;    // circle centre at (-eps, mu)
+    double eps = 0; // circle centre at (-eps, mu)
     double mu = 0;
     double nExp = 0;   // exponent of the mapping, always 2 once a profile exists
     double nSeg = 0;   // nP - 1

@@ -68,8 +68,8 @@ std::string numberText(double value, std::string_view decimalSeparator) {
         return "0"; // also for -0
     }
     char buffer[512];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
-                                      std::chars_format::fixed);
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
     const std::string_view digits(buffer, result.ec == std::errc() ? result.ptr : buffer);
     std::string text;
     for (char c : digits) {

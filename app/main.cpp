@@ -1,0 +1,12 @@
+// The kestrel program: the main window of Kestrel. It takes no options.
+#include "ui/form1.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kestrel"));
+    kestrel::Form1 window;
+    window.show();
+    return QApplication::exec();
+}

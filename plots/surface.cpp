@@ -1,0 +1,71 @@
+#include "plots/surface.h"
+
+#include <cmath>
+
+namespace kestrel {
+
+namespace {
+
+float single(double value) {
+    return static_cast<float>(value);
+}
+
+} // namespace
+
+void Surface::Cls() {
+    items_.clear();
+    ++clears_;
+    changed();
+}
+
+void Surface::Scale(double x1, double y1, double x2, double y2) {
+    scale_ = UserRect{single(x1), single(y1), single(x2), single(y2)};
+    changed();
+}
+
+void Surface::Line(double x1, double y1, double x2, double y2) {
+    Line(x1, y1, x2, y2, foreground_);
+}
+
+void Surface::Line(double x1, double y1, double x2, double y2, Colour colour) {
+    SurfaceItem item;
+    item.kind = SurfaceItem::Kind::Line;
+    item.x1 = single(x1);
+    item.y1 = single(y1);
+    item.x2 = single(x2);
+    item.y2 = single(y2);
+    item.colour = colour;
+    items_.push_back(item);
+    changed();
+}
+
+void Surface::Circle(double x, double y, double r, Colour colour) {
+    SurfaceItem item;
+    item.kind = SurfaceItem::Kind::Circle;
+    item.x1 = single(x);
+    item.y1 = single(y);
+    item.r = single(r);
+    item.colour = colour;
+    items_.push_back(item);
+    changed();
+}
+
+void Surface::changed() const {
+    if (onChange_) {
+        onChange_();
+    }
+}
+
+ScaleMap::ScaleMap(const UserRect& user, double left, double top, double width, double height)
+    : user_(user), left_(left), top_(top) {
+    const double userWidth = static_cast<double>(user.x2) - user.x1;
+    const double userHeight = static_cast<double>(user.y2) - user.y1;
+    sx_ = userWidth != 0 ? width / userWidth : 1;
+    sy_ = userHeight != 0 ? height / userHeight : 1;
+}
+
+double ScaleMap::horizontalLength(double userLength) const {
+    return std::fabs(userLength * sx_);
+}
+
+} // namespace kestrel
