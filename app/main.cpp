@@ -2,10 +2,12 @@
 #include "ui/form1.h"
 
 #include <QApplication>
+#include <QIcon>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kestrel"));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/kestrel.svg")));
     kestrel::Form1 window;
     window.show();
     return QApplication::exec();
