@@ -2,6 +2,7 @@
 
 #include "plots/colours.h"
 #include "plots/painter.h"
+#include "plots/picture.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -12,7 +13,7 @@ PictureBox::PictureBox(const QString& name, Colour foreground, QWidget* parent)
     : QFrame(parent), surface_(foreground, kPlotBackground) {
     setObjectName(name);
     setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setLineWidth(2);
+    setLineWidth(kSurfaceBorder);
     setFocusPolicy(Qt::StrongFocus);
     QPalette colours = palette();
     colours.setColor(QPalette::Window, toQColor(kPlotBackground));
