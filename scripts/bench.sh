@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Builds the release preset and runs Kestrel's three benchmarks: the computing chain and table
+# search, the window's drawing chain, and start-up time and peak memory. The window's
+# benchmarks use Qt's offscreen platform, so no display is needed.
+#
+# KESTREL_BENCH_REPETITIONS (default 5) sets how often each Google Benchmark case is repeated;
+# the median, mean and spread of the repetitions are printed. KESTREL_BENCH_STARTUP_RUNS
+# (default 10) sets how many fresh processes the start-up benchmark starts.
+# The figures vary with the machine's load: run it when nothing else is building.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/setup.sh
+cmake --preset release >/dev/null
+cmake --build --preset release -j2
+
+export QT_QPA_PLATFORM="${QT_QPA_PLATFORM:-offscreen}"
+repetitions="${KESTREL_BENCH_REPETITIONS:-5}"
+flags=(--benchmark_repetitions="$repetitions" --benchmark_report_aggregates_only=true)
+
+echo "=== computing chain and table search ==="
+build/release/bench/kestrel_bench_model "${flags[@]}"
+echo
+echo "=== drawing chain on the main window ==="
+build/release/bench/kestrel_bench_ui "${flags[@]}"
+echo
+echo "=== start-up and peak memory ==="
+build/release/bench/kestrel_bench_startup "${KESTREL_BENCH_STARTUP_RUNS:-10}"
