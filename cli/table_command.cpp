@@ -26,7 +26,7 @@ std::string tableCsv() {
 CLI::App* TableCommand::attach(CLI::App& app) {
     CLI::App* command =
         app.add_subcommand("table", "Print the built-in thickness-camber table (496 rows) as CSV.");
-    command->footer(R"(Columns:
+    command->footer(R"(Output: the header row,tc,fc,eps,mu,n, then one line per table row:
   row  1 to 496; the row of thickness T and camber C (in hundredths) is 1 + 31 C + T
   tc   thickness ratio t/c, 0 to 0.3
   fc   camber ratio f/c, 0 to 0.15
