@@ -58,6 +58,8 @@ AboutWindow::AboutWindow() : QWidget(nullptr) {
     colours.setColor(QPalette::Window, toQColor(kPlotBackground));
     setPalette(colours);
     setAutoFillBackground(true);
+    // Closing the main window ends the program even while this window is open.
+    setAttribute(Qt::WA_QuitOnClose, false);
     for (const AboutLabel& l : kLabels) {
         auto* label = new QLabel(QString::fromUtf8(l.text), this);
         label->setObjectName(l.name);

@@ -79,10 +79,14 @@ QString text(std::string_view utf8) {
 void Form1::buildControls() {
     setWindowTitle(QStringLiteral("Kestrel - Aerodynamic Characteristics"));
     setFont(windowFont());
-    auto* client = new QWidget(this);
+    // The controls sit on a fixed-size client area inside a central widget that follows the
+    // window: resizing the window moves and scales nothing.
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("central"));
+    setCentralWidget(central);
+    auto* client = new QWidget(central);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
-    setCentralWidget(client);
+    client->setGeometry(0, 0, twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
 
     Mn_About = menuBar()->addAction(QStringLiteral("About"));
     Mn_About->setObjectName(QStringLiteral("Mn_About"));
