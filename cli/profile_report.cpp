@@ -2,9 +2,6 @@
 
 #include "cli/command.h"
 #include "model/coefficients.h"
-#include "model/pressure.h"
-#include "model/profile.h"
-#include "model/startup.h"
 #include "model/text.h"
 
 #include <cmath>
@@ -41,43 +38,33 @@ template <std::size_t N> Json entries(const CheckedArray<N>& array, long first, 
 
 } // namespace
 
-ProfileResult computeProfileResult(const ProfileRequest& request) {
+ProfileResult computeProfileResult(const ProfileRequest& request, PlotSurfaces& pictures) {
+    ChainResult chain = runFullChain(request, pictures);
+    if (chain.row == 0) {
+        throw RunError("the table has no profile with t/c " +
+                       numberText(chain.state.Thickness, ".") + " and f/c " +
+                       numberText(chain.state.Camber, "."));
+    }
+
     ProfileResult r;
-    State& s = r.state;
-    startUp(s);
-
-    // Profile: scroll positions to model values, table row, circle and profile points.
-    setProfileInputs(s, request.thickness, request.camber, request.points);
-    if (!computeProfile(s)) {
-        throw RunError("the table has no profile with t/c " + numberText(s.Thickness, ".") +
-                       " and f/c " + numberText(s.Camber, "."));
-    }
-    r.row = findTableRow(s, s.Thickness, s.Camber);
-
-    // Pressure distribution at the angle of attack.
-    setAngleInput(s, request.alpha);
-    computePressure(s);
-
-    // The Mach number, read from its text as the plots read it.
-    r.mach = machFromText(request.mach);
+    r.state = std::move(chain.state);
+    r.row = chain.row;
+    r.mach = chain.mach;
+    r.CMcur = chain.CMcur;
     r.pgFactor = prandtlGlauertFactor(r.mach);
-    const bool compressible = showsCompressible(r.mach);
-    if (compressible) {
-        s.PGfactor = *r.pgFactor; // the plots write it only when they draw the compressible curve
-    }
-
-    // Lift curve, then the moment curve, which reads the lift values.
-    computeLiftCurve(s);
-    r.textCL = numberText(roundDecimals(s.CLcur, 4), ".");
-    setMomentReference(s, request.xm);
-    r.CMcur = computeMomentCurve(s);
+    r.textCL = numberText(roundDecimals(r.state.CLcur, 4), ".");
     r.text1 = numberText(roundDecimals(r.CMcur, 5), ".");
-
-    if (compressible) {
-        r.CLcurCompressible = s.CLcur / *r.pgFactor;
+    // The values of the magenta markers, where the plots draw them.
+    if (showsCompressible(r.mach)) {
+        r.CLcurCompressible = r.state.CLcur / *r.pgFactor;
         r.CMcurCompressible = r.CMcur / *r.pgFactor;
     }
     return r;
+}
+
+ProfileResult computeProfileResult(const ProfileRequest& request) {
+    PlotSurfaces discarded;
+    return computeProfileResult(request, discarded);
 }
 
 std::string profileJson(const ProfileResult& r) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/state.h"
+#include "plots/chain.h"
 
 #include <optional>
 #include <string>
@@ -8,15 +9,7 @@
 namespace kestrel::cli {
 
 // The window's inputs for one profile: the five scroll positions and the Mach text.
-// The defaults are the window's initial positions and the Mach box's initial text.
-struct ProfileRequest {
-    int thickness = 0; // t/c in hundredths, 0 to 30
-    int camber = 0;    // f/c in hundredths, 0 to 15
-    int points = 51;   // surface points, 11 to 101
-    int alpha = 0;     // angle of attack in degrees, -10 to 10
-    int xm = 0;        // moment reference in hundredths of the chord, 0 to 100
-    std::string mach = "0";
-};
+using ProfileRequest = ChainInputs;
 
 // Everything the window computes for the request, from a fresh start-up state.
 struct ProfileResult {
@@ -31,9 +24,13 @@ struct ProfileResult {
     std::optional<double> CMcurCompressible;
 };
 
-// Runs the window's full chain for the request, in the window's order: profile, pressure, lift
-// curve, moment curve. Throws RunError if the table has no row for the thickness and camber,
-// which cannot happen for positions within their ranges.
+// Runs the window's full chain for the request from a fresh start-up state, in the window's
+// order (profile, circle-plane and profile plots, pressure, pressure plot, lift curve, moment
+// curve), drawing into `pictures`. Throws RunError if the table has no row for the thickness and
+// camber, which cannot happen for positions within their ranges.
+ProfileResult computeProfileResult(const ProfileRequest& request, PlotSurfaces& pictures);
+
+// The same chain without keeping its pictures.
 ProfileResult computeProfileResult(const ProfileRequest& request);
 
 // The result as a JSON document: inputs, row, profile, points, curves, current (see --help).
