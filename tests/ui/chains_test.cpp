@@ -25,6 +25,10 @@ struct ChainCase {
     std::set<std::string> rewritten;
 };
 
+void PrintTo(const ChainCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class Chains : public WindowTest, public ::testing::WithParamInterface<ChainCase> {};
 
 TEST_P(Chains, RedrawExactlyTheirSurfacesAndRewriteExactlyTheirBoxes) {

@@ -36,6 +36,10 @@ struct MachCase {
     bool compressible;
 };
 
+void PrintTo(const MachCase& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
+
 class MachTexts : public WindowTest, public ::testing::WithParamInterface<MachCase> {};
 
 TEST_P(MachTexts, CompressibleCurvesOnAllThreePlotsOrOnNone) {

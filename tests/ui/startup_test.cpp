@@ -38,6 +38,10 @@ struct Placement {
     const char* container;
 };
 
+void PrintTo(const Placement& p, std::ostream* os) {
+    *os << p.name;
+}
+
 class ControlGeometry : public WindowTest, public ::testing::WithParamInterface<Placement> {};
 
 TEST_P(ControlGeometry, SitsWhereItsTwipsSay) {
@@ -78,6 +82,10 @@ struct ScrollDefinition {
     const char* box;
     const char* initialText;
 };
+
+void PrintTo(const ScrollDefinition& d, std::ostream* os) {
+    *os << d.name;
+}
 
 class ScrollBars : public WindowTest, public ::testing::WithParamInterface<ScrollDefinition> {};
 
