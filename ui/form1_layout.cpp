@@ -4,6 +4,7 @@
 #include "plots/painter.h"
 #include "ui/form1.h"
 #include "ui/picture_box.h"
+#include "ui/scroll_bar.h"
 #include "ui/twips.h"
 
 #include <QAction>
@@ -28,7 +29,7 @@ struct ScrollDefinition {
 };
 
 QScrollBar* makeScrollBar(QWidget* parent, const ScrollDefinition& d) {
-    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    auto* bar = new ScrollBar(parent);
     bar->setObjectName(d.name);
     bar->setGeometry(twipsRect(1200, d.top, 1335, 255));
     bar->setRange(d.minimum, d.maximum);
