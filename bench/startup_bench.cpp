@@ -28,8 +28,11 @@
 #include <fstream>
 #include <numeric>
 #include <optional>
+#include <set>
 #include <spawn.h>
+#include <sstream>
 #include <string>
+#include <string_view>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -42,6 +45,8 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr const char* kChildVariable = "KESTREL_BENCH_STARTUP_CHILD";
+// Starts the child's line of figures; every other line the child writes is a message.
+constexpr std::string_view kResultTag = "startup-figures ";
 constexpr int kDefaultRuns = 10;
 constexpr int kMaxRuns = 1000;
 
@@ -144,13 +149,15 @@ int child(Clock::time_point entry, int argc, char* argv[]) {
     QApplication::processEvents();
     run.peakAfterChain = peakKiB();
 
-    std::printf("%.3f %.3f %.3f %.3f %ld %ld\n", run.startup, run.application, run.window, run.show,
-                run.peakAtShown, run.peakAfterChain);
+    std::printf("%s%.3f %.3f %.3f %.3f %ld %ld\n", kResultTag.data(), run.startup, run.application,
+                run.window, run.show, run.peakAtShown, run.peakAfterChain);
     return 0;
 }
 
-// Starts this program again as a child and reads its one line of figures.
-std::optional<Run> spawnRun() {
+// Starts this program again as a child and reads its one line of figures. The child's other
+// output (Qt's messages, which every run repeats) is passed on once per distinct line, and all
+// of it when the run fails.
+std::optional<Run> spawnRun(std::set<std::string>& messagesShown) {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0) {
         std::perror("kestrel_bench_startup: pipe");
@@ -159,6 +166,7 @@ std::optional<Run> spawnRun() {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
+    posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDERR_FILENO);
     posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
     posix_spawn_file_actions_addclose(&actions, pipeEnds[1]);
 
@@ -205,10 +213,32 @@ std::optional<Run> spawnRun() {
     }
 
     Run run;
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 ||
-        std::sscanf(output.c_str(), "%lf %lf %lf %lf %ld %ld", &run.startup, &run.application,
-                    &run.window, &run.show, &run.peakAtShown, &run.peakAfterChain) != 6) {
-        std::fprintf(stderr, "kestrel_bench_startup: a run failed (status %d)\n", status);
+    int figures = 0;
+    std::vector<std::string> messages;
+    std::istringstream lines(output);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.starts_with(kResultTag)) {
+            figures = std::sscanf(line.c_str() + kResultTag.size(), "%lf %lf %lf %lf %ld %ld",
+                                  &run.startup, &run.application, &run.window, &run.show,
+                                  &run.peakAtShown, &run.peakAfterChain);
+        } else {
+            messages.push_back(line);
+        }
+    }
+    const bool failed = !WIFEXITED(status) || WEXITSTATUS(status) != 0 || figures != 6;
+    for (const std::string& message : messages) {
+        if (failed || messagesShown.insert(message).second) {
+            std::fprintf(stderr, "%s\n", message.c_str());
+        }
+    }
+    if (failed) {
+        if (WIFSIGNALED(status)) {
+            std::fprintf(stderr, "kestrel_bench_startup: a run ended on signal %d\n",
+                         WTERMSIG(status));
+        } else {
+            std::fprintf(stderr, "kestrel_bench_startup: a run failed (exit status %d)\n",
+                         WIFEXITED(status) ? WEXITSTATUS(status) : -1);
+        }
         return std::nullopt;
     }
     return run;
@@ -268,8 +298,9 @@ int parent(int argc, char* argv[]) {
     std::printf("%4s %11s %15s %10s %8s %13s %20s\n", "run", "startup_ms", "QApplication_ms",
                 "window_ms", "show_ms", "peak_MB", "peak_after_chain_MB");
     std::vector<Run> results;
+    std::set<std::string> messagesShown;
     for (int i = 1; i <= runs; ++i) {
-        const std::optional<Run> run = spawnRun();
+        const std::optional<Run> run = spawnRun(messagesShown);
         if (!run) {
             return 1;
         }
