@@ -1,18 +1,10 @@
 #include "cli/profile_command.h"
 
 #include "cli/profile_report.h"
-#include "cli/whole_number.h"
 
 namespace kestrel::cli {
 
 namespace {
-
-// The window's five scroll bars with their ranges.
-constexpr WholeNumberOption kThickness{"--thickness", 0, 30, "hundredths of the chord"};
-constexpr WholeNumberOption kCamber{"--camber", 0, 15, "hundredths of the chord"};
-constexpr WholeNumberOption kPoints{"--points", 11, 101, "points on the profile surface"};
-constexpr WholeNumberOption kAlpha{"--alpha", -10, 10, "degrees"};
-constexpr WholeNumberOption kXm{"--xm", 0, 100, "hundredths of the chord"};
 
 constexpr const char* kDescription =
     "Compute everything the window shows for one set of inputs, as JSON or CSV.";
@@ -53,15 +45,7 @@ Example:
 
 CLI::App* ProfileCommand::attach(CLI::App& app) {
     CLI::App* command = app.add_subcommand("profile", kDescription);
-    addWholeNumberOption(*command, kThickness, thickness_, "Thickness t/c in hundredths");
-    addWholeNumberOption(*command, kCamber, camber_, "Camber f/c in hundredths");
-    addWholeNumberOption(*command, kPoints, points_, "Number of surface points");
-    addWholeNumberOption(*command, kAlpha, alpha_, "Angle of attack in whole degrees");
-    addWholeNumberOption(*command, kXm, xm_, "Moment reference x/c in hundredths");
-    command
-        ->add_option("--mach", mach_,
-                     "Free-stream Mach number: any text, read by the window's Mach rule; default 0")
-        ->type_name("TEXT");
+    options_.attach(*command, ProfileOptions::Inputs::ProfileAndFlow);
     command->add_option("--format", format_, "Output format: json or csv; default json")
         ->type_name("json|csv");
     command->footer(kFooter);
@@ -69,13 +53,7 @@ CLI::App* ProfileCommand::attach(CLI::App& app) {
 }
 
 std::string ProfileCommand::run() {
-    ProfileRequest request;
-    request.thickness = wholeNumberValue(kThickness, thickness_);
-    request.camber = wholeNumberValue(kCamber, camber_);
-    request.points = wholeNumberValue(kPoints, points_);
-    request.alpha = wholeNumberValue(kAlpha, alpha_);
-    request.xm = wholeNumberValue(kXm, xm_);
-    request.mach = mach_;
+    const ProfileRequest request = options_.request();
     if (format_ != "json" && format_ != "csv") {
         throw UsageError("--format must be json or csv, got \"" + format_ + "\"");
     }

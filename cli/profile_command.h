@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/command.h"
+#include "cli/profile_options.h"
 
 #include <string>
 
@@ -13,13 +14,7 @@ public:
     std::string run() override;
 
 private:
-    // Option texts as given, checked by run(); the initial texts are the defaults.
-    std::string thickness_ = "0";
-    std::string camber_ = "0";
-    std::string points_ = "51";
-    std::string alpha_ = "0";
-    std::string xm_ = "0";
-    std::string mach_ = "0";
+    ProfileOptions options_;
     std::string format_ = "json";
 };
 
