@@ -1,8 +1,10 @@
 #include "cli/application.h"
 
 #include "cli/command.h"
+#include "cli/coords_command.h"
 #include "cli/output.h"
 #include "cli/profile_command.h"
+#include "cli/render_command.h"
 #include "cli/table_command.h"
 
 #include <memory>
@@ -18,19 +20,21 @@ constexpr const char* kProgram = "kestrel-calc";
 
 constexpr const char* kDescription =
     "kestrel-calc: the numbers of Kestrel's window for scripts and teachers.\n"
-    "Prints the built-in thickness-camber table, or everything the window computes for one set\n"
-    "of inputs.";
+    "Prints the built-in thickness-camber table, everything the window computes for one set of\n"
+    "inputs, or the profile's coordinates, and draws the window's five plots into picture files.";
 
 constexpr const char* kFooter =
     R"(Run 'kestrel-calc SUBCOMMAND --help' for the options of a subcommand.
 
 Exit status: 0 on success; 2 for a bad command line (one message on standard error, nothing on
-standard output); 1 when the output cannot be written.
+standard output); 1 when the output or a picture cannot be written.
 
 Examples:
   kestrel-calc table > table.csv
   kestrel-calc profile --thickness 12 --camber 2 --alpha 4 --mach 0.5
-  kestrel-calc profile --thickness 12 --points 101 --format csv > surface.csv)";
+  kestrel-calc profile --thickness 12 --points 101 --format csv > surface.csv
+  kestrel-calc coords --thickness 12 --camber 4 > kestrel-12-4.dat
+  kestrel-calc render --out plots --thickness 12 --camber 4 --alpha 5 --mach 0.3 --scale 2)";
 
 // A subcommand and the parser entry it attached.
 struct AttachedCommand {
@@ -119,6 +123,8 @@ Outcome parseAndRun(int argc, const char* const* argv) {
     };
     attach(std::make_unique<TableCommand>());
     attach(std::make_unique<ProfileCommand>());
+    attach(std::make_unique<CoordsCommand>());
+    attach(std::make_unique<RenderCommand>());
 
     try {
         app.parse(argc, argv);

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "plots/chain.h"
+
+#include <QByteArray>
+#include <string>
+#include <vector>
+
+namespace kestrel::cli {
+
+enum class PictureFormat { Png, Svg };
+
+// One rendered plot: the file name (the surface's objectName and the format's extension) and
+// the file's contents.
+struct PictureFile {
+    std::string name;
+    QByteArray bytes;
+};
+
+// The smallest and largest picture scale: times the surface's logical size in the window.
+inline constexpr double kMinPictureScale = 0.5;
+inline constexpr double kMaxPictureScale = 8;
+
+// Renders the five surfaces as the window paints them (background, sunken border, recorded lines
+// and circles, the static labels on each surface), in the order of the window's layout, each
+// round(logical size x scale) pixels large. Creates a QGuiApplication on Qt's offscreen platform
+// for the label fonts when none exists yet, so no display is ever needed.
+std::vector<PictureFile> renderPictures(const PlotSurfaces& surfaces, PictureFormat format,
+                                        double scale);
+
+// A file to write: its path and its contents.
+struct OutputFile {
+    std::string path;
+    QByteArray bytes;
+};
+
+// Writes every file under a temporary name in its own folder first, and renames them to their
+// final names only once all of them are complete. No partial file ever stands under a final
+// name; a failure to create or fill a file leaves no new file at all, and only a failing rename
+// (after earlier ones succeeded) can leave some of the new files in place. Throws RunError
+// "cannot write PATH: reason".
+void writeFilesAtomically(const std::vector<OutputFile>& files);
+
+} // namespace kestrel::cli
