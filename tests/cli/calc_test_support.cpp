@@ -1,9 +1,11 @@
 #include "tests/cli/calc_test_support.h"
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
@@ -172,6 +174,50 @@ void expectShortestFixed(const std::string& text, double value) {
         }
     }
     EXPECT_EQ(static_cast<int>(digits.size()), fewest) << text;
+}
+
+TempFolder::TempFolder() {
+    std::string pattern =
+        (std::filesystem::temp_directory_path() / "kestrel-calc-test-XXXXXX").string();
+    if (mkdtemp(pattern.data()) == nullptr) {
+        ADD_FAILURE() << "cannot create a temporary folder";
+    }
+    path_ = pattern;
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::vector<std::string> entriesOf(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+ScopedEnvironment::ScopedEnvironment(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) {
+        had_ = true;
+        old_ = old;
+    }
+    if (value != nullptr) {
+        setenv(name, value, 1);
+    } else {
+        unsetenv(name);
+    }
+}
+
+ScopedEnvironment::~ScopedEnvironment() {
+    if (had_) {
+        setenv(name_.c_str(), old_.c_str(), 1);
+    } else {
+        unsetenv(name_.c_str());
+    }
 }
 
 } // namespace kestrel::test

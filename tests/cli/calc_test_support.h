@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -36,5 +37,40 @@ double readNumber(const std::string& text);
 // as the same double, has no exponent, no trailing zeros and no "-0", and has exactly as many
 // significant digits as the fewest with which any decimal form reads back as the value.
 void expectShortestFixed(const std::string& text, double value);
+
+// A fresh, empty folder under the system's temporary folder, removed with everything in it when
+// the object goes.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    // The path of an entry of the folder, as text.
+    std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+// The names of the entries of a folder, sorted; empty when it does not exist.
+std::vector<std::string> entriesOf(const std::filesystem::path& folder);
+
+// Sets an environment variable (or removes it, for nullptr) for the life of the object and
+// then restores what was there. Child processes started meanwhile inherit the change.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* name, const char* value);
+    ~ScopedEnvironment();
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+private:
+    std::string name_;
+    bool had_ = false;
+    std::string old_;
+};
 
 } // namespace kestrel::test

@@ -54,7 +54,29 @@ INSTANTIATE_TEST_SUITE_P(
         BadCommandLine{{}, {"subcommand", "table", "profile"}},
         BadCommandLine{{"profiles"}, {"profiles", "table", "profile"}},
         // A valid option after a bad one does not hide the bad one.
-        BadCommandLine{{"profile", "--camber", "20", "--alpha", "5"}, {"--camber", "0 to 15"}}));
+        BadCommandLine{{"profile", "--camber", "20", "--alpha", "5"}, {"--camber", "0 to 15"}},
+        // coords takes the profile's three positions and its own formats only.
+        BadCommandLine{{"coords", "--thickness", "31"}, {"--thickness", "0 to 30"}},
+        BadCommandLine{{"coords", "--points", "10"}, {"--points", "11 to 101"}},
+        BadCommandLine{{"coords", "--format", "json"}, {"--format", "dat or csv", "json"}},
+        BadCommandLine{{"coords", "--alpha", "5"}, {"--alpha", "coords"}},
+        BadCommandLine{{"coords", "--mach", "0.3"}, {"--mach", "coords"}},
+        // render: a folder is required; the scale is a plain decimal number from 0.5 to 8.
+        BadCommandLine{{"render"}, {"--out"}}, BadCommandLine{{"render", "--out", ""}, {"--out"}},
+        BadCommandLine{{"render", "--out", "x", "--scale", "0.49"},
+                       {"--scale", "0.5 to 8", "0.49"}},
+        BadCommandLine{{"render", "--out", "x", "--scale", "8.5"}, {"--scale", "0.5 to 8", "8.5"}},
+        BadCommandLine{{"render", "--out", "x", "--scale", "0"}, {"--scale", "0.5 to 8"}},
+        BadCommandLine{{"render", "--out", "x", "--scale", "-2"}, {"--scale", "0.5 to 8"}},
+        BadCommandLine{{"render", "--out", "x", "--scale", "two"}, {"--scale", "\"two\""}},
+        BadCommandLine{{"render", "--out", "x", "--scale", ""}, {"--scale", "\"\""}},
+        BadCommandLine{{"render", "--out", "x", "--scale", "2e0"}, {"--scale", "0.5 to 8"}},
+        BadCommandLine{{"render", "--out", "x", "--scale", "inf"}, {"--scale", "0.5 to 8"}},
+        BadCommandLine{{"render", "--out", "x", "--scale", "1,5"}, {"--scale", "0.5 to 8"}},
+        BadCommandLine{{"render", "--out", "x", "--scale", "1.2.3"}, {"--scale", "0.5 to 8"}},
+        BadCommandLine{{"render", "--out", "x", "--format", "jpg"}, {"--format", "png or svg"}},
+        BadCommandLine{{"render", "--out", "x", "--alpha", "11"}, {"--alpha", "-10 to 10"}},
+        BadCommandLine{{"render", "--out", "x", "--xm", "-1"}, {"--xm", "0 to 100"}}));
 
 TEST_P(RefusedCommandLine, ExitsWithTwoAndOneMessageOnStandardError) {
     const CalcRun run = runCalc(GetParam().arguments);
@@ -82,7 +104,13 @@ TEST(Help, DocumentsEverySubcommandAndOption) {
         std::vector<std::string> mentions;
     };
     const Page pages[] = {
-        {{"--help"}, {"table", "profile", "Exit status", "2"}},
+        {{"--help"}, {"table", "profile", "coords", "render", "Exit status", "2"}},
+        {{"coords", "--help"},
+         {"--thickness", "--camber", "--points", "dat", "csv", "j,x,y,side", "trailing-edge",
+          "leading-edge", "lower", "upper"}},
+        {{"render", "--help"},
+         {"--out", "--format", "png", "svg", "--scale", "0.5 to 8", "--mach", "daire", "profil",
+          "pressure", "Picture_CL", "Picture_CM", "offscreen"}},
         {{"table", "--help"}, {"row,tc,fc,eps,mu,n"}},
         {{"profile", "--help"},
          {"--thickness", "0 to 30", "--camber", "0 to 15", "--points", "11 to 101", "--alpha",
@@ -104,7 +132,7 @@ TEST(Help, DocumentsEverySubcommandAndOption) {
 
 TEST(WriteFailure, EndsWithStatusOneAndAMessage) {
     for (const Stdout where : {Stdout::Full, Stdout::ClosedPipe}) {
-        for (const char* command : {"table", "profile"}) {
+        for (const char* command : {"table", "profile", "coords"}) {
             SCOPED_TRACE(command);
             const CalcRun run = runCalc({command}, where);
             ASSERT_TRUE(run.exited) << "ended by a signal";
