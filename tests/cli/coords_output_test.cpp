@@ -161,6 +161,15 @@ TEST(DatFile, FlatPlateLiesOnTheChordLine) {
     EXPECT_EQ(lines[26], "0.00000000  0.00000000");
 }
 
+// The numbers are written with "." whatever the locale says, also where it uses a comma.
+TEST(DatFile, IsTheSameInADecimalCommaLocale) {
+    const ProfileCase c{12, 4, 51, ""};
+    const std::string plain = runCalc(coordsArguments(c, "dat")).out;
+    const ScopedEnvironment locale("LC_ALL", "de_DE.UTF-8");
+    EXPECT_EQ(runCalc(coordsArguments(c, "dat")).out, plain);
+    EXPECT_NE(plain.find("0.12"), std::string::npos);
+}
+
 class CsvFile : public ::testing::TestWithParam<ProfileCase> {};
 
 INSTANTIATE_TEST_SUITE_P(Profiles, CsvFile, ::testing::ValuesIn(kProfiles));
