@@ -14,25 +14,12 @@
 
 namespace kestrel {
 
-namespace {
-
-Colour foregroundOf(std::string_view name) {
-    for (const SurfaceLayout& layout : kSurfaceLayouts) {
-        if (layout.name == name) {
-            return layout.foreground;
-        }
-    }
-    throw std::out_of_range("no surface named " + std::string(name));
-}
-
-} // namespace
-
 PlotSurfaces::PlotSurfaces()
-    : daire(foregroundOf("daire"), kPlotBackground),
-      profil(foregroundOf("profil"), kPlotBackground),
-      pressure(foregroundOf("pressure"), kPlotBackground),
-      Picture_CL(foregroundOf("Picture_CL"), kPlotBackground),
-      Picture_CM(foregroundOf("Picture_CM"), kPlotBackground) {}
+    : daire(surfaceLayout("daire").foreground, kPlotBackground),
+      profil(surfaceLayout("profil").foreground, kPlotBackground),
+      pressure(surfaceLayout("pressure").foreground, kPlotBackground),
+      Picture_CL(surfaceLayout("Picture_CL").foreground, kPlotBackground),
+      Picture_CM(surfaceLayout("Picture_CM").foreground, kPlotBackground) {}
 
 const Surface& PlotSurfaces::named(std::string_view name) const {
     static constexpr std::pair<std::string_view, Surface PlotSurfaces::*> kMembers[] = {

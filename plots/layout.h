@@ -4,6 +4,8 @@
 #include "plots/colours.h"
 
 #include <array>
+#include <stdexcept>
+#include <string>
 #include <string_view>
 
 namespace kestrel {
@@ -26,6 +28,16 @@ inline constexpr std::array<SurfaceLayout, 5> kSurfaceLayouts{{
     {"Picture_CL", 8520, 240, 3200, 3915, kSystemText},
     {"Picture_CM", 8520, 4320, 3255, 2775, kSystemText},
 }};
+
+// The layout of the surface with that objectName; throws std::out_of_range for any other name.
+inline const SurfaceLayout& surfaceLayout(std::string_view name) {
+    for (const SurfaceLayout& layout : kSurfaceLayouts) {
+        if (layout.name == name) {
+            return layout;
+        }
+    }
+    throw std::out_of_range("no surface named " + std::string(name));
+}
 
 // The static labels that sit on the plot surfaces beside the grid lines they annotate.
 // Positions and sizes in twips (15 twips = 1 logical pixel) inside the surface.

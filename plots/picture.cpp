@@ -56,15 +56,6 @@ QSize surfaceSize(const SurfaceLayout& layout) {
     return twipsRectF(0, 0, layout.width, layout.height).toRect().size();
 }
 
-const SurfaceLayout* findSurfaceLayout(std::string_view name) {
-    for (const SurfaceLayout& layout : kSurfaceLayouts) {
-        if (layout.name == name) {
-            return &layout;
-        }
-    }
-    return nullptr;
-}
-
 void paintPicture(QPainter& painter, const Surface& surface, const SurfaceLayout& layout,
                   double scale) {
     painter.save();

@@ -15,7 +15,6 @@ inline constexpr int kSurfaceBorder = 2;
 
 // Outer size in logical pixels of the window's surface with that objectName.
 QSize surfaceSize(const SurfaceLayout& layout);
-const SurfaceLayout* findSurfaceLayout(std::string_view name);
 
 // Paints one plot as the window shows it, into a painter whose device is `scale` times the
 // surface's logical size: the plot background, the sunken border, the recorded lines and circles

@@ -1,5 +1,7 @@
 // Which surfaces each user action redraws and which boxes it rewrites, the notifications of the
 // scroll bars, and the values the chains write into the boxes.
+#include "model/text.h"
+#include "plots/chain.h"
 #include "tests/ui/window_fixture.h"
 
 #include <QMenuBar>
@@ -222,6 +224,28 @@ TEST_F(ChainRules, ClickWithoutTouchingAScrollBarDrawsTheStartState) {
     }
     // Axes and cross, then 25 red and 25 blue segments of the 51-point circle.
     EXPECT_EQ(surface("daire").items().size(), 4u + 50u);
+}
+
+// The window's full chain and the one kestrel-calc renders from must leave the same pictures
+// and numbers behind, whatever actions came before it in the window.
+TEST_F(ChainRules, FullChainDrawsWhatTheSharedChainDraws) {
+    setMach(QStringLiteral("0.3"));
+    drag("HScroll_AlfaD", 5);
+    drag("HScroll_xM", 25);
+    drag("HScroll_nP", 60);
+    drag("HScroll_Camber", 4);
+    drag("HScroll_Thickness", 12);
+
+    PlotSurfaces expected;
+    const ChainResult result = runFullChain({12, 4, 60, 5, 25, "0.3"}, expected);
+    for (const char* name : kSurfaces) {
+        EXPECT_EQ(surface(name).items(), expected.named(name).items()) << name;
+        EXPECT_EQ(surface(name).scale(), expected.named(name).scale()) << name;
+    }
+    EXPECT_EQ(window->state().CLcur, result.state.CLcur);
+    EXPECT_EQ(window->state().PGfactor, result.state.PGfactor);
+    EXPECT_EQ(text("Text1"),
+              QString::fromStdString(numberText(roundDecimals(result.CMcur, 5), ".")));
 }
 
 // Shortest text of a box back to the number it shows.
