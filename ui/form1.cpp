@@ -5,22 +5,15 @@
 #include "model/profile.h"
 #include "model/text.h"
 #include "plots/colours.h"
-#include "plots/layout.h"
-#include "plots/painter.h"
 #include "plots/plots.h"
 #include "ui/about_window.h"
 #include "ui/picture_box.h"
-#include "ui/twips.h"
 
 #include <QAction>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QMenuBar>
 #include <QMessageBox>
 #include <QScrollBar>
-#include <cmath>
 #include <exception>
 
 namespace kestrel {
