@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/coords_command.h"
 
 #include "model/numeric.h"
@@ -90,7 +91,7 @@ std::string coordinatesCsv(const ProfileResult& r) {
 
 CLI::App* CoordsCommand::attach(CLI::App& app) {
     CLI::App* command = app.add_subcommand("coords", kDescription);
-    options_.attach(*command, ProfileOptions::Inputs::Profile);
+    options_.attach(*command, ProfileOptions::kProfile, ProfileOptions::Mach::NotTaken);
     command->add_option("--format", format_, "Output format: dat or csv; default dat")
         ->type_name("dat|csv");
     command->footer(kFooter);
@@ -98,7 +99,7 @@ CLI::App* CoordsCommand::attach(CLI::App& app) {
 }
 
 std::string CoordsCommand::run() {
-    const ProfileRequest request = options_.request();
+    const ChainInputs request = options_.request();
     if (format_ != "dat" && format_ != "csv") {
         throw UsageError("--format must be dat or csv, got \"" + format_ + "\"");
     }

@@ -1,7 +1,6 @@
 #include "cli/pictures.h"
 
 #include "cli/command.h"
-#include "plots/layout.h"
 #include "plots/painter.h"
 #include "plots/picture.h"
 
@@ -60,39 +59,39 @@ private:
     std::unique_ptr<QGuiApplication> app_;
 };
 
-std::string nameOf(const SurfaceLayout& layout) {
-    return std::string(layout.name);
+std::string nameOf(SurfaceId id) {
+    return std::string(surfaceDefinition(id).name);
 }
 
-QSize pictureSize(const SurfaceLayout& layout, double scale) {
-    const QSize logical = surfaceSize(layout);
+QSize pictureSize(SurfaceId id, double scale) {
+    const QSize logical = pictureSize(id);
     return QSize(static_cast<int>(std::lround(logical.width() * scale)),
                  static_cast<int>(std::lround(logical.height() * scale)));
 }
 
-QByteArray pngPicture(const Surface& surface, const SurfaceLayout& layout, double scale) {
-    QImage image(pictureSize(layout, scale), QImage::Format_RGB32);
+QByteArray pngPicture(const Surface& surface, SurfaceId id, double scale) {
+    QImage image(pictureSize(id, scale), QImage::Format_RGB32);
     if (image.isNull()) {
-        throw RunError("cannot make room for the " + nameOf(layout) + " picture");
+        throw RunError("cannot make room for the " + nameOf(id) + " picture");
     }
     // A fractional scale leaves up to one pixel beyond the painted surface at the right and
     // bottom edges: it shows the background too.
     image.fill(toQColor(surface.background()));
     QPainter painter(&image);
-    paintPicture(painter, surface, layout, scale);
+    paintPicture(painter, surface, id, scale);
     painter.end();
 
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "PNG")) {
-        throw RunError("cannot encode the " + nameOf(layout) + " picture as PNG");
+        throw RunError("cannot encode the " + nameOf(id) + " picture as PNG");
     }
     return bytes;
 }
 
-QByteArray svgPicture(const Surface& surface, const SurfaceLayout& layout, double scale) {
-    const QSize size = pictureSize(layout, scale);
+QByteArray svgPicture(const Surface& surface, SurfaceId id, double scale) {
+    const QSize size = pictureSize(id, scale);
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
@@ -100,11 +99,10 @@ QByteArray svgPicture(const Surface& surface, const SurfaceLayout& layout, doubl
     generator.setOutputDevice(&buffer);
     generator.setSize(size);
     generator.setViewBox(QRect(QPoint(0, 0), size));
-    generator.setTitle(
-        QString::fromUtf8(layout.name.data(), static_cast<qsizetype>(layout.name.size())));
+    generator.setTitle(QString::fromStdString(nameOf(id)));
     generator.setDescription(QStringLiteral("Kestrel"));
     QPainter painter(&generator);
-    paintPicture(painter, surface, layout, scale);
+    paintPicture(painter, surface, id, scale);
     painter.end();
 
     // The generator states the size in millimetres at its own resolution; the picture's width
@@ -124,12 +122,12 @@ std::vector<PictureFile> renderPictures(const PlotSurfaces& surfaces, PictureFor
                                         double scale) {
     const HeadlessGui gui;
     std::vector<PictureFile> files;
-    for (const SurfaceLayout& layout : kSurfaceLayouts) {
-        const Surface& surface = surfaces.named(layout.name);
+    for (const SurfaceDefinition& d : kSurfaces) {
+        const Surface& surface = surfaces[d.id];
         if (format == PictureFormat::Png) {
-            files.push_back({nameOf(layout) + ".png", pngPicture(surface, layout, scale)});
+            files.push_back({nameOf(d.id) + ".png", pngPicture(surface, d.id, scale)});
         } else {
-            files.push_back({nameOf(layout) + ".svg", svgPicture(surface, layout, scale)});
+            files.push_back({nameOf(d.id) + ".svg", svgPicture(surface, d.id, scale)});
         }
     }
     return files;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plots/chain.h"
+#include "plots/surfaces.h"
 
 #include <QByteArray>
 #include <string>

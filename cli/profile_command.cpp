@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/profile_command.h"
 
 #include "cli/profile_report.h"
@@ -45,7 +46,7 @@ Example:
 
 CLI::App* ProfileCommand::attach(CLI::App& app) {
     CLI::App* command = app.add_subcommand("profile", kDescription);
-    options_.attach(*command, ProfileOptions::Inputs::ProfileAndFlow);
+    options_.attach(*command, ProfileOptions::kAll, ProfileOptions::Mach::Taken);
     command->add_option("--format", format_, "Output format: json or csv; default json")
         ->type_name("json|csv");
     command->footer(kFooter);
@@ -53,7 +54,7 @@ CLI::App* ProfileCommand::attach(CLI::App& app) {
 }
 
 std::string ProfileCommand::run() {
-    const ProfileRequest request = options_.request();
+    const ChainInputs request = options_.request();
     if (format_ != "json" && format_ != "csv") {
         throw UsageError("--format must be json or csv, got \"" + format_ + "\"");
     }

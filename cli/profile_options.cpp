@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/profile_options.h"
 
 #include "cli/whole_number.h"
@@ -6,37 +7,55 @@ namespace kestrel::cli {
 
 namespace {
 
-// The window's five scroll bars with their ranges.
-constexpr WholeNumberOption kThickness{"--thickness", 0, 30, "hundredths of the chord"};
-constexpr WholeNumberOption kCamber{"--camber", 0, 15, "hundredths of the chord"};
-constexpr WholeNumberOption kPoints{"--points", 11, 101, "points on the profile surface"};
-constexpr WholeNumberOption kAlpha{"--alpha", -10, 10, "degrees"};
-constexpr WholeNumberOption kXm{"--xm", 0, 100, "hundredths of the chord"};
+WholeNumberOption optionOf(const InputDefinition& d) {
+    return {d.option, d.minimum, d.maximum, d.unit};
+}
+
+// "Thickness ratio t/c" from "thickness ratio t/c".
+std::string sentenceCase(std::string_view words) {
+    std::string text(words);
+    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') {
+        text[0] = static_cast<char>(text[0] - 'a' + 'A');
+    }
+    return text;
+}
 
 } // namespace
 
-void ProfileOptions::attach(CLI::App& command, Inputs inputs) {
-    addWholeNumberOption(command, kThickness, thickness_, "Thickness t/c in hundredths");
-    addWholeNumberOption(command, kCamber, camber_, "Camber f/c in hundredths");
-    addWholeNumberOption(command, kPoints, points_, "Number of surface points");
-    if (inputs == Inputs::Profile) {
+std::array<std::string, kInputs.size()> ProfileOptions::startTexts() {
+    std::array<std::string, kInputs.size()> texts;
+    for (const InputDefinition& d : kInputs) {
+        texts[static_cast<std::size_t>(d.id)] = std::to_string(d.start);
+    }
+    return texts;
+}
+
+void ProfileOptions::attach(CLI::App& command, std::initializer_list<InputId> inputs, Mach mach) {
+    for (const InputId id : inputs) {
+        const InputDefinition& d = inputDefinition(id);
+        addWholeNumberOption(command, optionOf(d), positions_[static_cast<std::size_t>(id)],
+                             sentenceCase(d.quantity) + " (" + std::string(d.unit) + ")");
+    }
+    if (mach == Mach::NotTaken) {
         return;
     }
-    addWholeNumberOption(command, kAlpha, alpha_, "Angle of attack in whole degrees");
-    addWholeNumberOption(command, kXm, xm_, "Moment reference x/c in hundredths");
     command
         .add_option("--mach", mach_,
                     "Free-stream Mach number: any text, read by the window's Mach rule; default 0")
         ->type_name("TEXT");
 }
 
-ProfileRequest ProfileOptions::request() const {
-    ProfileRequest request;
-    request.thickness = wholeNumberValue(kThickness, thickness_);
-    request.camber = wholeNumberValue(kCamber, camber_);
-    request.points = wholeNumberValue(kPoints, points_);
-    request.alpha = wholeNumberValue(kAlpha, alpha_);
-    request.xm = wholeNumberValue(kXm, xm_);
+ChainInputs ProfileOptions::request() const {
+    const auto value = [this](InputId id) {
+        return wholeNumberValue(optionOf(inputDefinition(id)),
+                                positions_[static_cast<std::size_t>(id)]);
+    };
+    ChainInputs request;
+    request.thickness = value(InputId::Thickness);
+    request.camber = value(InputId::Camber);
+    request.points = value(InputId::Points);
+    request.alpha = value(InputId::Alpha);
+    request.xm = value(InputId::MomentReference);
     request.mach = mach_;
     return request;
 }

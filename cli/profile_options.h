@@ -1,34 +1,42 @@
+// SPDX-License-Identifier: MIT
+// The window's inputs as options of a subcommand, from the table of the five inputs.
 #pragma once
 
-#include "cli/profile_report.h"
+#include "model/chain.h"
 
 #include <CLI/CLI.hpp>
+#include <array>
+#include <initializer_list>
 #include <string>
 
 namespace kestrel::cli {
 
-// The window's inputs as options of a subcommand: the scroll positions as whole numbers within
-// their scroll bars' ranges, and the Mach text. The texts are kept as given, their initial
-// values being the window's initial positions, until request() checks them.
+// The scroll positions as whole-number options within their scroll bars' ranges, and the Mach
+// text. The texts are kept as given, starting at the window's start positions, until request()
+// checks them; inputs a subcommand does not take keep their start positions.
 class ProfileOptions {
 public:
-    // Which inputs a subcommand takes: the profile alone (thickness, camber, points) or also
-    // the flow around it (angle of attack, moment reference, Mach text).
-    enum class Inputs { Profile, ProfileAndFlow };
+    // The inputs of the profile alone (thickness, camber, points).
+    static constexpr std::initializer_list<InputId> kProfile = {InputId::Thickness, InputId::Camber,
+                                                                InputId::Points};
+    // Every input: the profile, the angle of attack and the moment reference.
+    static constexpr std::initializer_list<InputId> kAll = {InputId::Thickness, InputId::Camber,
+                                                            InputId::Points, InputId::Alpha,
+                                                            InputId::MomentReference};
 
-    void attach(CLI::App& command, Inputs inputs);
+    enum class Mach { Taken, NotTaken };
+
+    void attach(CLI::App& command, std::initializer_list<InputId> inputs, Mach mach);
 
     // The checked positions and the Mach text. Throws UsageError naming the first option whose
     // value is not a whole number within its range.
-    ProfileRequest request() const;
+    ChainInputs request() const;
 
 private:
-    std::string thickness_ = "0";
-    std::string camber_ = "0";
-    std::string points_ = "51";
-    std::string alpha_ = "0";
-    std::string xm_ = "0";
-    std::string mach_ = "0";
+    std::array<std::string, kInputs.size()> positions_ = startTexts();
+    std::string mach_ = ChainInputs{}.mach;
+
+    static std::array<std::string, kInputs.size()> startTexts();
 };
 
 } // namespace kestrel::cli

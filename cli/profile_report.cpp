@@ -1,28 +1,17 @@
+// SPDX-License-Identifier: MIT
 #include "cli/profile_report.h"
 
 #include "cli/command.h"
+#include "cli/json_number.h"
 #include "model/coefficients.h"
 #include "model/text.h"
 
-#include <cmath>
 #include <initializer_list>
-#include <nlohmann/json.hpp>
 #include <utility>
 
 namespace kestrel::cli {
 
 namespace {
-
-// Keys keep the order in which the document lists them.
-using Json = nlohmann::ordered_json;
-
-// JSON has no infinity and no NaN: such a value, or no value at all, is written as null.
-Json numberOrNull(std::optional<double> value) {
-    if (!value || !std::isfinite(*value)) {
-        return nullptr;
-    }
-    return *value;
-}
 
 long pointCount(const State& s) {
     return toIndex(s.nP);
@@ -31,40 +20,39 @@ long pointCount(const State& s) {
 template <std::size_t N> Json entries(const CheckedArray<N>& array, long first, long last) {
     Json values = Json::array();
     for (long i = first; i <= last; ++i) {
-        values.push_back(array[i]);
+        values.push_back(jsonNumber(array[i]));
     }
     return values;
 }
 
 } // namespace
 
-ProfileResult computeProfileResult(const ProfileRequest& request, PlotSurfaces& pictures) {
-    ChainResult chain = runFullChain(request, pictures);
-    if (chain.row == 0) {
+void requireTableRow(const ChainResult& chain) {
+    if (chain.values.tableMiss) {
         throw RunError("the table has no profile with t/c " +
                        numberText(chain.state.Thickness, ".") + " and f/c " +
                        numberText(chain.state.Camber, "."));
     }
+}
+
+ProfileResult computeProfileResult(const ChainInputs& request) {
+    ChainResult chain = computeFullChain(request);
+    requireTableRow(chain);
 
     ProfileResult r;
     r.state = std::move(chain.state);
-    r.row = chain.row;
-    r.mach = chain.mach;
-    r.CMcur = chain.CMcur;
+    r.row = chain.values.row;
+    r.mach = chain.values.mach;
+    r.CMcur = chain.values.CMcur.value_or(0);
     r.pgFactor = prandtlGlauertFactor(r.mach);
-    r.textCL = numberText(roundDecimals(r.state.CLcur, 4), ".");
-    r.text1 = numberText(roundDecimals(r.CMcur, 5), ".");
+    r.textCL = liftBoxText(r.state.CLcur, ".");
+    r.text1 = momentBoxText(r.CMcur, ".");
     // The values of the magenta markers, where the plots draw them.
-    if (showsCompressible(r.mach)) {
+    if (chain.values.compressible) {
         r.CLcurCompressible = r.state.CLcur / *r.pgFactor;
         r.CMcurCompressible = r.CMcur / *r.pgFactor;
     }
     return r;
-}
-
-ProfileResult computeProfileResult(const ProfileRequest& request) {
-    PlotSurfaces discarded;
-    return computeProfileResult(request, discarded);
 }
 
 std::string profileJson(const ProfileResult& r) {
@@ -72,12 +60,12 @@ std::string profileJson(const ProfileResult& r) {
     const long n = pointCount(s);
 
     Json inputs;
-    inputs["Thickness"] = s.Thickness;
-    inputs["Camber"] = s.Camber;
-    inputs["nP"] = s.nP;
-    inputs["AlfaD"] = s.AlfaD;
-    inputs["xM"] = s.xM;
-    inputs["Mach"] = numberOrNull(r.mach);
+    inputs["Thickness"] = jsonNumber(s.Thickness);
+    inputs["Camber"] = jsonNumber(s.Camber);
+    inputs["nP"] = jsonNumber(s.nP);
+    inputs["AlfaD"] = jsonNumber(s.AlfaD);
+    inputs["xM"] = jsonNumber(s.xM);
+    inputs["Mach"] = jsonNumber(r.mach);
 
     Json profile;
     for (const auto& [key, value] :
@@ -93,7 +81,7 @@ std::string profileJson(const ProfileResult& r) {
                                                                {"RbyC", s.RbyC},
                                                                {"nSeg", s.nSeg},
                                                                {"nHalf", s.nHalf}}) {
-        profile[key] = value;
+        profile[key] = jsonNumber(value);
     }
 
     Json points;
@@ -108,13 +96,13 @@ std::string profileJson(const ProfileResult& r) {
     }
 
     Json current;
-    current["CLcur"] = s.CLcur;
-    current["CMcur"] = r.CMcur;
+    current["CLcur"] = jsonNumber(s.CLcur);
+    current["CMcur"] = jsonNumber(r.CMcur);
     current["Text_CL"] = r.textCL;
     current["Text1"] = r.text1;
-    current["PGfactor"] = numberOrNull(r.pgFactor);
-    current["CLcur_compressible"] = numberOrNull(r.CLcurCompressible);
-    current["CMcur_compressible"] = numberOrNull(r.CMcurCompressible);
+    current["PGfactor"] = jsonNumber(r.pgFactor);
+    current["CLcur_compressible"] = jsonNumber(r.CLcurCompressible);
+    current["CMcur_compressible"] = jsonNumber(r.CMcurCompressible);
 
     Json document;
     document["inputs"] = std::move(inputs);

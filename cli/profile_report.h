@@ -1,17 +1,16 @@
+// SPDX-License-Identifier: MIT
+// Everything the window computes for one set of inputs, and its JSON and CSV forms.
 #pragma once
 
+#include "model/chain.h"
 #include "model/state.h"
-#include "plots/chain.h"
 
 #include <optional>
 #include <string>
 
 namespace kestrel::cli {
 
-// The window's inputs for one profile: the five scroll positions and the Mach text.
-using ProfileRequest = ChainInputs;
-
-// Everything the window computes for the request, from a fresh start-up state.
+// The window's numbers after the full chain for one set of inputs, from a fresh start-up state.
 struct ProfileResult {
     State state;                             // after the profile, pressure, lift and moment steps
     long row = 0;                            // table row of the profile
@@ -24,19 +23,17 @@ struct ProfileResult {
     std::optional<double> CMcurCompressible;
 };
 
-// Runs the window's full chain for the request from a fresh start-up state, in the window's
-// order (profile, circle-plane and profile plots, pressure, pressure plot, lift curve, moment
-// curve), drawing into `pictures`. Throws RunError if the table has no row for the thickness and
-// camber, which cannot happen for positions within their ranges.
-ProfileResult computeProfileResult(const ProfileRequest& request, PlotSurfaces& pictures);
-
-// The same chain without keeping its pictures.
-ProfileResult computeProfileResult(const ProfileRequest& request);
+// The numbers of the full chain, drawing nothing. Throws RunError if the table has no row for
+// the thickness and camber, which cannot happen for positions within their ranges.
+ProfileResult computeProfileResult(const ChainInputs& request);
 
 // The result as a JSON document: inputs, row, profile, points, curves, current (see --help).
 std::string profileJson(const ProfileResult& result);
 
 // The surface points as CSV: header "j,x,y,Cp", then points 1 to nP.
 std::string profileCsv(const ProfileResult& result);
+
+// Throws RunError when the chain found no table row for its thickness and camber.
+void requireTableRow(const ChainResult& chain);
 
 } // namespace kestrel::cli

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: MIT
 #include "cli/render_command.h"
 
 #include "cli/pictures.h"
 #include "cli/profile_report.h"
+#include "plots/chain.h"
 
 #include <charconv>
 #include <filesystem>
@@ -79,7 +81,7 @@ CLI::App* RenderCommand::attach(CLI::App& app) {
     CLI::App* command = app.add_subcommand("render", kDescription);
     command->add_option("--out", out_, "Folder for the five pictures; created if missing")
         ->type_name("DIR");
-    options_.attach(*command, ProfileOptions::Inputs::ProfileAndFlow);
+    options_.attach(*command, ProfileOptions::kAll, ProfileOptions::Mach::Taken);
     command->add_option("--format", format_, "Picture format: png or svg; default png")
         ->type_name("png|svg");
     command
@@ -92,7 +94,7 @@ CLI::App* RenderCommand::attach(CLI::App& app) {
 
 std::string RenderCommand::run() {
     // Every option is checked before anything is computed, drawn or created.
-    const ProfileRequest request = options_.request();
+    const ChainInputs request = options_.request();
     if (format_ != "png" && format_ != "svg") {
         throw UsageError("--format must be png or svg, got \"" + format_ + "\"");
     }
@@ -103,7 +105,7 @@ std::string RenderCommand::run() {
     }
 
     PlotSurfaces surfaces;
-    computeProfileResult(request, surfaces);
+    requireTableRow(drawFullChain(request, surfaces));
     const std::vector<PictureFile> pictures = renderPictures(surfaces, format, scale);
 
     const std::filesystem::path folder(out_);

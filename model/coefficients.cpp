@@ -1,5 +1,6 @@
 #include "model/coefficients.h"
 
+#include "model/inputs.h"
 #include "model/numeric.h"
 #include "model/profile.h"
 
@@ -24,7 +25,7 @@ void computeLiftCurve(State& s) {
 }
 
 void setMomentReference(State& s, int xmPosition) {
-    s.xM = scrollHundredths(xmPosition);
+    s.xM = inputValue(InputId::MomentReference, xmPosition);
 }
 
 bool profileExists(const State& s) {

@@ -1,5 +1,6 @@
 #include "model/pressure.h"
 
+#include "model/inputs.h"
 #include "model/profile.h"
 
 #include <cmath>
@@ -22,7 +23,7 @@ double speedRatio(const State& s, double alpha, long j) {
 } // namespace
 
 void setAngleInput(State& s, int alfaPosition) {
-    s.AlfaD = scrollValue(alfaPosition);
+    s.AlfaD = inputValue(InputId::Alpha, alfaPosition);
 }
 
 void computePressure(State& s) {

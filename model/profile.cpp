@@ -1,5 +1,7 @@
 #include "model/profile.h"
 
+#include "model/inputs.h"
+
 #include <cmath>
 
 namespace kestrel {
@@ -86,9 +88,9 @@ double scrollHundredths(int position) {
 }
 
 void setProfileInputs(State& s, int thicknessPosition, int camberPosition, int pointsPosition) {
-    s.Thickness = scrollHundredths(thicknessPosition);
-    s.Camber = scrollHundredths(camberPosition);
-    s.nP = scrollValue(pointsPosition);
+    s.Thickness = inputValue(InputId::Thickness, thicknessPosition);
+    s.Camber = inputValue(InputId::Camber, camberPosition);
+    s.nP = inputValue(InputId::Points, pointsPosition);
 }
 
 long findTableRow(const State& s, double thickness, double camber) {
@@ -101,10 +103,10 @@ long findTableRow(const State& s, double thickness, double camber) {
     return 0;
 }
 
-bool computeProfile(State& s) {
+long computeProfile(State& s) {
     const long row = findTableRow(s, s.Thickness, s.Camber);
     if (row == 0) {
-        return false;
+        return 0;
     }
     const Mapping m = setCircleParameters(s, row);
     s.nSeg = s.nP - 1;
@@ -120,7 +122,7 @@ bool computeProfile(State& s) {
         s.xProf[j] = 1;
         s.yProf[j] = 0;
     }
-    return true;
+    return row;
 }
 
 } // namespace kestrel

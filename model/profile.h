@@ -18,8 +18,8 @@ void setProfileInputs(State& s, int thicknessPosition, int camberPosition, int p
 long findTableRow(const State& s, double thickness, double camber);
 
 // The profile for the current Thickness, Camber and nP: circle-plane parameters from the table,
-// chord and scale, the nP circle points and their images on the profile. Returns false on a
-// table miss, in which case nothing but the inputs has changed.
-bool computeProfile(State& s);
+// chord and scale, the nP circle points and their images on the profile. Returns the table row,
+// or 0 on a table miss, in which case nothing but the inputs has changed.
+long computeProfile(State& s);
 
 } // namespace kestrel

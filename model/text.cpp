@@ -101,4 +101,12 @@ double machFromText(std::string_view text) {
     return parseDecimal(compact.substr(0, length));
 }
 
+std::string liftBoxText(double CLcur, std::string_view decimalSeparator) {
+    return numberText(roundDecimals(CLcur, 4), decimalSeparator);
+}
+
+std::string momentBoxText(double CMcur, std::string_view decimalSeparator) {
+    return numberText(roundDecimals(CMcur, 5), decimalSeparator);
+}
+
 } // namespace kestrel

@@ -19,4 +19,9 @@ double roundDecimals(double value, int decimals);
 // A number too large for a double reads as an infinity.
 double machFromText(std::string_view text);
 
+// The texts of the window's result boxes: CL rounded to 4 and CM to 5 decimals (ties to even),
+// then written by numberText.
+std::string liftBoxText(double CLcur, std::string_view decimalSeparator);
+std::string momentBoxText(double CMcur, std::string_view decimalSeparator);
+
 } // namespace kestrel

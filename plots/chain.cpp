@@ -1,72 +1,59 @@
+// SPDX-License-Identifier: MIT
 #include "plots/chain.h"
 
-#include "model/coefficients.h"
-#include "model/pressure.h"
-#include "model/profile.h"
 #include "model/startup.h"
-#include "model/text.h"
-#include "plots/colours.h"
-#include "plots/layout.h"
 #include "plots/plots.h"
-
-#include <stdexcept>
-#include <utility>
 
 namespace kestrel {
 
-PlotSurfaces::PlotSurfaces()
-    : daire(surfaceLayout("daire").foreground, kPlotBackground),
-      profil(surfaceLayout("profil").foreground, kPlotBackground),
-      pressure(surfaceLayout("pressure").foreground, kPlotBackground),
-      Picture_CL(surfaceLayout("Picture_CL").foreground, kPlotBackground),
-      Picture_CM(surfaceLayout("Picture_CM").foreground, kPlotBackground) {}
+namespace {
 
-const Surface& PlotSurfaces::named(std::string_view name) const {
-    static constexpr std::pair<std::string_view, Surface PlotSurfaces::*> kMembers[] = {
-        {"daire", &PlotSurfaces::daire},           {"profil", &PlotSurfaces::profil},
-        {"pressure", &PlotSurfaces::pressure},     {"Picture_CL", &PlotSurfaces::Picture_CL},
-        {"Picture_CM", &PlotSurfaces::Picture_CM},
-    };
-    for (const auto& [own, member] : kMembers) {
-        if (own == name) {
-            return this->*member;
-        }
-    }
-    throw std::out_of_range("no surface named " + std::string(name));
+CompressibleCurves curvesOf(const ChainValues& values) {
+    return values.compressible ? CompressibleCurves::Shown : CompressibleCurves::Hidden;
 }
 
-ChainResult runFullChain(const ChainInputs& inputs, PlotSurfaces& surfaces) {
+} // namespace
+
+void drawStep(Step step, const State& s, const ChainValues& values, PlotSurfaces& surfaces) {
+    switch (step) {
+    case Step::profil_ciz:
+        drawCirclePlane(surfaces[SurfaceId::daire], s);
+        drawProfile(surfaces[SurfaceId::profil], s);
+        return;
+    case Step::basınc_ciz:
+        drawPressure(surfaces[SurfaceId::pressure], s, curvesOf(values));
+        return;
+    case Step::CL_Alfa_ciz:
+        drawLiftCurve(surfaces[SurfaceId::Picture_CL], s, curvesOf(values));
+        return;
+    case Step::CM_Alfa_ciz:
+        // Without a profile there is no moment curve: the plot keeps what it shows.
+        if (values.CMcur) {
+            drawMomentCurve(surfaces[SurfaceId::Picture_CM], s, *values.CMcur, curvesOf(values));
+        }
+        return;
+    case Step::MomentMarker:
+        drawMomentMarker(surfaces[SurfaceId::profil], s);
+        return;
+    case Step::profil_hesapla:
+    case Step::basınc_hesapla:
+    case Step::OpenAbout:
+        return;
+    }
+}
+
+void runChain(std::span<const Step> steps, State& s, const ChainInputs& inputs, ChainValues& values,
+              PlotSurfaces& surfaces) {
+    for (const Step step : steps) {
+        computeStep(step, s, inputs, values);
+        drawStep(step, s, values, surfaces);
+    }
+}
+
+ChainResult drawFullChain(const ChainInputs& inputs, PlotSurfaces& surfaces) {
     ChainResult result;
-    State& s = result.state;
-    startUp(s);
-
-    // profil_hesapla
-    setProfileInputs(s, inputs.thickness, inputs.camber, inputs.points);
-    if (!computeProfile(s)) {
-        return result;
-    }
-    result.row = findTableRow(s, s.Thickness, s.Camber);
-
-    // profil_ciz
-    renkler(s);
-    drawCirclePlane(surfaces.daire, s);
-    drawProfile(surfaces.profil, s);
-
-    // basınc_hesapla
-    setAngleInput(s, inputs.alpha);
-    computePressure(s);
-
-    // basınc_ciz, CL_Alfa_ciz and CM_Alfa_ciz each read the Mach box; its text is the same
-    // for all three.
-    result.mach = machFromText(inputs.mach);
-    drawPressure(surfaces.pressure, s, result.mach);
-    drawLiftCurve(surfaces.Picture_CL, s, result.mach);
-
-    // CM_Alfa_ciz: the moment reference first, then the curve, which needs a profile.
-    setMomentReference(s, inputs.xm);
-    if (profileExists(s)) {
-        result.CMcur = drawMomentCurve(surfaces.Picture_CM, s, result.mach);
-    }
+    startUp(result.state);
+    runChain(chainOf(kFullChain), result.state, inputs, result.values, surfaces);
     return result;
 }
 

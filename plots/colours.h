@@ -1,13 +1,11 @@
+// SPDX-License-Identifier: MIT
+// The fixed colours of the plots: magenta for the compressible curves, the plot background and
+// the surfaces' own foreground colours. The state's colour variables are set by renkler.
 #pragma once
 
-#include "model/state.h"
+#include "model/colours.h"
 
 namespace kestrel {
-
-// A colour from its red, green and blue parts: red in the low byte, blue in the high byte.
-constexpr Colour rgb(int red, int green, int blue) {
-    return red | (green << 8) | (blue << 16);
-}
 
 // The compressible (Prandtl-Glauert) curves and markers are always magenta.
 inline constexpr Colour kMagenta = rgb(255, 0, 255);
@@ -17,8 +15,5 @@ inline constexpr Colour kPlotBackground = rgb(255, 255, 192);
 inline constexpr Colour kSystemText = rgb(0, 0, 0);
 inline constexpr Colour kProfilForeground = rgb(0, 0, 255);
 inline constexpr Colour kPressureForeground = rgb(0, 255, 0);
-
-// Sets the four plot colour variables: black, red, green, blue.
-void renkler(State& s);
 
 } // namespace kestrel

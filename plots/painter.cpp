@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "plots/painter.h"
 
 #include <QPainter>
@@ -25,20 +26,20 @@ const QStringList kSerifFamilies{"Times New Roman", "Liberation Serif", "DejaVu 
 
 } // namespace
 
+QFont sansSerifFont(double points, bool italic) {
+    return fontOf(kSansFamilies, points, italic);
+}
+
 QFont labelFont(LabelFont kind) {
     switch (kind) {
     case LabelFont::Tick:
-        return fontOf(kSansFamilies, 6.75, true);
+        return sansSerifFont(6.75, true);
     case LabelFont::AxisTitle:
-        return fontOf(kSansFamilies, 8.25, true);
+        return sansSerifFont(8.25, true);
     case LabelFont::Greek:
         break;
     }
     return fontOf(kSerifFamilies, 8.25, false);
-}
-
-QFont windowFont() {
-    return fontOf(kSansFamilies, 8, false);
 }
 
 void paintSurface(QPainter& painter, const Surface& surface, const QRectF& area, double lineWidth) {

@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: MIT
+// The one QPainter painter of the plots: colours, label fonts and a recorded surface painted
+// into a device rectangle, for the window and for exported pictures alike.
 #pragma once
 
-#include "plots/layout.h"
+#include "plots/labels.h"
 #include "plots/surface.h"
 
 #include <QColor>
@@ -13,11 +16,12 @@ namespace kestrel {
 
 QColor toQColor(Colour colour);
 
-// Fonts of the window's labels. Arial where it exists, otherwise a metric-compatible or common
+// A sans-serif font: Arial where it exists, otherwise a metric-compatible or common face.
+QFont sansSerifFont(double points, bool italic);
+
+// Fonts of the plots' labels. Arial where it exists, otherwise a metric-compatible or common
 // sans-serif face; the Greek letters are shown in an ordinary serif font.
 QFont labelFont(LabelFont kind);
-// The window's default font, used by the frames, text boxes and plain labels.
-QFont windowFont();
 
 // Paints the recorded lines and circles of a surface into the device rectangle `area`, which
 // stands for the surface's drawing area: the user coordinate system is stretched over it.

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: MIT
 #include "plots/picture.h"
 
-#include "plots/colours.h"
+#include "plots/labels.h"
 #include "plots/painter.h"
 
 #include <QPainter>
@@ -9,9 +10,8 @@ namespace kestrel {
 
 namespace {
 
-QRectF twipsRectF(int left, int top, int width, int height) {
-    const double t = kTwipsPerPixel;
-    return QRectF(left / t, top / t, width / t, height / t);
+QRectF rectOf(const PixelBox& box) {
+    return QRectF(box.left, box.top, box.width, box.height);
 }
 
 // The sunken 3-D border: dark on the top and left, light on the bottom and right.
@@ -35,39 +35,46 @@ void paintSunkenBorder(QPainter& painter, const QRectF& outer) {
     edge(QColor(212, 208, 200), inner, false);
 }
 
-void paintLabels(QPainter& painter, std::string_view surfaceName, const QPointF& origin,
-                 const QColor& background) {
-    for (const SurfaceLabel& l : kSurfaceLabels) {
-        if (l.surface != surfaceName) {
+// The labels of one surface, each an opaque box in the plot background with its text at the
+// top left, as a label widget paints itself.
+void paintLabels(QPainter& painter, SurfaceId id, const QPointF& origin, const QColor& background) {
+    for (const PlotLabel& l : kPlotLabels) {
+        if (l.surface != id) {
             continue;
         }
-        const QRectF box = twipsRectF(l.left, l.top, l.width, l.height).translated(origin);
+        const QRectF box = rectOf(visibleBox(l)).translated(origin);
+        painter.save();
+        painter.setClipRect(box);
         painter.fillRect(box, background);
         painter.setFont(labelFont(l.font));
         painter.setPen(Qt::black);
-        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip,
+        painter.drawText(box, Qt::AlignLeft | Qt::AlignTop,
                          QString::fromUtf8(l.text.data(), static_cast<qsizetype>(l.text.size())));
+        painter.restore();
     }
 }
 
 } // namespace
 
-QSize surfaceSize(const SurfaceLayout& layout) {
-    return twipsRectF(0, 0, layout.width, layout.height).toRect().size();
+QSize pictureSize(SurfaceId id) {
+    const SurfaceDefinition& d = surfaceDefinition(id);
+    return QSize(d.width, d.height);
 }
 
-void paintPicture(QPainter& painter, const Surface& surface, const SurfaceLayout& layout,
-                  double scale) {
+void paintPicture(QPainter& painter, const Surface& surface, SurfaceId id, double scale,
+                  PictureLabels labels) {
     painter.save();
     painter.scale(scale, scale);
-    const QRectF outer(QPointF(0, 0), QSizeF(surfaceSize(layout)));
+    const QRectF outer(QPointF(0, 0), QSizeF(pictureSize(id)));
     const QColor background = toQColor(surface.background());
     painter.fillRect(outer, background);
     paintSunkenBorder(painter, outer);
     const QRectF inner =
         outer.adjusted(kSurfaceBorder, kSurfaceBorder, -kSurfaceBorder, -kSurfaceBorder);
     paintSurface(painter, surface, inner, scale);
-    paintLabels(painter, layout.name, inner.topLeft(), background);
+    if (labels == PictureLabels::Painted) {
+        paintLabels(painter, id, inner.topLeft(), background);
+    }
     painter.restore();
 }
 

@@ -1,26 +1,27 @@
+// SPDX-License-Identifier: MIT
+// One whole plot picture as the window shows it: background, sunken border, recorded lines and
+// circles, and the static labels on it.
 #pragma once
 
-#include "plots/layout.h"
-#include "plots/surface.h"
+#include "plots/surfaces.h"
 
 #include <QSize>
-#include <string_view>
 
 class QPainter;
 
 namespace kestrel {
 
-// Width of the sunken border around every drawing surface, in logical pixels.
-inline constexpr int kSurfaceBorder = 2;
+// Outer size in logical pixels of the surface's picture.
+QSize pictureSize(SurfaceId id);
 
-// Outer size in logical pixels of the window's surface with that objectName.
-QSize surfaceSize(const SurfaceLayout& layout);
+// Whether paintPicture paints the static labels itself. The window leaves them to its label
+// widgets, which show the same texts in the same fonts and boxes.
+enum class PictureLabels { Painted, LeftToWidgets };
 
-// Paints one plot as the window shows it, into a painter whose device is `scale` times the
-// surface's logical size: the plot background, the sunken border, the recorded lines and circles
-// inside it, and the static axis labels that sit on that surface. Needs a QGuiApplication for
-// the label fonts.
-void paintPicture(QPainter& painter, const Surface& surface, const SurfaceLayout& layout,
-                  double scale);
+// Paints one plot into a painter whose device is `scale` times the picture's logical size: the
+// plot background, the sunken border, the recorded lines and circles inside it, and the labels
+// of that surface cut to its drawing area. Needs a QGuiApplication for the label fonts.
+void paintPicture(QPainter& painter, const Surface& surface, SurfaceId id, double scale,
+                  PictureLabels labels = PictureLabels::Painted);
 
 } // namespace kestrel

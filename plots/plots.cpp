@@ -1,6 +1,6 @@
+// SPDX-License-Identifier: MIT
 #include "plots/plots.h"
 
-#include "model/coefficients.h"
 #include "plots/colours.h"
 
 namespace kestrel {
@@ -54,16 +54,15 @@ void drawCurve(Surface& surface, const State& s, const CurveArray& values, doubl
     }
 }
 
-// The incompressible curve with its red marker, then for a Mach number that has a
-// Prandtl-Glauert factor and is not 0, the magenta curve and marker divided by the factor.
-void drawCoefficientCurves(Surface& surface, State& s, const CurveArray& values, double current,
-                           double mach) {
+// The incompressible curve with its red marker, then, where the compressible curves are shown,
+// the magenta curve and marker divided by the Prandtl-Glauert factor.
+void drawCoefficientCurves(Surface& surface, const State& s, const CurveArray& values,
+                           double current, CompressibleCurves curves) {
     drawCurve(surface, s, values, 1, s.clBlue);
     surface.Circle(s.AlfaD, -current, 0.4, s.clRed);
-    if (!showsCompressible(mach)) {
+    if (curves == CompressibleCurves::Hidden) {
         return;
     }
-    s.PGfactor = *prandtlGlauertFactor(mach);
     drawCurve(surface, s, values, s.PGfactor, kMagenta);
     surface.Circle(s.AlfaD, -current / s.PGfactor, 0.4, kMagenta);
 }
@@ -98,7 +97,7 @@ void drawMomentMarker(Surface& profil, const State& s) {
     profil.Circle(s.xM, 0, 0.01, s.clRed);
 }
 
-void drawPressure(Surface& pressure, State& s, double mach) {
+void drawPressure(Surface& pressure, const State& s, CompressibleCurves curves) {
     pressure.Cls();
     pressure.Scale(-0.1, -5.5, 1.1, 0.5);
     // A real counter summed in steps of 0.2; its seventh value is the double 1.2.
@@ -109,10 +108,7 @@ void drawPressure(Surface& pressure, State& s, double mach) {
         pressure.Line(0, -k, 1, -k, gridColour(s, k == 0));
     }
     drawTwoHalves(pressure, s, [&s](double i) { return Point{s.xProf.at(i), -(1 - s.Cp.at(i))}; });
-    if (const auto factor = prandtlGlauertFactor(mach)) {
-        s.PGfactor = *factor;
-    }
-    if (!showsCompressible(mach)) {
+    if (curves == CompressibleCurves::Hidden) {
         return;
     }
     for (double j = 2; j <= s.nP; ++j) {
@@ -121,21 +117,19 @@ void drawPressure(Surface& pressure, State& s, double mach) {
     }
 }
 
-void drawLiftCurve(Surface& pictureCL, State& s, double mach) {
+void drawLiftCurve(Surface& pictureCL, const State& s, CompressibleCurves curves) {
     pictureCL.Cls();
     pictureCL.Scale(-16, -4, 16, 2);
     drawCoefficientGrid(pictureCL, s, -3.5, 1.5, 35);
-    computeLiftCurve(s);
-    drawCoefficientCurves(pictureCL, s, s.CLarr, s.CLcur, mach);
+    drawCoefficientCurves(pictureCL, s, s.CLarr, s.CLcur, curves);
 }
 
-double drawMomentCurve(Surface& pictureCM, State& s, double mach) {
+void drawMomentCurve(Surface& pictureCM, const State& s, double current,
+                     CompressibleCurves curves) {
     pictureCM.Cls();
     pictureCM.Scale(-16, -2.4, 16, 2);
     drawCoefficientGrid(pictureCM, s, -2, 1.5, 20);
-    const double current = computeMomentCurve(s);
-    drawCoefficientCurves(pictureCM, s, s.CMarr, current, mach);
-    return current;
+    drawCoefficientCurves(pictureCM, s, s.CMarr, current, curves);
 }
 
 } // namespace kestrel

@@ -1,6 +1,10 @@
+// SPDX-License-Identifier: MIT
+// A drawing surface that records its lines and circles, and the map from its user coordinates
+// to a device rectangle.
 #pragma once
 
 #include "model/state.h"
+#include "plots/colours.h"
 
 #include <functional>
 #include <vector>
@@ -32,7 +36,7 @@ struct UserRect {
 // read back the exact lines and circles.
 class Surface {
 public:
-    explicit Surface(Colour foreground = 0, Colour background = 0xC0FFFF)
+    explicit Surface(Colour foreground = 0, Colour background = kPlotBackground)
         : foreground_(foreground), background_(background) {}
 
     // Erases everything drawn on the surface.

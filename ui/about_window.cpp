@@ -2,7 +2,7 @@
 
 #include "plots/colours.h"
 #include "plots/painter.h"
-#include "ui/twips.h"
+#include "ui/window_geometry.h"
 
 #include <QLabel>
 

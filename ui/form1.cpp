@@ -1,15 +1,11 @@
+// SPDX-License-Identifier: MIT
 #include "ui/form1.h"
 
-#include "model/coefficients.h"
-#include "model/pressure.h"
-#include "model/profile.h"
+#include "model/colours.h"
 #include "model/text.h"
-#include "plots/colours.h"
-#include "plots/plots.h"
+#include "plots/chain.h"
 #include "ui/about_window.h"
-#include "ui/picture_box.h"
 
-#include <QAction>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
@@ -38,12 +34,11 @@ void Form1::Form_Load(const TableLoader& loader) {
 // ---- The procedures ------------------------------------------------------------------------
 
 void Form1::profil_hesapla() {
-    setProfileInputs(state_, HScroll_Thickness->value(), HScroll_Camber->value(),
-                     HScroll_nP->value());
+    computeStep(Step::profil_hesapla, state_, controls(), values_);
     Text_Thickness->setText(numberBoxText(state_.Thickness));
     Text_Camber->setText(numberBoxText(state_.Camber));
     Text_nP->setText(numberBoxText(state_.nP));
-    if (!computeProfile(state_)) {
+    if (values_.tableMiss) {
         QMessageBox message(QMessageBox::NoIcon, QStringLiteral("Kestrel"), kMissMessage,
                             QMessageBox::Ok, this);
         message.exec();
@@ -51,15 +46,13 @@ void Form1::profil_hesapla() {
 }
 
 void Form1::basınc_hesapla() {
-    setAngleInput(state_, HScroll_AlfaD->value());
+    computeStep(Step::basınc_hesapla, state_, controls(), values_);
     Text_AlfaD->setText(numberBoxText(state_.AlfaD));
-    computePressure(state_);
 }
 
 void Form1::profil_ciz() {
     renkler();
-    drawCirclePlane(daire->surface(), state_);
-    drawProfile(profil->surface(), state_);
+    drawStep(Step::profil_ciz, state_, values_, surfaces_);
 }
 
 void Form1::renkler() {
@@ -67,96 +60,100 @@ void Form1::renkler() {
 }
 
 void Form1::basınc_ciz() {
-    drawPressure(pressure->surface(), state_, machNumber());
+    computeStep(Step::basınc_ciz, state_, controls(), values_);
+    drawStep(Step::basınc_ciz, state_, values_, surfaces_);
 }
 
 void Form1::CL_Alfa_ciz() {
-    drawLiftCurve(Picture_CL->surface(), state_, machNumber());
-    Text_CL->setText(numberBoxText(roundDecimals(state_.CLcur, 4)));
+    computeStep(Step::CL_Alfa_ciz, state_, controls(), values_);
+    drawStep(Step::CL_Alfa_ciz, state_, values_, surfaces_);
+    Text_CL->setText(QString::fromStdString(liftBoxText(state_.CLcur, decimalSeparator())));
 }
 
 // Before any profile exists the moment law would divide by a zero chord: then only the moment
 // reference is taken and shown, and the plot and the moment box stay as they are.
 void Form1::CM_Alfa_ciz() {
-    setMomentReference(state_, HScroll_xM->value());
+    computeStep(Step::CM_Alfa_ciz, state_, controls(), values_);
     Text_xM->setText(numberBoxText(state_.xM));
-    if (!profileExists(state_)) {
+    if (!values_.CMcur) {
         return;
     }
-    const double current = drawMomentCurve(Picture_CM->surface(), state_, machNumber());
-    Text1->setText(numberBoxText(roundDecimals(current, 5)));
+    drawStep(Step::CM_Alfa_ciz, state_, values_, surfaces_);
+    Text1->setText(QString::fromStdString(momentBoxText(*values_.CMcur, decimalSeparator())));
 }
 
 // ---- The handlers --------------------------------------------------------------------------
 
-void Form1::runFullChain() {
-    runChain({&Form1::profil_hesapla, &Form1::profil_ciz, &Form1::basınc_hesapla,
-              &Form1::basınc_ciz, &Form1::CL_Alfa_ciz, &Form1::CM_Alfa_ciz});
-}
-
 void Form1::HScroll_Thickness_Change() {
-    runFullChain();
+    runHandler(Handler::HScroll_Thickness_Change);
 }
 
 void Form1::HScroll_Camber_Change() {
-    runFullChain();
-}
-
-void Form1::daire_Click() {
-    runFullChain();
-}
-
-void Form1::profil_Click() {
-    runFullChain();
-}
-
-void Form1::pressure_Click() {
-    runFullChain();
-}
-
-void Form1::Picture_CL_Click() {
-    runFullChain();
-}
-
-void Form1::Picture_CM_Click() {
-    runFullChain();
+    runHandler(Handler::HScroll_Camber_Change);
 }
 
 void Form1::HScroll_nP_Change() {
-    runChain(
-        {&Form1::profil_hesapla, &Form1::profil_ciz, &Form1::basınc_hesapla, &Form1::basınc_ciz});
+    runHandler(Handler::HScroll_nP_Change);
 }
 
 void Form1::HScroll_AlfaD_Change() {
-    runChain(
-        {&Form1::basınc_hesapla, &Form1::basınc_ciz, &Form1::CL_Alfa_ciz, &Form1::CM_Alfa_ciz});
+    runHandler(Handler::HScroll_AlfaD_Change);
 }
 
 void Form1::HScroll_xM_Change() {
-    runChain({&Form1::CM_Alfa_ciz, &Form1::profil_ciz, &Form1::drawMomentReferenceMarker});
+    runHandler(Handler::HScroll_xM_Change);
+}
+
+void Form1::daire_Click() {
+    runHandler(Handler::daire_Click);
+}
+
+void Form1::profil_Click() {
+    runHandler(Handler::profil_Click);
+}
+
+void Form1::pressure_Click() {
+    runHandler(Handler::pressure_Click);
+}
+
+void Form1::Picture_CL_Click() {
+    runHandler(Handler::Picture_CL_Click);
+}
+
+void Form1::Picture_CM_Click() {
+    runHandler(Handler::Picture_CM_Click);
 }
 
 void Form1::Mn_About_Click() {
-    try {
-        if (!Form_About) {
-            Form_About = std::make_unique<AboutWindow>();
-        }
-        Form_About->showAndRaise();
-    } catch (const std::exception& error) {
-        QMessageBox::critical(this, QStringLiteral("Kestrel"),
-                              QStringLiteral("The About window could not be opened: %1")
-                                  .arg(QString::fromUtf8(error.what())));
+    runHandler(Handler::Mn_About_Click);
+}
+
+Form1::Procedure Form1::procedureOf(Step step) {
+    switch (step) {
+    case Step::profil_hesapla:
+        return &Form1::profil_hesapla;
+    case Step::profil_ciz:
+        return &Form1::profil_ciz;
+    case Step::basınc_hesapla:
+        return &Form1::basınc_hesapla;
+    case Step::basınc_ciz:
+        return &Form1::basınc_ciz;
+    case Step::CL_Alfa_ciz:
+        return &Form1::CL_Alfa_ciz;
+    case Step::CM_Alfa_ciz:
+        return &Form1::CM_Alfa_ciz;
+    case Step::MomentMarker:
+        return &Form1::drawMomentReferenceMarker;
+    case Step::OpenAbout:
+        break;
     }
+    return &Form1::openAbout;
 }
 
-void Form1::drawMomentReferenceMarker() {
-    kestrel::drawMomentMarker(profil->surface(), state_);
-}
-
-void Form1::runChain(std::initializer_list<Step> steps) {
-    for (const Step step : steps) {
+void Form1::runHandler(Handler handler) {
+    for (const Step step : chainOf(handler)) {
         try {
-            (this->*step)();
+            (this->*procedureOf(step))();
         } catch (const std::exception& error) {
             QMessageBox::critical(this, QStringLiteral("Kestrel"),
                                   QStringLiteral("An error stopped this update: %1")
@@ -166,13 +163,34 @@ void Form1::runChain(std::initializer_list<Step> steps) {
     }
 }
 
-QString Form1::numberBoxText(double value) const {
-    const std::string separator = locale().decimalPoint().toStdString();
-    return QString::fromStdString(numberText(value, separator));
+void Form1::drawMomentReferenceMarker() {
+    drawStep(Step::MomentMarker, state_, values_, surfaces_);
 }
 
-double Form1::machNumber() const {
-    return machFromText(Text_Moo->text().toStdString());
+void Form1::openAbout() {
+    if (!Form_About) {
+        Form_About = std::make_unique<AboutWindow>();
+    }
+    Form_About->showAndRaise();
+}
+
+ChainInputs Form1::controls() const {
+    ChainInputs inputs;
+    inputs.thickness = HScroll_Thickness->value();
+    inputs.camber = HScroll_Camber->value();
+    inputs.points = HScroll_nP->value();
+    inputs.alpha = HScroll_AlfaD->value();
+    inputs.xm = HScroll_xM->value();
+    inputs.mach = Text_Moo->text().toStdString();
+    return inputs;
+}
+
+std::string Form1::decimalSeparator() const {
+    return locale().decimalPoint().toStdString();
+}
+
+QString Form1::numberBoxText(double value) const {
+    return QString::fromStdString(numberText(value, decimalSeparator()));
 }
 
 } // namespace kestrel

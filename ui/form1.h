@@ -1,26 +1,28 @@
+// SPDX-License-Identifier: MIT
+// The main window: its controls, its procedures and the handlers that run the chains.
 #pragma once
 
+#include "model/chain.h"
 #include "model/startup.h"
 #include "model/state.h"
+#include "plots/surfaces.h"
 
 #include <QMainWindow>
-#include <initializer_list>
 #include <memory>
 
 class QAction;
-class QGroupBox;
-class QLabel;
 class QLineEdit;
 class QScrollBar;
 
 namespace kestrel {
 
 class AboutWindow;
+class FrameBox;
 class PictureBox;
 
-// The main window. It owns the window-wide state and every control, and runs the seven
-// procedures in the chains that the user's actions start. The procedures stay thin: they read
-// their controls, call the model and plot code, and write their boxes.
+// The main window. It owns the window-wide state, the five plot surfaces and every control, and
+// runs the procedures in the chains that the user's actions start. The procedures stay thin:
+// they read their controls, call the model and the plot code, and write their boxes.
 class Form1 : public QMainWindow {
 public:
     // `loader` fills the thickness-camber table at start-up; the built-in table by default.
@@ -28,19 +30,20 @@ public:
     ~Form1() override;
 
     const State& state() const { return state_; }
+    const ChainValues& values() const { return values_; }
     // The About window, once it has been opened.
     AboutWindow* aboutWindow() const { return Form_About.get(); }
 
     // The procedures, in the window's order.
-    void profil_hesapla();
-    void basınc_hesapla();
-    void profil_ciz();
-    void renkler();
-    void basınc_ciz();
-    void CL_Alfa_ciz();
-    void CM_Alfa_ciz();
+    void profil_hesapla(); // compute the profile: thickness, camber, point count
+    void basınc_hesapla(); // compute the surface pressure at the angle of attack
+    void profil_ciz();     // draw the circle plane and the profile
+    void renkler();        // set the plot colours
+    void basınc_ciz();     // draw the pressure distribution 1 - Cp
+    void CL_Alfa_ciz();    // draw the lift curve, show CL
+    void CM_Alfa_ciz();    // take the moment reference, draw the moment curve, show CM
 
-    // The handlers.
+    // The handlers: each runs its chain.
     void HScroll_Thickness_Change();
     void HScroll_Camber_Change();
     void HScroll_nP_Change();
@@ -54,33 +57,39 @@ public:
     void Mn_About_Click();
 
 private:
-    using Step = void (Form1::*)();
+    using Procedure = void (Form1::*)();
 
     void Form_Load(const TableLoader& loader);
     void buildControls();
     void buildFrames(QWidget* client);
+    void buildInputRows();
     void buildSurfaces(QWidget* client);
     void setFocusOrder();
     void connectHandlers();
 
-    // Runs the steps of one chain in order; an error ends the chain and is shown to the user.
-    void runChain(std::initializer_list<Step> steps);
-    void runFullChain();
+    // Runs the handler's steps in order; an error ends the chain and is shown to the user.
+    void runHandler(Handler handler);
+    static Procedure procedureOf(Step step);
     void drawMomentReferenceMarker();
-    // Number text with the user's decimal separator; the Mach number as its box holds it.
+    void openAbout();
+    // What the controls hold: the five scroll positions and the Mach text.
+    ChainInputs controls() const;
+    // Number text with the user's decimal separator.
     QString numberBoxText(double value) const;
-    double machNumber() const;
+    std::string decimalSeparator() const;
 
     State state_;
+    ChainValues values_;
+    PlotSurfaces surfaces_;
 
     PictureBox* daire = nullptr;
     PictureBox* profil = nullptr;
     PictureBox* pressure = nullptr;
     PictureBox* Picture_CL = nullptr;
     PictureBox* Picture_CM = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QGroupBox* Frame3 = nullptr;
+    FrameBox* Frame1 = nullptr;
+    FrameBox* Frame2 = nullptr;
+    FrameBox* Frame3 = nullptr;
     QScrollBar* HScroll_Thickness = nullptr;
     QScrollBar* HScroll_Camber = nullptr;
     QScrollBar* HScroll_nP = nullptr;

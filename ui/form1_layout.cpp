@@ -1,18 +1,19 @@
+// SPDX-License-Identifier: MIT
 // Builds the controls of the main window from their fixed definitions: names, containers,
 // positions and sizes in twips, texts, fonts, colours, scroll ranges and tab order.
-#include "plots/layout.h"
+#include "model/inputs.h"
+#include "model/text.h"
 #include "plots/painter.h"
 #include "ui/form1.h"
+#include "ui/frame_box.h"
 #include "ui/picture_box.h"
 #include "ui/scroll_bar.h"
-#include "ui/twips.h"
+#include "ui/window_geometry.h"
 
 #include <QAction>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QScrollBar>
 
 namespace kestrel {
 
@@ -22,30 +23,48 @@ namespace {
 constexpr int kClientWidth = 11880;
 constexpr int kClientHeight = 7350;
 
-struct ScrollDefinition {
-    const char* name;
-    int top, minimum, maximum, arrowStep, trackStep, initial;
-    const char* accessibleName;
+// One row of Frame1: the label, the value box and the scroll bar of one input, side by side at
+// the same height. Value boxes start at 720 twips, scroll bars at 1200.
+struct InputRow {
+    InputId id;
+    int top;
+    const char* labelName;
+    const char* labelText;
+    int labelLeft, labelWidth, labelHeight;
+    bool greek;
 };
 
-QScrollBar* makeScrollBar(QWidget* parent, const ScrollDefinition& d) {
+constexpr InputRow kInputRows[] = {
+    {InputId::Thickness, 240, "Label2", "δ", 240, 375, 255, true},
+    {InputId::Camber, 600, "Label3", "γ", 240, 255, 255, true},
+    {InputId::Points, 960, "Label5", "nP", 240, 255, 255, false},
+    {InputId::Alpha, 1320, "Label4", "α", 240, 255, 375, true},
+    {InputId::MomentReference, 1680, "Label7", "xM/c=", 120, 495, 255, false},
+};
+
+QString text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QScrollBar* makeScrollBar(QWidget* parent, const InputDefinition& d, int top) {
     auto* bar = new ScrollBar(parent);
-    bar->setObjectName(d.name);
-    bar->setGeometry(twipsRect(1200, d.top, 1335, 255));
+    bar->setObjectName(text(d.scrollBar));
+    bar->setGeometry(twipsRect(1200, top, 1335, 255));
     bar->setRange(d.minimum, d.maximum);
-    bar->setSingleStep(d.arrowStep);
-    bar->setPageStep(d.trackStep);
-    bar->setValue(d.initial);
+    bar->setSingleStep(d.smallChange);
+    bar->setPageStep(d.largeChange);
+    bar->setValue(d.start);
     // One notification per completed change: none while the thumb is being dragged.
     bar->setTracking(false);
     bar->setFocusPolicy(Qt::StrongFocus);
-    bar->setAccessibleName(d.accessibleName);
+    bar->setAccessibleName(text(d.quantity) + QStringLiteral(" (") + text(d.unit) +
+                           QStringLiteral(")"));
     return bar;
 }
 
-QLineEdit* makeTextBox(QWidget* parent, const char* name, QRect geometry, const char* text,
-                       const char* accessibleName) {
-    auto* box = new QLineEdit(QString::fromUtf8(text), parent);
+QLineEdit* makeTextBox(QWidget* parent, const char* name, QRect geometry, const QString& initial,
+                       const QString& accessibleName) {
+    auto* box = new QLineEdit(initial, parent);
     box->setObjectName(name);
     box->setGeometry(geometry);
     box->setTextMargins(0, 0, 0, 0);
@@ -53,8 +72,9 @@ QLineEdit* makeTextBox(QWidget* parent, const char* name, QRect geometry, const 
     return box;
 }
 
-QLabel* makeLabel(QWidget* parent, const char* name, QRect geometry, const QString& text) {
-    auto* label = new QLabel(text, parent);
+// An opaque label in its container's own background.
+QLabel* makeLabel(QWidget* parent, const char* name, QRect geometry, const QString& caption) {
+    auto* label = new QLabel(caption, parent);
     label->setObjectName(name);
     label->setGeometry(geometry);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -63,16 +83,11 @@ QLabel* makeLabel(QWidget* parent, const char* name, QRect geometry, const QStri
     return label;
 }
 
-QGroupBox* makeFrame(QWidget* parent, const char* name, QRect geometry, const QString& caption) {
-    auto* frame = new QGroupBox(caption, parent);
+FrameBox* makeFrame(QWidget* parent, const char* name, QRect geometry, const QString& caption) {
+    auto* frame = new FrameBox(caption, parent);
     frame->setObjectName(name);
     frame->setGeometry(geometry);
-    frame->setFocusPolicy(Qt::NoFocus);
     return frame;
-}
-
-QString text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
 } // namespace
@@ -102,21 +117,12 @@ void Form1::buildControls() {
 }
 
 void Form1::buildSurfaces(QWidget* client) {
-    PictureBox** boxes[] = {&daire, &profil, &pressure, &Picture_CL, &Picture_CM};
-    for (std::size_t i = 0; i < kSurfaceLayouts.size(); ++i) {
-        const SurfaceLayout& s = kSurfaceLayouts[i];
-        auto* box = new PictureBox(text(s.name), s.foreground, client);
-        box->setGeometry(twipsRect(s.left, s.top, s.width, s.height));
-        *boxes[i] = box;
-    }
-    for (const SurfaceLabel& l : kSurfaceLabels) {
-        auto* surface = client->findChild<PictureBox*>(text(l.surface));
-        // Label positions count from the inside of the surface's sunken border.
-        const QPoint inside = surface->contentsRect().topLeft();
-        QLabel* label =
-            makeLabel(surface, l.name.data(),
-                      twipsRect(l.left, l.top, l.width, l.height).translated(inside), text(l.text));
-        label->setFont(labelFont(l.font));
+    PictureBox* Form1::*const boxes[] = {&Form1::daire, &Form1::profil, &Form1::pressure,
+                                         &Form1::Picture_CL, &Form1::Picture_CM};
+    for (const SurfacePlacement& p : kSurfacePlacements) {
+        auto* box = new PictureBox(p.id, surfaces_[p.id], client);
+        box->setGeometry(twipsRect(p.left, p.top, p.width, p.height));
+        this->*boxes[static_cast<std::size_t>(p.id)] = box;
     }
 }
 
@@ -125,45 +131,41 @@ void Form1::buildFrames(QWidget* client) {
     Frame3 = makeFrame(client, "Frame3", twipsRect(120, 5880, 3375, 615),
                        QStringLiteral("Sıkıştırılabilme etkisi"));
     Frame2 = makeFrame(client, "Frame2", twipsRect(120, 6600, 3375, 615), QString());
+    buildInputRows();
 
-    HScroll_Thickness = makeScrollBar(
-        Frame1, {"HScroll_Thickness", 240, 0, 30, 1, 1, 0, "thickness ratio t/c, in hundredths"});
-    HScroll_Camber = makeScrollBar(
-        Frame1, {"HScroll_Camber", 600, 0, 15, 1, 1, 0, "camber ratio f/c, in hundredths"});
-    HScroll_nP = makeScrollBar(
-        Frame1, {"HScroll_nP", 960, 11, 101, 2, 10, 51, "number of points on the profile"});
-    HScroll_AlfaD = makeScrollBar(
-        Frame1, {"HScroll_AlfaD", 1320, -10, 10, 1, 1, 0, "angle of attack, in degrees"});
-    HScroll_xM = makeScrollBar(
-        Frame1, {"HScroll_xM", 1680, 0, 100, 1, 5, 0, "moment reference point x/c, in hundredths"});
-
-    Text_Thickness = makeTextBox(Frame1, "Text_Thickness", twipsRect(720, 240, 495, 285), "0",
-                                 "thickness ratio t/c");
-    Text_Camber =
-        makeTextBox(Frame1, "Text_Camber", twipsRect(720, 600, 495, 285), "0", "camber ratio f/c");
-    Text_nP =
-        makeTextBox(Frame1, "Text_nP", twipsRect(720, 960, 495, 285), "51", "number of points nP");
-    Text_AlfaD = makeTextBox(Frame1, "Text_AlfaD", twipsRect(720, 1320, 495, 285), "0",
-                             "angle of attack in degrees");
-    Text_xM = makeTextBox(Frame1, "Text_xM", twipsRect(720, 1680, 495, 285), "0",
-                          "moment reference point x/c");
-    Text_CL =
-        makeTextBox(Frame2, "Text_CL", twipsRect(720, 240, 735, 285), "0", "lift coefficient CL");
-    Text1 =
-        makeTextBox(Frame2, "Text1", twipsRect(2280, 240, 735, 285), "0", "moment coefficient CM");
-    Text_Moo = makeTextBox(Frame3, "Text_Moo", twipsRect(960, 240, 615, 285), "0",
-                           "free-stream Mach number");
-
-    const QFont greek = labelFont(LabelFont::Greek);
-    makeLabel(Frame1, "Label2", twipsRect(240, 240, 375, 255), QStringLiteral("δ"))->setFont(greek);
-    makeLabel(Frame1, "Label3", twipsRect(240, 600, 255, 255), QStringLiteral("γ"))->setFont(greek);
-    makeLabel(Frame1, "Label5", twipsRect(240, 960, 255, 255), QStringLiteral("nP"));
-    makeLabel(Frame1, "Label4", twipsRect(240, 1320, 255, 375), QStringLiteral("α"))
-        ->setFont(greek);
-    makeLabel(Frame1, "Label7", twipsRect(120, 1680, 495, 255), QStringLiteral("xM/c="));
+    Text_CL = makeTextBox(Frame2, "Text_CL", twipsRect(720, 240, 735, 285), QStringLiteral("0"),
+                          QStringLiteral("lift coefficient CL"));
+    Text1 = makeTextBox(Frame2, "Text1", twipsRect(2280, 240, 735, 285), QStringLiteral("0"),
+                        QStringLiteral("moment coefficient CM"));
+    Text_Moo = makeTextBox(Frame3, "Text_Moo", twipsRect(960, 240, 615, 285), QStringLiteral("0"),
+                           QStringLiteral("free-stream Mach number"));
     makeLabel(Frame2, "Label1", twipsRect(240, 240, 495, 255), QStringLiteral("CL ="));
     makeLabel(Frame2, "Label6", twipsRect(1800, 240, 495, 255), QStringLiteral("CM ="));
     makeLabel(Frame3, "Label36", twipsRect(240, 240, 615, 255), QStringLiteral("Moo ="));
+}
+
+// The five input rows of Frame1, in the order of the inputs' table.
+void Form1::buildInputRows() {
+    QScrollBar* Form1::*const bars[] = {&Form1::HScroll_Thickness, &Form1::HScroll_Camber,
+                                        &Form1::HScroll_nP, &Form1::HScroll_AlfaD,
+                                        &Form1::HScroll_xM};
+    QLineEdit* Form1::*const boxes[] = {&Form1::Text_Thickness, &Form1::Text_Camber,
+                                        &Form1::Text_nP, &Form1::Text_AlfaD, &Form1::Text_xM};
+    for (const InputRow& row : kInputRows) {
+        const auto i = static_cast<std::size_t>(row.id);
+        const InputDefinition& d = inputDefinition(row.id);
+        this->*bars[i] = makeScrollBar(Frame1, d, row.top);
+        const QString start = numberBoxText(inputValue(row.id, d.start));
+        this->*boxes[i] = makeTextBox(Frame1, d.valueBox.data(), twipsRect(720, row.top, 495, 285),
+                                      start, text(d.quantity));
+        QLabel* label =
+            makeLabel(Frame1, row.labelName,
+                      twipsRect(row.labelLeft, row.top, row.labelWidth, row.labelHeight),
+                      QString::fromUtf8(row.labelText));
+        if (row.greek) {
+            label->setFont(labelFont(LabelFont::Greek));
+        }
+    }
 }
 
 // Keyboard focus order: profil, pressure, the value boxes, the scroll bars, daire, the result
@@ -179,7 +181,7 @@ void Form1::setFocusOrder() {
 }
 
 void Form1::connectHandlers() {
-    const auto onChange = [this](QScrollBar* bar, Step handler) {
+    const auto onChange = [this](QScrollBar* bar, Procedure handler) {
         connect(bar, &QScrollBar::valueChanged, this, [this, handler] { (this->*handler)(); });
     };
     onChange(HScroll_Thickness, &Form1::HScroll_Thickness_Change);
@@ -188,7 +190,7 @@ void Form1::connectHandlers() {
     onChange(HScroll_AlfaD, &Form1::HScroll_AlfaD_Change);
     onChange(HScroll_xM, &Form1::HScroll_xM_Change);
 
-    const auto onClick = [this](PictureBox* box, Step handler) {
+    const auto onClick = [this](PictureBox* box, Procedure handler) {
         connect(box, &PictureBox::clicked, this, [this, handler] { (this->*handler)(); });
     };
     onClick(daire, &Form1::daire_Click);

@@ -1,44 +1,73 @@
+// SPDX-License-Identifier: MIT
 #include "ui/picture_box.h"
 
-#include "plots/colours.h"
+#include "plots/labels.h"
 #include "plots/painter.h"
 #include "plots/picture.h"
 
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace kestrel {
 
-PictureBox::PictureBox(const QString& name, Colour foreground, QWidget* parent)
-    : QFrame(parent), surface_(foreground, kPlotBackground) {
-    setObjectName(name);
-    setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    setLineWidth(kSurfaceBorder);
+PictureBox::PictureBox(SurfaceId id, Surface& surface, QWidget* parent)
+    : QWidget(parent), id_(id), surface_(surface) {
+    const SurfaceDefinition& d = surfaceDefinition(id);
+    setObjectName(QString::fromUtf8(d.name.data(), static_cast<qsizetype>(d.name.size())));
+    setContentsMargins(kSurfaceBorder, kSurfaceBorder, kSurfaceBorder, kSurfaceBorder);
     setFocusPolicy(Qt::StrongFocus);
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, toQColor(kPlotBackground));
-    setPalette(colours);
-    setAutoFillBackground(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
     surface_.setOnChange([this] { update(); });
+    addLabels();
 }
 
-void PictureBox::paintEvent(QPaintEvent* event) {
-    QFrame::paintEvent(event);
+// The labels are controls of their own, placed inside the border exactly where the picture
+// paints them, in the plot background.
+void PictureBox::addLabels() {
+    const QPoint inside = contentsRect().topLeft();
+    for (const PlotLabel& l : kPlotLabels) {
+        if (l.surface != id_) {
+            continue;
+        }
+        auto* label =
+            new QLabel(QString::fromUtf8(l.text.data(), static_cast<qsizetype>(l.text.size())));
+        label->setParent(this);
+        label->setObjectName(
+            QString::fromUtf8(l.name.data(), static_cast<qsizetype>(l.name.size())));
+        const PixelBox box = visibleBox(l);
+        label->setGeometry(QRect(box.left, box.top, box.width, box.height).translated(inside));
+        label->setFont(labelFont(l.font));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setFocusPolicy(Qt::NoFocus);
+        QPalette colours = label->palette();
+        colours.setColor(QPalette::Window, toQColor(surface_.background()));
+        colours.setColor(QPalette::WindowText, Qt::black);
+        label->setPalette(colours);
+        label->setAutoFillBackground(true);
+    }
+}
+
+void PictureBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    paintSurface(painter, surface_, QRectF(contentsRect()));
+    paintPicture(painter, surface_, id_, 1, PictureLabels::LeftToWidgets);
+}
+
+bool PictureBox::onPlot(const QMouseEvent& event) const {
+    const QPoint at = event.position().toPoint();
+    return rect().contains(at) && childAt(at) == nullptr;
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* event) {
-    pressed_ = event->button() == Qt::LeftButton;
-    QFrame::mousePressEvent(event);
+    pressed_ = event->button() == Qt::LeftButton && onPlot(*event);
+    event->accept();
 }
 
-// A click is a press and a release of the left button inside the surface.
+// A click is a press and a release of the left button on the plot.
 void PictureBox::mouseReleaseEvent(QMouseEvent* event) {
-    const bool click = pressed_ && event->button() == Qt::LeftButton &&
-                       rect().contains(event->position().toPoint());
+    const bool click = pressed_ && event->button() == Qt::LeftButton && onPlot(*event);
     pressed_ = false;
-    QFrame::mouseReleaseEvent(event);
+    event->accept();
     if (click) {
         emit clicked();
     }

@@ -1,19 +1,22 @@
+// SPDX-License-Identifier: MIT
+// A plot of the window: paints its recorded surface as the exported picture is painted, carries
+// the plot's static labels, and reports left clicks on the plot itself.
 #pragma once
 
-#include "plots/surface.h"
+#include "plots/surfaces.h"
 
-#include <QFrame>
+#include <QWidget>
 
 namespace kestrel {
 
-// A drawing surface of the window: a sunken frame in the plot background colour that paints
-// the recorded lines and circles of its Surface on every paint event and reports clicks.
-class PictureBox : public QFrame {
+class PictureBox : public QWidget {
     Q_OBJECT
 
 public:
-    PictureBox(const QString& name, Colour foreground, QWidget* parent);
+    // Shows `surface`, which the window owns and draws into; repaints whenever it changes.
+    PictureBox(SurfaceId id, Surface& surface, QWidget* parent);
 
+    SurfaceId id() const { return id_; }
     Surface& surface() { return surface_; }
     const Surface& surface() const { return surface_; }
 
@@ -26,7 +29,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    Surface surface_;
+    void addLabels();
+    // A press or release on the plot itself, not on one of its labels (which have no handler).
+    bool onPlot(const QMouseEvent& event) const;
+
+    SurfaceId id_;
+    Surface& surface_;
     bool pressed_ = false;
 };
 

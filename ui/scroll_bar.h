@@ -1,49 +1,27 @@
+// SPDX-License-Identifier: MIT
+// The window's horizontal scroll bar: keys step the way they point, one wheel notch is one small
+// change, and there is no context menu.
 #pragma once
 
-#include <QKeyEvent>
 #include <QScrollBar>
 
 namespace kestrel {
 
-// A horizontal scroll bar whose keys step the way they point: Right and Down one arrow step
-// up, Left and Up one arrow step down, Page Down and Page Up one track step, Home and End to the
-// ends. (A plain QScrollBar inverts its key controls for the mouse wheel's sake.)
+// Right and Down take one small change up, Left and Up one down, Page Down and Page Up one large
+// change, Home and End go to the ends (a plain QScrollBar inverts its key controls for the mouse
+// wheel's sake). One wheel notch, or the same amount gathered from a finer wheel, is one small
+// change and one change notification: down or right to larger values. A right click does
+// nothing: the toolkit's menu would set any position, an even point count among them.
 class ScrollBar : public QScrollBar {
 public:
-    explicit ScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {}
+    explicit ScrollBar(QWidget* parent);
 
 protected:
-    void keyPressEvent(QKeyEvent* event) override {
-        const SliderAction action = actionFor(event->key());
-        if (action == SliderNoAction) {
-            QScrollBar::keyPressEvent(event);
-            return;
-        }
-        triggerAction(action);
-        event->accept();
-    }
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
-    static SliderAction actionFor(int key) {
-        switch (key) {
-        case Qt::Key_Right:
-        case Qt::Key_Down:
-            return SliderSingleStepAdd;
-        case Qt::Key_Left:
-        case Qt::Key_Up:
-            return SliderSingleStepSub;
-        case Qt::Key_PageDown:
-            return SliderPageStepAdd;
-        case Qt::Key_PageUp:
-            return SliderPageStepSub;
-        case Qt::Key_Home:
-            return SliderToMinimum;
-        case Qt::Key_End:
-            return SliderToMaximum;
-        default:
-            return SliderNoAction;
-        }
-    }
+    int wheelDelta_ = 0; // eighths of a degree not yet turned into a change
 };
 
 } // namespace kestrel

@@ -7,7 +7,7 @@
 #include "model/startup.h"
 #include "plots/chain.h"
 #include "plots/colours.h"
-#include "plots/layout.h"
+#include "plots/labels.h"
 #include "plots/picture.h"
 #include "tests/cli/calc_test_support.h"
 
@@ -272,12 +272,12 @@ PictureLayout layoutOf(const Surface& surface, const SurfaceSize& size, double s
                            QPointF(map.x(item.x2), map.y(item.y2)), map.horizontalLength(item.r),
                            item.colour});
     }
-    const double pixelsPerTwip = scale / kTwipsPerPixel;
-    for (const SurfaceLabel& l : kSurfaceLabels) {
-        if (l.surface == size.name) {
-            p.labels.push_back(QRectF(p.inner.left() + l.left * pixelsPerTwip,
-                                      p.inner.top() + l.top * pixelsPerTwip,
-                                      l.width * pixelsPerTwip, l.height * pixelsPerTwip));
+    for (const PlotLabel& l : kPlotLabels) {
+        if (surfaceDefinition(l.surface).name == size.name) {
+            const PixelBox box = visibleBox(l);
+            p.labels.push_back(QRectF(p.inner.left() + box.left * scale,
+                                      p.inner.top() + box.top * scale, box.width * scale,
+                                      box.height * scale));
         }
     }
     return p;
@@ -425,7 +425,7 @@ protected:
     void SetUp() override {
         const PixelCase& c = GetParam();
         renderInto(folder_, c.inputs, c.format, c.scaleText);
-        runFullChain(c.inputs, record_);
+        drawFullChain(c.inputs, record_);
     }
 
     QImage picture(const SurfaceSize& s) const {
@@ -472,11 +472,11 @@ TEST_P(RenderedPixels, EveryColourShowsWhereTheRecordDrawsIt) {
 TEST_P(RenderedPixels, ProfileIsBlueAboveAndRedBelowAtMidChord) {
     const SurfaceSize& s = kSurfaces[1];
     const QImage image = picture(s);
-    const PictureLayout layout = layoutOf(record_.profil, s, GetParam().scale);
+    const PictureLayout layout = layoutOf(record_[SurfaceId::profil], s, GetParam().scale);
     for (const Colour colour : {rgb(0, 0, 255), rgb(255, 0, 0)}) {
         // The segment of that colour that spans x/c = 0.5 (profile segments follow the 14 grid
         // lines); its midpoint lies on the side's outline.
-        const std::vector<SurfaceItem>& items = record_.profil.items();
+        const std::vector<SurfaceItem>& items = record_[SurfaceId::profil].items();
         const auto segment = std::find_if(items.begin() + 14, items.end(), [&](const auto& item) {
             return item.colour == colour && std::min(item.x1, item.x2) <= 0.5f &&
                    std::max(item.x1, item.x2) >= 0.5f;
@@ -530,8 +530,8 @@ TEST_P(RenderedPixels, AwayFromEveryLineAndLabelIsThePlotBackground) {
 TEST(RenderRecord, DrawsTheModelsProfilePressureAndCurrentValues) {
     const ChainInputs in{12, 4, 51, 5, 25, "0.3"};
     PlotSurfaces record;
-    const ChainResult chain = runFullChain(in, record);
-    EXPECT_EQ(chain.row, 1 + 31 * 4 + 12);
+    const ChainResult chain = drawFullChain(in, record);
+    EXPECT_EQ(chain.values.row, 1 + 31 * 4 + 12);
 
     // The same profile and pressure straight from the numeric core.
     State s;
@@ -560,15 +560,18 @@ TEST(RenderRecord, DrawsTheModelsProfilePressureAndCurrentValues) {
     // daire: two axes and the centre cross, then the circle; profil: 7 + 7 grid lines, then the
     // profile; pressure: 7 + 6 grid lines, then 1 - Cp. Vertical values are drawn negated.
     expectPolygon(
-        record.daire, 4, [&](long j) { return s.xCirc[j]; }, [&](long j) { return -s.yCirc[j]; });
+        record[SurfaceId::daire], 4, [&](long j) { return s.xCirc[j]; },
+        [&](long j) { return -s.yCirc[j]; });
     expectPolygon(
-        record.profil, 14, [&](long j) { return s.xProf[j]; }, [&](long j) { return -s.yProf[j]; });
+        record[SurfaceId::profil], 14, [&](long j) { return s.xProf[j]; },
+        [&](long j) { return -s.yProf[j]; });
     expectPolygon(
-        record.pressure, 13, [&](long j) { return s.xProf[j]; },
+        record[SurfaceId::pressure], 13, [&](long j) { return s.xProf[j]; },
         [&](long j) { return -(1 - s.Cp[j]); });
     // Mach 0.3 adds the magenta curve 1 - Cp / sqrt(1 - 0.09) over all 50 segments.
-    ASSERT_EQ(record.pressure.items().size(), 13u + 50u + 50u);
-    EXPECT_NEAR(record.pressure.items().back().y2, -(1 - s.Cp[51] / std::sqrt(0.91)), 1e-6);
+    ASSERT_EQ(record[SurfaceId::pressure].items().size(), 13u + 50u + 50u);
+    EXPECT_NEAR(record[SurfaceId::pressure].items().back().y2, -(1 - s.Cp[51] / std::sqrt(0.91)),
+                1e-6);
 
     // The markers sit at the current values the profile command reports for the same inputs.
     const CalcRun run = runCalc({"profile", "--thickness", "12", "--camber", "4", "--alpha", "5",
@@ -578,12 +581,12 @@ TEST(RenderRecord, DrawsTheModelsProfilePressureAndCurrentValues) {
     const double cl = current["CLcur"].get<double>();
     const double cm = current["CMcur"].get<double>();
     EXPECT_EQ(chain.state.CLcur, cl);
-    EXPECT_EQ(chain.CMcur, cm);
+    EXPECT_EQ(chain.values.CMcur, cm);
     // The lift law 8 pi (R/c) sin(alpha + Beta) at 5 degrees.
     EXPECT_NEAR(cl, 8 * std::numbers::pi * s.RbyC * std::sin(5 * std::numbers::pi / 180 + s.Beta),
                 1e-12);
     for (const auto& [surface, value] :
-         {std::pair{&record.Picture_CL, cl}, {&record.Picture_CM, cm}}) {
+         {std::pair{&record[SurfaceId::Picture_CL], cl}, {&record[SurfaceId::Picture_CM], cm}}) {
         const auto& items = surface->items();
         const auto marker = std::find_if(items.begin(), items.end(), [](const auto& item) {
             return item.kind == SurfaceItem::Kind::Circle && item.colour == rgb(255, 0, 0);

@@ -26,7 +26,7 @@ constexpr double kUntouched = 7; // a PGfactor no Mach number gives
 TEST(Pressure, GridOfSummedPositionsAndWholeValues) {
     State s = flowState(12, 4, 51, 5);
     Surface pressure(kForeground);
-    drawPressure(pressure, s, 0);
+    test::pressurePlot(pressure, s, 0);
     EXPECT_EQ(pressure.scale(), (UserRect{-0.1f, -5.5f, 1.1f, 0.5f}));
     std::vector<SurfaceItem> grid;
     // 0.2 added up in doubles: the third sum is 0.6000000000000001, the seventh exactly 1.2.
@@ -54,7 +54,7 @@ TEST_P(PressureMach, CompressibleCurveOnlyForAMachNumberBelowOne) {
     State s = flowState(12, 4, 51, 5);
     s.PGfactor = kUntouched;
     Surface pressure(kForeground);
-    drawPressure(pressure, s, machFromText(c.text));
+    test::pressurePlot(pressure, s, machFromText(c.text));
     EXPECT_DOUBLE_EQ(s.PGfactor, c.factor);
     const auto magenta = itemsOf(pressure, kMagenta);
     if (!c.magenta) {
@@ -84,15 +84,15 @@ INSTANTIATE_TEST_SUITE_P(Texts, PressureMach,
 TEST(Pressure, OppositeMachNumbersDrawTheSameCurve) {
     State s = flowState(10, 4, 51, -3);
     Surface plus(kForeground), minus(kForeground);
-    drawPressure(plus, s, 0.6);
-    drawPressure(minus, s, -0.6);
+    test::pressurePlot(plus, s, 0.6);
+    test::pressurePlot(minus, s, -0.6);
     EXPECT_EQ(plus.items(), minus.items());
 }
 
 TEST(Pressure, EvenCountMagentaJoinsAllPointsWhileBlueSkips) {
     State s = flowState(12, 4, 60, 5);
     Surface pressure(kForeground);
-    drawPressure(pressure, s, 0.6);
+    test::pressurePlot(pressure, s, 0.6);
     const auto magenta = itemsOf(pressure, kMagenta);
     ASSERT_EQ(magenta.size(), 59u);
     for (long j = 2; j <= 60; ++j) {
@@ -105,7 +105,7 @@ TEST(Pressure, EvenCountMagentaJoinsAllPointsWhileBlueSkips) {
 TEST(Pressure, ColoursBeforeRenklerAreBlackButMagentaStays) {
     State s = flowState(12, 4, 51, 5, false);
     Surface pressure(kForeground);
-    drawPressure(pressure, s, 0.6);
+    test::pressurePlot(pressure, s, 0.6);
     EXPECT_EQ(itemsOf(pressure, 0).size(), 13u + 50u);
     EXPECT_EQ(itemsOf(pressure, kMagenta).size(), 50u);
 }
@@ -122,14 +122,14 @@ struct CurvePlot {
 };
 
 double lift(Surface& surface, State& s, double mach) {
-    drawLiftCurve(surface, s, mach);
+    test::liftPlot(surface, s, mach);
     return s.CLcur;
 }
 
 double moment(Surface& surface, State& s, double mach) {
     Surface pictureCL(kForeground);
-    drawLiftCurve(pictureCL, s, 0);
-    return drawMomentCurve(surface, s, mach);
+    test::liftPlot(pictureCL, s, 0);
+    return test::momentPlot(surface, s, mach);
 }
 
 const CurvePlot kLift{"Lift", lift, {-16, -4, 16, 2}, -3.5, 1.5, 35, &State::CLarr};

@@ -85,7 +85,7 @@ TEST_P(PolygonHalves, CirclePlaneProfileAndPressureJoinTheExpectedPoints) {
     Surface daire(kForeground), profil(kForeground), pressure(kForeground);
     drawCirclePlane(daire, s);
     drawProfile(profil, s);
-    drawPressure(pressure, s, 0);
+    test::pressurePlot(pressure, s, 0);
     // Every vertical value is drawn negated: positive values appear above the zero line.
     expect(daire, kCircleFixed, [&s](long j) { return std::pair(s.xCirc[j], -s.yCirc[j]); });
     expect(profil, kProfileFixed, [&s](long j) { return std::pair(s.xProf[j], -s.yProf[j]); });

@@ -3,14 +3,18 @@
 // Shared helpers of the plot tests: states built through the model's own steps, and small
 // views onto a surface's record (lines of one colour, index pairs turned into expected lines).
 
+#include "model/chain.h"
 #include "model/coefficients.h"
 #include "model/pressure.h"
 #include "model/profile.h"
 #include "model/startup.h"
+#include "model/text.h"
 #include "plots/colours.h"
+#include "plots/plots.h"
 #include "plots/surface.h"
 
 #include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <ostream>
 #include <utility>
@@ -42,6 +46,37 @@ inline State flowState(int thickness, int camber, int points, int alfa, bool col
         renkler(s);
     }
     return s;
+}
+
+// The numbers a plot step computes before it draws, for a Mach number typed as its shortest
+// text (which reads back as the same number) and the moment reference already in the state.
+inline ChainValues plotNumbers(Step step, State& s, double mach) {
+    ChainInputs inputs;
+    inputs.mach = numberText(mach, ".");
+    inputs.xm = static_cast<int>(std::lround(s.xM * 100));
+    ChainValues values;
+    computeStep(step, s, inputs, values);
+    return values;
+}
+
+inline CompressibleCurves curvesOf(const ChainValues& values) {
+    return values.compressible ? CompressibleCurves::Shown : CompressibleCurves::Hidden;
+}
+
+// basınc_ciz, CL_Alfa_ciz and CM_Alfa_ciz for a Mach number: numbers, then drawing. The moment
+// plot returns the moment at AlfaD.
+inline void pressurePlot(Surface& pressure, State& s, double mach) {
+    drawPressure(pressure, s, curvesOf(plotNumbers(Step::basınc_ciz, s, mach)));
+}
+
+inline void liftPlot(Surface& pictureCL, State& s, double mach) {
+    drawLiftCurve(pictureCL, s, curvesOf(plotNumbers(Step::CL_Alfa_ciz, s, mach)));
+}
+
+inline double momentPlot(Surface& pictureCM, State& s, double mach) {
+    const ChainValues values = plotNumbers(Step::CM_Alfa_ciz, s, mach);
+    drawMomentCurve(pictureCM, s, *values.CMcur, curvesOf(values));
+    return *values.CMcur;
 }
 
 inline SurfaceItem line(double x1, double y1, double x2, double y2, Colour colour) {

@@ -1,5 +1,6 @@
 // Which surfaces each user action redraws and which boxes it rewrites, the notifications of the
 // scroll bars, and the values the chains write into the boxes.
+#include "model/coefficients.h"
 #include "model/text.h"
 #include "plots/chain.h"
 #include "tests/ui/window_fixture.h"
@@ -237,7 +238,7 @@ TEST_F(ChainRules, FullChainDrawsWhatTheSharedChainDraws) {
     drag("HScroll_Thickness", 12);
 
     PlotSurfaces expected;
-    const ChainResult result = runFullChain({12, 4, 60, 5, 25, "0.3"}, expected);
+    const ChainResult result = drawFullChain({12, 4, 60, 5, 25, "0.3"}, expected);
     for (const char* name : kSurfaces) {
         EXPECT_EQ(surface(name).items(), expected.named(name).items()) << name;
         EXPECT_EQ(surface(name).scale(), expected.named(name).scale()) << name;
@@ -245,7 +246,7 @@ TEST_F(ChainRules, FullChainDrawsWhatTheSharedChainDraws) {
     EXPECT_EQ(window->state().CLcur, result.state.CLcur);
     EXPECT_EQ(window->state().PGfactor, result.state.PGfactor);
     EXPECT_EQ(text("Text1"),
-              QString::fromStdString(numberText(roundDecimals(result.CMcur, 5), ".")));
+              QString::fromStdString(numberText(roundDecimals(*result.values.CMcur, 5), ".")));
 }
 
 // Shortest text of a box back to the number it shows.
@@ -271,21 +272,18 @@ TEST_F(ChainRules, ValuesWrittenWithAPointWhereThatIsTheSeparator) {
     EXPECT_EQ(text("Text_xM"), QStringLiteral("0.25"));
     EXPECT_EQ(text("Text_nP"), QStringLiteral("51"));
 
-    // CL = 8 pi R/c sin(alpha + Beta) at -3 degrees, shown to 4 decimals.
+    // The lift law at -3 degrees, shown to 4 decimals.
     const State& s = window->state();
-    const double r = (-3.0 * s.pi) / 180;
-    const double cl = ((8 * s.pi) * s.RbyC) * std::sin(r + s.Beta);
+    const double cl = liftCoefficient(s, -3);
     int decimals = 0;
     const double shownCL = shown(text("Text_CL"), QLocale::c(), &decimals);
     EXPECT_LE(decimals, 4);
     EXPECT_NEAR(shownCL, cl, 0.5e-4 + 1e-12);
     EXPECT_EQ(shownCL, std::nearbyint(cl * 1e4) / 1e4);
 
-    // CM about x/c = 0.25 at -3 degrees, shown to 5 decimals.
-    const double t1 = ((4 * s.pi) * std::pow(1 / s.Chord, 2)) * std::sin(2 * r);
-    const double t2 = (s.CLcur * (s.eps * std::cos(r) - s.mu * std::sin(r))) / s.Chord;
-    const double t3 = ((s.xShift + 0.25) * s.CLcur) * std::cos(r);
-    const double cm = (t1 + t2) + t3;
+    // The moment law about x/c = 0.25 at -3 degrees, shown to 5 decimals.
+    EXPECT_EQ(s.xM, 0.25);
+    const double cm = momentCoefficient(s, -3, s.CLcur);
     const double shownCM = shown(text("Text1"), QLocale::c(), &decimals);
     EXPECT_LE(decimals, 5);
     EXPECT_EQ(shownCM, std::nearbyint(cm * 1e5) / 1e5);

@@ -1,8 +1,8 @@
 // The window as it opens: caption, client area, control geometry, scroll ranges, initial texts,
 // blank plots, keyboard focus and tab order, and a layout that resizing leaves alone.
 #include "tests/ui/window_fixture.h"
+#include "ui/frame_box.h"
 
-#include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <cmath>
@@ -123,9 +123,9 @@ TEST_F(StartUp, ResultAndMachBoxesReadZeroAndNothingIsDrawn) {
 }
 
 TEST_F(StartUp, CaptionsAndLabelTexts) {
-    EXPECT_EQ(child<QGroupBox>("Frame3")->title(), QStringLiteral("Sıkıştırılabilme etkisi"));
-    EXPECT_TRUE(child<QGroupBox>("Frame1")->title().isEmpty());
-    EXPECT_TRUE(child<QGroupBox>("Frame2")->title().isEmpty());
+    EXPECT_EQ(child<FrameBox>("Frame3")->caption(), QStringLiteral("Sıkıştırılabilme etkisi"));
+    EXPECT_TRUE(child<FrameBox>("Frame1")->caption().isEmpty());
+    EXPECT_TRUE(child<FrameBox>("Frame2")->caption().isEmpty());
     // The Greek labels must show the Greek letters; leading blanks of the ticks are exact.
     const std::pair<const char*, QString> labels[] = {
         {"Label2", QStringLiteral("δ")},      {"Label3", QStringLiteral("γ")},

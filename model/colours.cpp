@@ -1,4 +1,5 @@
-#include "plots/colours.h"
+// SPDX-License-Identifier: MIT
+#include "model/colours.h"
 
 namespace kestrel {
 

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: MIT
+// The five inputs of the window in one table: scroll ranges, small and large changes, start
+// positions, units and the scale from a scroll position to the model's value. The window's
+// scroll bars, kestrel-calc's options and help, and the chain all read it.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string_view>
+
+namespace kestrel {
+
+enum class InputId { Thickness, Camber, Points, Alpha, MomentReference };
+
+struct InputDefinition {
+    InputId id;
+    std::string_view scrollBar; // objectName of the window's scroll bar
+    std::string_view valueBox;  // objectName of the box beside it that shows the value in use
+    std::string_view option;    // kestrel-calc's option
+    std::string_view quantity;  // what the position sets, in words
+    std::string_view unit;      // what one step of the position counts
+    int minimum, maximum;
+    int smallChange; // an arrow click or arrow key
+    int largeChange; // a click in the track or a page key
+    int start;       // the position when the window opens
+    int divisor;     // the model's value is the position divided by this (1 or 100)
+};
+
+// In the window's order of rows, top to bottom.
+inline constexpr std::array<InputDefinition, 5> kInputs{{
+    {InputId::Thickness, "HScroll_Thickness", "Text_Thickness", "--thickness",
+     "thickness ratio t/c", "hundredths of the chord", 0, 30, 1, 1, 0, 100},
+    {InputId::Camber, "HScroll_Camber", "Text_Camber", "--camber", "camber ratio f/c",
+     "hundredths of the chord", 0, 15, 1, 1, 0, 100},
+    {InputId::Points, "HScroll_nP", "Text_nP", "--points", "number of points on the profile",
+     "points", 11, 101, 2, 10, 51, 1},
+    {InputId::Alpha, "HScroll_AlfaD", "Text_AlfaD", "--alpha", "angle of attack", "degrees", -10,
+     10, 1, 1, 0, 1},
+    {InputId::MomentReference, "HScroll_xM", "Text_xM", "--xm", "moment reference point x/c",
+     "hundredths of the chord", 0, 100, 1, 5, 0, 100},
+}};
+
+constexpr const InputDefinition& inputDefinition(InputId id) {
+    return kInputs[static_cast<std::size_t>(id)];
+}
+
+// The model's value of a scroll position: the position read back as a double from its decimal
+// text, divided by 100 where the position counts hundredths. The quotient is the double nearest
+// the decimal fraction, which the table holds bit for bit.
+double inputValue(InputId id, int position);
+
+} // namespace kestrel

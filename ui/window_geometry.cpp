@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: MIT
+#include "ui/window_geometry.h"
+
+#include "plots/painter.h"
+
+namespace kestrel {
+
+QFont windowFont() {
+    return sansSerifFont(8, false);
+}
+
+} // namespace kestrel
