@@ -10,6 +10,7 @@
 #include "plots/labels.h"
 #include "plots/picture.h"
 #include "tests/cli/calc_test_support.h"
+#include "tests/support/pixels.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -281,29 +282,6 @@ PictureLayout layoutOf(const Surface& surface, const SurfaceSize& size, double s
         }
     }
     return p;
-}
-
-// Whether an antialiased pixel shows the colour: its dominant channels are the colour's by a
-// clear margin (half a line's coverage over the yellow background still passes), black being a
-// dark grey.
-bool shows(QRgb pixel, Colour colour) {
-    const int r = qRed(pixel), g = qGreen(pixel), b = qBlue(pixel);
-    constexpr int m = 64;
-    switch (colour) {
-    case rgb(0, 0, 0):
-        return r + g + b < 400 && std::max({r, g, b}) - std::min({r, g, b}) < m;
-    case rgb(255, 0, 0):
-        return r > g + m && r > b + m;
-    case rgb(0, 255, 0):
-        return g > r + m && g > b + m;
-    case rgb(0, 0, 255):
-        return b > r + m && b > g + m;
-    case kMagenta:
-        return r > g + m && b > g + m;
-    default:
-        ADD_FAILURE() << "unexpected colour " << colour;
-        return false;
-    }
 }
 
 constexpr int kSearchRadius = 2; // pixels around the mapped point

@@ -2,6 +2,7 @@
 
 #include "plots/painter.h"
 #include "plots_test_support.h"
+#include "tests/support/pixels.h"
 
 #include <QImage>
 #include <QPainter>
@@ -22,10 +23,6 @@ QImage paint(const Surface& surface, int width, int height) {
     return image;
 }
 
-bool isRed(QRgb pixel) {
-    return qRed(pixel) > 200 && qGreen(pixel) < 100 && qBlue(pixel) < 100;
-}
-
 TEST(Painter, ColourBytesBecomeRedGreenBlue) {
     EXPECT_EQ(toQColor(rgb(255, 0, 0)), QColor(255, 0, 0));
     EXPECT_EQ(toQColor(0xFF0000), QColor(0, 0, 255)); // the high byte is blue
@@ -40,7 +37,7 @@ TEST(Painter, LineIsPaintedWhereTheScaleMapsItAndNowhereElse) {
     surface.Line(10, 50.5, 90, 50.5, rgb(255, 0, 0));
     const QImage image = paint(surface, 100, 100);
     for (int x = 12; x <= 88; ++x) {
-        EXPECT_TRUE(isRed(image.pixel(x, 50))) << "x " << x;
+        EXPECT_TRUE(test::shows(image.pixel(x, 50), rgb(255, 0, 0))) << "x " << x;
     }
     for (int x : {2, 7, 93, 98}) {
         EXPECT_EQ(image.pixelColor(x, 50), kWhite) << "x " << x;
@@ -63,7 +60,7 @@ TEST(Painter, CircleStaysRoundUnderUnequalAxisScales) {
     int left = image.width(), right = -1, top = image.height(), bottom = -1;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            if (qRed(image.pixel(x, y)) > 200 && qGreen(image.pixel(x, y)) < 128) {
+            if (test::shows(image.pixel(x, y), rgb(255, 0, 0))) {
                 left = std::min(left, x);
                 right = std::max(right, x);
                 top = std::min(top, y);
