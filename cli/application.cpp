@@ -7,6 +7,7 @@
 #include "cli/render_command.h"
 #include "cli/table_command.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <utility>
@@ -104,11 +105,31 @@ std::string parseErrorMessage(CLI::App& app, const CLI::ParseError& error) {
         if (option->count() > 1) {
             return name + " may be given only once" + accepts;
         }
+        // Given once with a value, then again with none.
+        return name + " is given a second time without a value; give it once" + accepts;
     }
     return what + " (see '" + std::string(kProgram) + " " + chosen->get_name() + " --help')";
 }
 
-Outcome parseAndRun(int argc, const char* const* argv) {
+// The arguments after the program name, with "--name=" (an option and an empty text joined by
+// "=") as the two arguments "--name" and "": the parser would read it as a missing value, where
+// the user gave an empty one, as --mach "" does.
+std::vector<std::string> argumentsOf(int argc, const char* const* argv) {
+    std::vector<std::string> arguments;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument.size() > 3 && argument.starts_with("--") && argument.ends_with("=") &&
+            argument.find('=') == argument.size() - 1) {
+            arguments.push_back(argument.substr(0, argument.size() - 1));
+            arguments.emplace_back();
+        } else {
+            arguments.push_back(argument);
+        }
+    }
+    return arguments;
+}
+
+Outcome parseAndRun(std::vector<std::string> arguments) {
     CLI::App app{kDescription, kProgram};
     app.footer(kFooter);
     app.require_subcommand(1);
@@ -127,7 +148,9 @@ Outcome parseAndRun(int argc, const char* const* argv) {
     attach(std::make_unique<RenderCommand>());
 
     try {
-        app.parse(argc, argv);
+        // The parser takes the arguments last first.
+        std::reverse(arguments.begin(), arguments.end());
+        app.parse(arguments);
         for (const AttachedCommand& entry : commands) {
             if (entry.parsed->parsed()) {
                 return {kExitSuccess, entry.command->run(), {}};
@@ -164,7 +187,7 @@ void reportError(std::FILE* err, std::string message) {
 int runCommandLine(int argc, const char* const* argv, std::FILE* out, std::FILE* err) {
     Outcome outcome;
     try {
-        outcome = parseAndRun(argc, argv);
+        outcome = parseAndRun(argumentsOf(argc, argv));
         if (outcome.message.empty()) {
             writeOutput(out, outcome.output);
         }

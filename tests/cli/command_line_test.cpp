@@ -45,6 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Options missing their value or given twice.
         BadCommandLine{{"profile", "--points"}, {"--points", "11 to 101"}},
         BadCommandLine{{"profile", "--xm", "1", "--xm", "2"}, {"--xm", "0 to 100"}},
+        BadCommandLine{{"profile", "--points", "11", "--points"},
+                       {"--points", "second time without a value", "11 to 101"}},
         // Unknown options and stray arguments.
         BadCommandLine{{"profile", "--bogus"}, {"--bogus"}},
         BadCommandLine{{"profile", "-x"}, {"-x"}}, BadCommandLine{{"profile", "12"}, {"12"}},
@@ -96,6 +98,21 @@ TEST(RefusedCommandLine, NamesTheRangeAndTheUnitOfAScrollPosition) {
     const CalcRun run = runCalc({"profile", "--thickness", "31"});
     EXPECT_EQ(run.err, "kestrel-calc: --thickness must be a whole number from 0 to 30 "
                        "(hundredths of the chord), got 31\n");
+}
+
+// "--name=value" is "--name value", and "--mach=" an empty Mach text, which reads as 0.
+TEST(OptionForms, AnEqualsSignJoinsAnOptionAndItsText) {
+    const auto output = [](const std::vector<std::string>& arguments) {
+        const CalcRun run = runCalc(arguments);
+        EXPECT_EQ(run.status, 0) << run.err;
+        return run.out;
+    };
+    EXPECT_EQ(output({"profile", "--mach=", "--alpha=5"}),
+              output({"profile", "--mach", "", "--alpha", "5"}));
+    EXPECT_EQ(output({"profile", "--mach=", "--thickness=12"}),
+              output({"profile", "--mach", "0", "--thickness", "12"}));
+    EXPECT_EQ(output({"profile", "--mach=0.5", "--format=csv"}),
+              output({"profile", "--mach", "0.5", "--format", "csv"}));
 }
 
 TEST(Help, DocumentsEverySubcommandAndOption) {
