@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/pictures.h"
 
 #include "cli/command.h"
@@ -5,12 +6,10 @@
 #include "plots/picture.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <cmath>
 #include <memory>
@@ -131,29 +130,6 @@ std::vector<PictureFile> renderPictures(const PlotSurfaces& surfaces, PictureFor
         }
     }
     return files;
-}
-
-void writeFilesAtomically(const std::vector<OutputFile>& files) {
-    const auto failure = [](const OutputFile& file, const QSaveFile& saving) {
-        return RunError("cannot write " + file.path + ": " + saving.errorString().toStdString());
-    };
-    // A QSaveFile that is destroyed without a commit removes its temporary file.
-    std::vector<std::unique_ptr<QSaveFile>> saving;
-    for (const OutputFile& file : files) {
-        saving.push_back(std::make_unique<QSaveFile>(QFile::decodeName(file.path.c_str())));
-        QSaveFile& target = *saving.back();
-        if (!target.open(QIODevice::WriteOnly)) {
-            throw failure(file, target);
-        }
-        if (target.write(file.bytes) != file.bytes.size() || !target.flush()) {
-            throw failure(file, target);
-        }
-    }
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        if (!saving[i]->commit()) {
-            throw failure(files[i], *saving[i]);
-        }
-    }
 }
 
 } // namespace kestrel::cli

@@ -28,17 +28,4 @@ inline constexpr double kMaxPictureScale = 8;
 std::vector<PictureFile> renderPictures(const PlotSurfaces& surfaces, PictureFormat format,
                                         double scale);
 
-// A file to write: its path and its contents.
-struct OutputFile {
-    std::string path;
-    QByteArray bytes;
-};
-
-// Writes every file under a temporary name in its own folder first, and renames them to their
-// final names only once all of them are complete. No partial file ever stands under a final
-// name; a failure to create or fill a file leaves no new file at all, and only a failing rename
-// (after earlier ones succeeded) can leave some of the new files in place. Throws RunError
-// "cannot write PATH: reason".
-void writeFilesAtomically(const std::vector<OutputFile>& files);
-
 } // namespace kestrel::cli

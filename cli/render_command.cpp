@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/render_command.h"
 
+#include "cli/output.h"
 #include "cli/pictures.h"
 #include "cli/profile_report.h"
 #include "plots/chain.h"
@@ -117,7 +118,7 @@ std::string RenderCommand::run() {
     std::vector<OutputFile> files;
     std::string written;
     for (const PictureFile& picture : pictures) {
-        files.push_back({(folder / picture.name).string(), picture.bytes});
+        files.push_back({(folder / picture.name).string(), picture.bytes.toStdString()});
         written += files.back().path + "\n";
     }
     writeFilesAtomically(files);

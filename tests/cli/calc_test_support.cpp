@@ -4,6 +4,7 @@
 #include <array>
 #include <cerrno>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -12,6 +13,7 @@
 #include <regex>
 #include <spawn.h>
 #include <sstream>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -218,6 +220,24 @@ ScopedEnvironment::~ScopedEnvironment() {
     } else {
         unsetenv(name_.c_str());
     }
+}
+
+ScopedFileSizeLimit::ScopedFileSizeLimit(long bytes) {
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    oldLimit_ = static_cast<long>(limit.rlim_cur);
+    limit.rlim_cur = static_cast<rlim_t>(bytes);
+    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    // An ignored signal stays ignored in the programs started meanwhile.
+    oldHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+}
+
+ScopedFileSizeLimit::~ScopedFileSizeLimit() {
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = static_cast<rlim_t>(oldLimit_);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, oldHandler_);
 }
 
 } // namespace kestrel::test

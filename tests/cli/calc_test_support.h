@@ -58,6 +58,21 @@ private:
 // The names of the entries of a folder, sorted; empty when it does not exist.
 std::vector<std::string> entriesOf(const std::filesystem::path& folder);
 
+// Limits the size of every file the test program and the programs it starts write, for the life
+// of the object, and lets a write past the limit fail with "File too large" instead of ending the
+// writer: a disk that fills up part-way through.
+class ScopedFileSizeLimit {
+public:
+    explicit ScopedFileSizeLimit(long bytes);
+    ~ScopedFileSizeLimit();
+    ScopedFileSizeLimit(const ScopedFileSizeLimit&) = delete;
+    ScopedFileSizeLimit& operator=(const ScopedFileSizeLimit&) = delete;
+
+private:
+    long oldLimit_ = 0;
+    void (*oldHandler_)(int) = nullptr;
+};
+
 // Sets an environment variable (or removes it, for nullptr) for the life of the object and
 // then restores what was there. Child processes started meanwhile inherit the change.
 class ScopedEnvironment {

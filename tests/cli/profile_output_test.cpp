@@ -324,6 +324,20 @@ TEST(PointCounts, GiveArraysOfNPPointsEndingAtTheTrailingEdge) {
     }
 }
 
+// Counts and whole degrees are JSON integers; a half count keeps its fraction.
+TEST(ProfileJson, WholeNumbersAreWrittenAsIntegers) {
+    for (const auto& [points, nHalf] :
+         {std::pair{"11", "\"nHalf\": 5\n"}, {"50", "\"nHalf\": 24.5\n"}}) {
+        const CalcRun run = runCalc({"profile", "--points", points, "--alpha", "-3"});
+        ASSERT_EQ(run.status, 0) << run.err;
+        EXPECT_NE(run.out.find(std::string("\"nP\": ") + points + ","), std::string::npos);
+        EXPECT_NE(run.out.find(nHalf), std::string::npos) << points;
+        EXPECT_NE(run.out.find("\"AlfaD\": -3,"), std::string::npos);
+        EXPECT_EQ(run.out.find(".0,"), std::string::npos);
+        EXPECT_EQ(run.out.find(".0\n"), std::string::npos);
+    }
+}
+
 // Mach texts: the number the window reads from each, and the factor sqrt(1 - M^2) where it
 // exists (|M| < 1); the compressible values exist only for 0 < |M| < 1.
 struct MachCase {

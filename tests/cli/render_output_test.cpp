@@ -26,6 +26,7 @@
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <numbers>
+#include <thread>
 
 namespace kestrel::test {
 namespace {
@@ -628,6 +629,64 @@ TEST(RenderFailure, UnwritableFolderIsNamedAndGetsNoFile) {
         }
     }
     EXPECT_EQ(entriesOf(folder.path()), (std::vector<std::string>{"blocked", "file"}));
+}
+
+// A disk that fills part-way through a picture: the message gives the system's reason, and no
+// file of the set, complete or partial, is left behind.
+TEST(RenderFailure, AFileCutShortGivesTheRealReasonAndLeavesNothing) {
+    for (const char* format : {"png", "svg"}) {
+        const TempFolder folder;
+        CalcRun run;
+        {
+            const ScopedFileSizeLimit limit(4096); // every picture is larger
+            run = runCalc({"render", "--out", folder.path().string(), "--format", format});
+        }
+        EXPECT_EQ(run.status, 1) << format;
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find("File too large"), std::string::npos) << run.err;
+        EXPECT_EQ(run.err.find("Unknown error"), std::string::npos) << run.err;
+        EXPECT_EQ(entriesOf(folder.path()), std::vector<std::string>{}) << format;
+    }
+}
+
+// The bytes of the five pictures in a folder, in file order.
+std::vector<std::string> pictureSet(const std::filesystem::path& folder) {
+    std::vector<std::string> set;
+    for (const SurfaceSize& s : kSurfaces) {
+        std::ifstream file(folder / (std::string(s.name) + ".png"), std::ios::binary);
+        set.emplace_back(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    }
+    return set;
+}
+
+// Two renders into one folder at once leave one complete set, the one or the other.
+TEST(RenderSets, TwoRendersAtOnceLeaveOneCompleteSet) {
+    const TempFolder folder;
+    const std::vector<std::string> inputs[] = {{"--thickness", "12"}, {"--thickness", "25"}};
+    std::vector<std::vector<std::string>> expected;
+    for (const auto& in : inputs) {
+        const TempFolder alone;
+        std::vector<std::string> arguments{"render", "--out", alone.path().string()};
+        arguments.insert(arguments.end(), in.begin(), in.end());
+        ASSERT_EQ(runCalc(arguments).status, 0);
+        expected.push_back(pictureSet(alone.path()));
+    }
+    for (int round = 0; round < 6; ++round) {
+        std::vector<std::thread> renders;
+        for (const auto& in : inputs) {
+            renders.emplace_back([&folder, &in] {
+                std::vector<std::string> arguments{"render", "--out", folder.path().string()};
+                arguments.insert(arguments.end(), in.begin(), in.end());
+                EXPECT_EQ(runCalc(arguments).status, 0);
+            });
+        }
+        for (std::thread& render : renders) {
+            render.join();
+        }
+        const std::vector<std::string> left = pictureSet(folder.path());
+        EXPECT_TRUE(left == expected[0] || left == expected[1]) << "round " << round;
+        EXPECT_EQ(entriesOf(folder.path()).size(), 5u);
+    }
 }
 
 // Bad options are refused before anything is drawn or created.
