@@ -177,7 +177,6 @@ private:
     double radius_ = 0;           // radius
     double chord_ = 0;            // chord in circle-plane units
     double cScale_ = 0;           // 1 / chord
-    double alpha_ = 0;            // angle of attack, radians
     std::complex<double> stream_; // e^(-i alpha)
     double strength_ = 0;         // vortex strength G: circulation 2 pi G in circle units
     std::complex<double> frontZeta_;
