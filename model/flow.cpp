@@ -290,9 +290,10 @@ public:
     LineTracer(const Flow& flow, double level, int sign)
         : flow_(flow), level_(level), sign_(sign) {}
 
-    // The line from the point zeta (on the level) in the flow direction (sign 1) or against it
-    // (sign -1) to the window's edge; firstDirection is taken where the circle's flow stagnates.
-    std::vector<FlowPoint> run(Complex zeta, Complex firstDirection) const;
+    // The line from the point zeta (on the level, with its image z) in the flow direction
+    // (sign 1) or against it (sign -1) to the window's edge; firstDirection is taken where the
+    // circle's flow stagnates.
+    std::vector<FlowPoint> run(Complex zeta, Complex z, Complex firstDirection) const;
 
 private:
     struct Node {
@@ -433,8 +434,8 @@ std::optional<FlowPoint> LineTracer::exitPoint(const Node& inside, const Node& o
     return std::nullopt;
 }
 
-std::vector<FlowPoint> LineTracer::run(Complex zeta, Complex firstDirection) const {
-    Node current{zeta, flow_.toProfile(zeta), profileTangent(zeta)};
+std::vector<FlowPoint> LineTracer::run(Complex zeta, Complex z, Complex firstDirection) const {
+    Node current{zeta, z, profileTangent(zeta)};
     std::vector<FlowPoint> points{pointAt(current.zeta, current.z)};
     Complex direction = firstDirection;
     double h = kFirstStep;
@@ -557,7 +558,7 @@ void traceLevel(const Flow& flow, double level, int index, std::vector<Crossing>
             }
             c.used = true;
             const Complex v = flow.circleVelocity(c.zeta);
-            std::vector<FlowPoint> points = tracer.run(c.zeta, (sign / std::abs(v)) * v);
+            std::vector<FlowPoint> points = tracer.run(c.zeta, c.z, (sign / std::abs(v)) * v);
             markEnd(crossings, points.back());
             if (!inflow) {
                 std::reverse(points.begin(), points.end());
@@ -581,11 +582,12 @@ std::vector<Streamline> Flow::streamlines(int levelsPerSide) const {
     std::vector<Streamline> lines;
     // The dividing streamline leaves the circle radially at both stagnation points.
     std::vector<FlowPoint> front =
-        LineTracer(*this, 0, -1).run(frontZeta_, (frontZeta_ - centre_) / radius_);
+        LineTracer(*this, 0, -1)
+            .run(frontZeta_, {front_.x, front_.y}, (frontZeta_ - centre_) / radius_);
     std::reverse(front.begin(), front.end());
     lines.push_back(Streamline{0, 0, true, std::move(front)});
     const Complex rear = 1.0 - centre_;
-    lines.push_back(Streamline{0, 0, true, LineTracer(*this, 0, 1).run(1, rear / radius_)});
+    lines.push_back(Streamline{0, 0, true, LineTracer(*this, 0, 1).run(1, {1, 0}, rear / radius_)});
     const Edges edges = sampleEdges(*this);
     for (int k = -levelsPerSide; k <= levelsPerSide; ++k) {
         if (k == 0) {
