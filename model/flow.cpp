@@ -212,10 +212,7 @@ FlowSample Flow::sampleOf(Complex zeta, std::optional<Complex> velocity, double 
 }
 
 FlowSample Flow::profileAt(Complex zeta) const {
-    if (insideCircle(zeta)) {
-        return sampleOf(zeta, std::nullopt, 1);
-    }
-    return sampleOf(zeta, profileVelocity(zeta), 1);
+    return sampleOf(zeta, insideCircle(zeta) ? std::nullopt : profileVelocity(zeta), 1);
 }
 
 FlowSample Flow::atProfile(double x, double y) const {
@@ -224,9 +221,6 @@ FlowSample Flow::atProfile(double x, double y) const {
 
 FlowSample Flow::atCircle(double xc, double yc) const {
     const Complex zeta(xc, yc);
-    if (insideCircle(zeta)) {
-        return sampleOf(zeta, std::nullopt, 1);
-    }
     return sampleOf(zeta, circleVelocity(zeta), cScale_);
 }
 
@@ -385,51 +379,62 @@ double LineTracer::growth(const Node& a, const Node& b) const {
     return factor;
 }
 
+// Where the segment a-b, a inside the window and b outside, first meets the window's edge: on a
+// vertical edge x = fixed and y = free, on a horizontal one y = fixed and x = free.
+struct EdgeHit {
+    bool vertical = false;
+    double fixed = 0;
+    double free = 0;
+
+    Complex point() const { return vertical ? Complex(fixed, free) : Complex(free, fixed); }
+};
+
+EdgeHit firstEdgeHit(const PlaneWindow& w, Complex a, Complex b) {
+    const Complex ab = b - a;
+    EdgeHit hit;
+    double t = 1;
+    if (b.real() > w.xMax || b.real() < w.xMin) {
+        hit.vertical = true;
+        hit.fixed = b.real() > w.xMax ? w.xMax : w.xMin;
+        t = (hit.fixed - a.real()) / ab.real();
+    }
+    if (b.imag() > w.yMax || b.imag() < w.yMin) {
+        const double bound = b.imag() > w.yMax ? w.yMax : w.yMin;
+        const double s = (bound - a.imag()) / ab.imag();
+        if (s < t) {
+            t = s;
+            hit.vertical = false;
+            hit.fixed = bound;
+        }
+    }
+    const Complex at = a + t * ab;
+    hit.free = hit.vertical ? at.imag() : at.real();
+    return hit;
+}
+
 // Where the level leaves the window between the inside node and the outside one: the segment's
-// crossing of the first edge it meets, moved along that edge onto the level by Newton's method.
+// first edge crossing, moved along that edge onto the level by Newton's method; none if Newton
+// strays further than the segment's length or off the edge.
 std::optional<FlowPoint> LineTracer::exitPoint(const Node& inside, const Node& outside) const {
     const PlaneWindow& w = flow_.profileWindow();
-    const Complex a = inside.z;
-    const Complex ab = outside.z - inside.z;
-    double t = 1;
-    bool vertical = false; // crossing a vertical edge: x fixed, y free
-    double fixed = 0;
-    auto consider = [&](double from, double delta, double bound, bool isVertical) {
-        if (delta != 0) {
-            const double s = (bound - from) / delta;
-            if (s >= 0 && s < t) {
-                t = s;
-                vertical = isVertical;
-                fixed = bound;
-            }
-        }
-    };
-    if (outside.z.real() > w.xMax || outside.z.real() < w.xMin) {
-        consider(a.real(), ab.real(), outside.z.real() > w.xMax ? w.xMax : w.xMin, true);
-    }
-    if (outside.z.imag() > w.yMax || outside.z.imag() < w.yMin) {
-        consider(a.imag(), ab.imag(), outside.z.imag() > w.yMax ? w.yMax : w.yMin, false);
-    }
-    const Complex hit = a + t * ab;
-    double free = vertical ? hit.imag() : hit.real();
-    const double low = vertical ? w.yMin : w.xMin;
-    const double high = vertical ? w.yMax : w.xMax;
+    EdgeHit hit = firstEdgeHit(w, inside.z, outside.z);
+    const Complex first = hit.point();
     for (int k = 0; k < 20; ++k) {
-        const Complex z = vertical ? Complex(fixed, free) : Complex(free, fixed);
+        const Complex z = hit.point();
         const Complex zeta = flow_.toCircle(z);
         const double r = flow_.streamFunction(zeta) - level_;
         if (std::fabs(r) <= kLevelTolerance) {
-            if (free < low || free > high || std::abs(z - hit) > std::abs(ab)) {
-                return std::nullopt;
-            }
-            return pointAt(zeta, z);
+            const bool onEdge =
+                inWindow(w, z) && std::abs(z - first) <= std::abs(outside.z - inside.z);
+            return onEdge ? std::optional<FlowPoint>(pointAt(zeta, z)) : std::nullopt;
         }
-        const std::optional<Complex> v = flow_.profileVelocity(zeta);
-        const double slope = !v ? 0 : (vertical ? v->real() : -v->imag()); // psi_y = u, psi_x = -v
+        // The slope of psi along the edge: psi_y = u, psi_x = -v.
+        const Complex v = flow_.profileVelocity(zeta).value_or(0);
+        const double slope = hit.vertical ? v.real() : -v.imag();
         if (slope == 0) {
             return std::nullopt;
         }
-        free -= r / slope;
+        hit.free -= r / slope;
     }
     return std::nullopt;
 }

@@ -145,8 +145,9 @@ public:
     std::optional<FlowPoint> singularLeadingEdge() const { return singular_; }
 
     // The profile-plane window of the streamlines and the profile raster: x/c from -0.5 to 1.5,
-    // y/c from -0.6 to 0.6. The circle window is the smallest rectangle holding the circle-plane
-    // image of the profile window; the streamlines fill that image, not the whole rectangle.
+    // y/c from -0.6 to 0.6. The circle window is the rectangle just holding the circle-plane image
+    // of the profile window (half a percent to spare); the streamlines fill that image, not the
+    // whole rectangle.
     const PlaneWindow& profileWindow() const { return profileWindow_; }
     const PlaneWindow& circleWindow() const { return circleWindow_; }
 
@@ -160,7 +161,9 @@ public:
     std::vector<Streamline> streamlines(int levelsPerSide = kDefaultLevels) const;
 
     // Cp rasters of the profile window (profile flow) and the circle window (circle flow). Throw
-    // std::out_of_range for a side outside 1..kMaxRasterSide.
+    // std::out_of_range for a side outside 1..kMaxRasterSide. For shading a live view, one cell
+    // per 2 x 2 pixels, smoothed by the painter as it scales the raster up, is ample (240 x 180
+    // cells for a 480 x 360 plane); the profile raster costs a complex square root per cell.
     PressureRaster profileRaster(int cols, int rows) const;
     PressureRaster circleRaster(int cols, int rows) const;
 
