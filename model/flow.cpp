@@ -1,0 +1,675 @@
+// SPDX-License-Identifier: MIT
+// The flow about the circle and the profile: field, stagnation points, streamlines, rasters.
+#include "model/flow.h"
+
+#include "model/coefficients.h"
+#include "model/numeric.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <stdexcept>
+#include <string>
+
+namespace kestrel {
+
+using Complex = std::complex<double>;
+
+namespace {
+
+constexpr Complex kI{0, 1};
+
+// A circle-plane point this close to zeta = -1 is the singular point itself; its image lies
+// within about 1e-14 chords of the leading edge.
+constexpr double kSingularRadius = 1e-7;
+// Points this far inside the circle, in radii, still count as on the surface: the inverse
+// mapping of a surface point may land a few roundings inside.
+constexpr double kSurfaceMargin = 1e-10;
+// The window caps the surface speed at the singular point at 10.
+constexpr double kCappedSpeed = 10;
+
+// Streamline spacing in the profile plane, in chords. A pixel at 4x zoom of a 960 px picture of
+// the 2-chord window is 2 / 3840 chords; a segment may depart from the true line by a tenth of
+// that, turn by at most 0.05 rad (about 3 degrees) and be at most 0.02 chords long.
+constexpr double kZoomedPixel = 2.0 / 3840;
+constexpr double kMaxSagitta = 0.1 * kZoomedPixel;
+constexpr double kMaxTurn = 0.05;
+constexpr double kMaxSegment = 0.02;
+// Step limits in the circle plane, where the lines are traced.
+constexpr double kFirstStep = 1e-3;
+constexpr double kMinStep = 1e-12;
+constexpr double kMaxStep = 0.1;
+constexpr std::size_t kMaxPoints = 20000;
+// Every streamline point has |psi - level| below this, psi in units of V_inf times the chord.
+constexpr double kLevelTolerance = 1e-13;
+// Spacing, in chords, of the window-edge samples that locate where a level crosses the edge.
+constexpr double kEdgeSpacing = 0.01;
+
+Complex reciprocal(Complex w) {
+    return std::conj(w) / std::norm(w);
+}
+
+// A square root of w (the principal one) from two real square roots; the rasters take one for
+// every cell, and the library's complex root costs several times as much.
+Complex squareRoot(Complex w) {
+    const double a = w.real();
+    const double b = w.imag();
+    const double m = std::sqrt(a * a + b * b);
+    if (m == 0) {
+        return {0, b};
+    }
+    const double t = std::sqrt((m + std::fabs(a)) / 2);
+    if (a >= 0) {
+        return {t, b / (2 * t)};
+    }
+    return {std::fabs(b) / (2 * t), std::copysign(t, b)};
+}
+
+bool inWindow(const PlaneWindow& w, Complex z) {
+    return z.real() >= w.xMin && z.real() <= w.xMax && z.imag() >= w.yMin && z.imag() <= w.yMax;
+}
+
+FlowPoint pointAt(Complex zeta, Complex z) {
+    return FlowPoint{zeta.real(), zeta.imag(), z.real(), z.imag()};
+}
+
+void checkSide(int n, int low, int high, const char* what) {
+    if (n < low || n > high) {
+        throw std::out_of_range(std::string(what) + " " + std::to_string(n) + " outside " +
+                                std::to_string(low) + " to " + std::to_string(high));
+    }
+}
+
+PressureRaster emptyRaster(const PlaneWindow& w, int cols, int rows) {
+    checkSide(cols, 1, Flow::kMaxRasterSide, "raster columns");
+    checkSide(rows, 1, Flow::kMaxRasterSide, "raster rows");
+    const std::size_t n = static_cast<std::size_t>(cols) * static_cast<std::size_t>(rows);
+    return PressureRaster{w, cols, rows, std::vector<double>(n), std::vector<RasterCell>(n)};
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+// The field
+
+Flow::Flow(const State& s) {
+    if (!profileExists(s)) {
+        throw std::invalid_argument("no profile has been computed");
+    }
+    centre_ = Complex(-s.eps, s.mu);
+    rsq_ = s.Rsq;
+    radius_ = s.Rc;
+    chord_ = s.Chord;
+    cScale_ = 1 / s.Chord;
+    const double alpha = (s.pi * s.AlfaD) / 180; // as the pressure computation takes it
+    stream_ = std::polar(1.0, -alpha);
+    // Kutta condition: the circle's flow stagnates at zeta = 1, seen from the centre at -Beta.
+    strength_ = (2 * radius_) * std::sin(alpha + s.Beta);
+    circulation_ = ((2 * s.pi) * strength_) * cScale_;
+    // The two stagnation points d1 = 1 - centre and d2 solve stream d^2 + i G d - R^2 / stream =
+    // 0, whose roots multiply to -R^2 / stream^2.
+    const Complex rear = 1.0 - centre_;
+    frontZeta_ = centre_ - (rsq_ * std::conj(stream_ * stream_)) / rear;
+    front_ = pointOf(frontZeta_);
+    rear_ = FlowPoint{1, 0, 1, 0};
+    throughSingularPoint_ = s.eps == 0;
+    smoothLeadingEdge_ = throughSingularPoint_ && std::abs(frontZeta_ + 1.0) <= kSingularRadius;
+    if (throughSingularPoint_ && !smoothLeadingEdge_) {
+        singular_ = pointOf(-1);
+    }
+    circleWindow_ = imageOfProfileWindow();
+}
+
+Complex Flow::toProfile(Complex zeta) const {
+    const Complex z = zeta + reciprocal(zeta);
+    // x/c = Re(z) cScale - xShift with xShift = 2 cScale - 1, anchored on the trailing edge z = 2.
+    return {1 + (z.real() - 2) * cScale_, z.imag() * cScale_};
+}
+
+Complex Flow::toCircle(Complex z) const {
+    const Complex w(2 + (z.real() - 1) * chord_, z.imag() * chord_);
+    Complex root = squareRoot((w - 2.0) * (w + 2.0));
+    if (std::real(std::conj(w) * root) < 0) {
+        root = -root; // the larger root without cancellation; the other is its reciprocal
+    }
+    const Complex large = (w + root) / 2.0;
+    const Complex small = reciprocal(large);
+    return std::norm(large - centre_) >= std::norm(small - centre_) ? large : small;
+}
+
+Complex Flow::mapAt(Complex zeta, double t) const {
+    return zeta + t * (toProfile(zeta) - zeta);
+}
+
+bool Flow::insideCircle(Complex zeta) const {
+    return std::norm(zeta - centre_) < rsq_ * (1 - 2 * kSurfaceMargin);
+}
+
+bool Flow::atSingularPoint(Complex zeta) const {
+    return throughSingularPoint_ && std::norm(zeta + 1.0) <= square(kSingularRadius);
+}
+
+// W = (stream d + R^2 / (stream d) + i G log(-d / d1)) / Chord with d = zeta - centre: uniform
+// flow, the doublet that makes the circle a streamline, and the vortex of the Kutta condition.
+Complex Flow::potential(Complex zeta) const {
+    const Complex d = zeta - centre_;
+    const Complex uniform = stream_ * d;
+    const Complex doublet = rsq_ * reciprocal(uniform);
+    const Complex vortex = (kI * strength_) * std::log(-d / (1.0 - centre_));
+    return ((uniform + doublet) + vortex) * cScale_;
+}
+
+double Flow::streamFunction(Complex zeta) const {
+    const Complex d = zeta - centre_;
+    const double nd = std::norm(d);
+    const double uniform = std::imag(stream_ * d) * (1 - rsq_ / nd);
+    const double vortex = strength_ * (0.5 * std::log(nd / rsq_));
+    return (uniform + vortex) * cScale_;
+}
+
+// dW/dzeta = stream (zeta - 1)(zeta - front) / (Chord d^2): both stagnation points as factors.
+Complex Flow::circleVelocity(Complex zeta) const {
+    const Complex d = zeta - centre_;
+    const Complex w = (stream_ * ((zeta - 1.0) * (zeta - frontZeta_))) * reciprocal(d * d);
+    return std::conj(w) * cScale_;
+}
+
+// dW/dz = (dW/dzeta) / (dz/dzeta) with dz/dzeta = (zeta - 1)(zeta + 1) / (Chord zeta^2): the
+// trailing-edge factor cancels, so the cusp needs no limit.
+std::optional<Complex> Flow::profileVelocity(Complex zeta) const {
+    const Complex d = zeta - centre_;
+    Complex edge = 1; // (zeta - front) / (zeta + 1), which tends to 1 where both vanish
+    if (atSingularPoint(zeta)) {
+        if (!smoothLeadingEdge_) {
+            return std::nullopt;
+        }
+    } else {
+        edge = (zeta - frontZeta_) * reciprocal(zeta + 1.0);
+    }
+    const Complex w = (stream_ * edge) * ((zeta * zeta) * reciprocal(d * d));
+    return std::conj(w);
+}
+
+FlowSample Flow::sampleOf(Complex zeta, std::optional<Complex> velocity, double freeStream) const {
+    FlowSample out;
+    if (insideCircle(zeta)) {
+        out.inside = true;
+        return out;
+    }
+    out.potential = potential(zeta);
+    out.psi = streamFunction(zeta);
+    if (!velocity) {
+        out.singular = true;
+        out.speedRatio = kCappedSpeed;
+        out.Cp = 1 - square(kCappedSpeed);
+        return out;
+    }
+    out.u = velocity->real();
+    out.v = velocity->imag();
+    out.speedRatio = std::abs(*velocity) / freeStream;
+    out.Cp = 1 - square(out.speedRatio);
+    return out;
+}
+
+FlowSample Flow::profileAt(Complex zeta) const {
+    return sampleOf(zeta, insideCircle(zeta) ? std::nullopt : profileVelocity(zeta), 1);
+}
+
+FlowSample Flow::atProfile(double x, double y) const {
+    return profileAt(toCircle({x, y}));
+}
+
+FlowSample Flow::atCircle(double xc, double yc) const {
+    const Complex zeta(xc, yc);
+    return sampleOf(zeta, circleVelocity(zeta), cScale_);
+}
+
+FlowPoint Flow::pointOf(Complex zeta) const {
+    return pointAt(zeta, toProfile(zeta));
+}
+
+// The circle-plane image of the profile window's edges, sampled finely, with a margin of half a
+// percent for the bulges between samples.
+PlaneWindow Flow::imageOfProfileWindow() const {
+    const PlaneWindow& w = profileWindow_;
+    const Complex corners[] = {
+        {w.xMin, w.yMin}, {w.xMax, w.yMin}, {w.xMax, w.yMax}, {w.xMin, w.yMax}};
+    constexpr int kSamples = 256;
+    PlaneWindow box{std::numeric_limits<double>::max(), std::numeric_limits<double>::lowest(),
+                    std::numeric_limits<double>::max(), std::numeric_limits<double>::lowest()};
+    for (int e = 0; e < 4; ++e) {
+        for (int i = 0; i < kSamples; ++i) {
+            const double t = static_cast<double>(i) / kSamples;
+            const Complex zeta = toCircle(corners[e] + t * (corners[(e + 1) % 4] - corners[e]));
+            box.xMin = std::min(box.xMin, zeta.real());
+            box.xMax = std::max(box.xMax, zeta.real());
+            box.yMin = std::min(box.yMin, zeta.imag());
+            box.yMax = std::max(box.yMax, zeta.imag());
+        }
+    }
+    const double mx = 0.005 * (box.xMax - box.xMin);
+    const double my = 0.005 * (box.yMax - box.yMin);
+    return {box.xMin - mx, box.xMax + mx, box.yMin - my, box.yMax + my};
+}
+
+// ---------------------------------------------------------------------------------------------
+// Streamlines
+//
+// A level is traced in the circle plane, where the field is smooth everywhere outside the circle
+// (also at the singular point of the mapping), by a midpoint predictor along the flow and a
+// Newton corrector onto psi = level; the step is controlled in the profile plane by the segment's
+// length, turning and departure from the true line (the constants above). Each level starts
+// where it crosses the window's edge, found by bracketing on edge samples; it ends at the next
+// edge crossing, located on the edge by Newton's method. The dividing streamline starts at the
+// stagnation points, leaving the circle radially.
+
+namespace {
+
+// The window's edge, counterclockwise from the bottom-left corner, as samples of psi.
+struct Edges {
+    std::vector<Complex> points;
+    std::vector<Complex> inward; // inward normal of the edge from point i to point i + 1
+    std::vector<double> psi;
+};
+
+struct Crossing {
+    Complex z;
+    Complex zeta;
+    bool inflow = false;
+    bool used = false;
+};
+
+class LineTracer {
+public:
+    LineTracer(const Flow& flow, double level, int sign)
+        : flow_(flow), level_(level), sign_(sign) {}
+
+    // The line from the point zeta (on the level, with its image z) in the flow direction
+    // (sign 1) or against it (sign -1) to the window's edge; firstDirection is taken where the
+    // circle's flow stagnates.
+    std::vector<FlowPoint> run(Complex zeta, Complex z, Complex firstDirection) const;
+
+private:
+    struct Node {
+        Complex zeta;
+        Complex z;
+        Complex tangent; // unit tangent in the profile plane, 0 where the profile's flow stagnates
+    };
+
+    std::optional<Complex> circleDirection(Complex zeta) const;
+    Complex profileTangent(Complex zeta) const;
+    bool project(Complex& zeta) const;
+    std::optional<Node> step(const Node& from, double h, Complex& direction) const;
+    double growth(const Node& a, const Node& b) const;
+    std::optional<FlowPoint> exitPoint(const Node& inside, const Node& outside) const;
+
+    const Flow& flow_;
+    double level_;
+    int sign_;
+};
+
+std::optional<Complex> LineTracer::circleDirection(Complex zeta) const {
+    const Complex v = flow_.circleVelocity(zeta);
+    const double a = std::abs(v);
+    if (a == 0) {
+        return std::nullopt;
+    }
+    return (static_cast<double>(sign_) / a) * v;
+}
+
+Complex LineTracer::profileTangent(Complex zeta) const {
+    const Complex v = flow_.profileVelocity(zeta).value_or(0);
+    const double a = std::abs(v);
+    return a == 0 ? Complex(0) : (static_cast<double>(sign_) / a) * v;
+}
+
+// Newton's method on psi(zeta) = level along the gradient of psi, which is i (u + i v).
+bool LineTracer::project(Complex& zeta) const {
+    for (int k = 0; k < 10; ++k) {
+        const double r = level_ - flow_.streamFunction(zeta);
+        if (std::fabs(r) <= kLevelTolerance) {
+            return true;
+        }
+        const Complex gradient = kI * flow_.circleVelocity(zeta);
+        const double n = std::norm(gradient);
+        if (n == 0) {
+            return false;
+        }
+        zeta += (r / n) * gradient;
+    }
+    return std::fabs(level_ - flow_.streamFunction(zeta)) <= kLevelTolerance;
+}
+
+std::optional<LineTracer::Node> LineTracer::step(const Node& from, double h,
+                                                 Complex& direction) const {
+    const Complex t0 = circleDirection(from.zeta).value_or(direction);
+    const Complex tm = circleDirection(from.zeta + (0.5 * h) * t0).value_or(t0);
+    const Complex guess = from.zeta + h * tm;
+    Complex zeta = guess;
+    if (!project(zeta) || std::abs(zeta - guess) > 0.25 * h || flow_.insideCircle(zeta)) {
+        return std::nullopt;
+    }
+    direction = tm;
+    return Node{zeta, flow_.toProfile(zeta), profileTangent(zeta)};
+}
+
+// Factor by which the step may grow (below 1: by which it must shrink) for the segment a-b to
+// meet the length, turning and departure limits. The departure from the true line is estimated
+// from the angles between the chord and the two end tangents.
+double LineTracer::growth(const Node& a, const Node& b) const {
+    const Complex chord = b.z - a.z;
+    const double length = std::abs(chord);
+    if (length == 0) {
+        return 2;
+    }
+    const Complex dir = chord / length;
+    const Complex ea = a.tangent == 0.0 ? dir : a.tangent;
+    const Complex eb = b.tangent == 0.0 ? dir : b.tangent;
+    const double ta = std::fabs(std::arg(dir * std::conj(ea)));
+    const double tb = std::fabs(std::arg(eb * std::conj(dir)));
+    const double turn = ta + tb;
+    const double sagitta = length * std::max(ta, tb) / 4;
+    double factor = kMaxSegment / length;
+    if (turn > 0) {
+        factor = std::min(factor, kMaxTurn / turn);
+    }
+    if (sagitta > 0) {
+        factor = std::min(factor, std::sqrt(kMaxSagitta / sagitta));
+    }
+    return factor;
+}
+
+// Where the segment a-b, a inside the window and b outside, first meets the window's edge: on a
+// vertical edge x = fixed and y = free, on a horizontal one y = fixed and x = free.
+struct EdgeHit {
+    bool vertical = false;
+    double fixed = 0;
+    double free = 0;
+
+    Complex point() const { return vertical ? Complex(fixed, free) : Complex(free, fixed); }
+};
+
+EdgeHit firstEdgeHit(const PlaneWindow& w, Complex a, Complex b) {
+    const Complex ab = b - a;
+    EdgeHit hit;
+    double t = 1;
+    if (b.real() > w.xMax || b.real() < w.xMin) {
+        hit.vertical = true;
+        hit.fixed = b.real() > w.xMax ? w.xMax : w.xMin;
+        t = (hit.fixed - a.real()) / ab.real();
+    }
+    if (b.imag() > w.yMax || b.imag() < w.yMin) {
+        const double bound = b.imag() > w.yMax ? w.yMax : w.yMin;
+        const double s = (bound - a.imag()) / ab.imag();
+        if (s < t) {
+            t = s;
+            hit.vertical = false;
+            hit.fixed = bound;
+        }
+    }
+    const Complex at = a + t * ab;
+    hit.free = hit.vertical ? at.imag() : at.real();
+    return hit;
+}
+
+// Where the level leaves the window between the inside node and the outside one: the segment's
+// first edge crossing, moved along that edge onto the level by Newton's method; none if Newton
+// strays further than the segment's length or off the edge.
+std::optional<FlowPoint> LineTracer::exitPoint(const Node& inside, const Node& outside) const {
+    const PlaneWindow& w = flow_.profileWindow();
+    EdgeHit hit = firstEdgeHit(w, inside.z, outside.z);
+    const Complex first = hit.point();
+    for (int k = 0; k < 20; ++k) {
+        const Complex z = hit.point();
+        const Complex zeta = flow_.toCircle(z);
+        const double r = flow_.streamFunction(zeta) - level_;
+        if (std::fabs(r) <= kLevelTolerance) {
+            const bool onEdge =
+                inWindow(w, z) && std::abs(z - first) <= std::abs(outside.z - inside.z);
+            return onEdge ? std::optional<FlowPoint>(pointAt(zeta, z)) : std::nullopt;
+        }
+        // The slope of psi along the edge: psi_y = u, psi_x = -v.
+        const Complex v = flow_.profileVelocity(zeta).value_or(0);
+        const double slope = hit.vertical ? v.real() : -v.imag();
+        if (slope == 0) {
+            return std::nullopt;
+        }
+        hit.free -= r / slope;
+    }
+    return std::nullopt;
+}
+
+std::vector<FlowPoint> LineTracer::run(Complex zeta, Complex z, Complex firstDirection) const {
+    Node current{zeta, z, profileTangent(zeta)};
+    std::vector<FlowPoint> points{pointAt(current.zeta, current.z)};
+    Complex direction = firstDirection;
+    double h = kFirstStep;
+    while (points.size() < kMaxPoints && h >= kMinStep) {
+        Complex tried = direction;
+        const std::optional<Node> next = step(current, h, tried);
+        if (!next) {
+            h *= 0.25;
+            continue;
+        }
+        const double factor = growth(current, *next);
+        if (factor < 1) {
+            h *= std::max(0.2, 0.9 * factor);
+            continue;
+        }
+        if (!inWindow(flow_.profileWindow(), next->z)) {
+            if (const std::optional<FlowPoint> exit = exitPoint(current, *next)) {
+                points.push_back(*exit);
+            }
+            break;
+        }
+        points.push_back(pointAt(next->zeta, next->z));
+        current = *next;
+        direction = tried;
+        h = std::min(h * std::min(2.0, 0.9 * factor), kMaxStep);
+    }
+    return points;
+}
+
+// psi along the window's edge, counterclockwise, about kEdgeSpacing chords apart.
+Edges sampleEdges(const Flow& flow) {
+    const PlaneWindow& w = flow.profileWindow();
+    const Complex corners[] = {
+        {w.xMin, w.yMin}, {w.xMax, w.yMin}, {w.xMax, w.yMax}, {w.xMin, w.yMax}};
+    const Complex normals[] = {{0, 1}, {-1, 0}, {0, -1}, {1, 0}};
+    Edges edges;
+    for (int e = 0; e < 4; ++e) {
+        const Complex from = corners[e];
+        const Complex along = corners[(e + 1) % 4] - from;
+        const int n = static_cast<int>(std::ceil(std::abs(along) / kEdgeSpacing));
+        for (int i = 0; i < n; ++i) {
+            // Only the varying coordinate moves, so every sample lies exactly on its edge.
+            const Complex z = from + (static_cast<double>(i) / n) * along;
+            edges.points.push_back(z);
+            edges.inward.push_back(normals[e]);
+            edges.psi.push_back(flow.streamFunction(flow.toCircle(z)));
+        }
+    }
+    return edges;
+}
+
+// The point of the segment a-b (on one edge) where psi = level, between samples of opposite
+// sides, by regula falsi with the Illinois halving.
+Complex edgeRoot(const Flow& flow, Complex a, Complex b, double fa, double fb, double level) {
+    double sa = 0;
+    double sb = 1;
+    double s = 0;
+    int side = 0;
+    for (int k = 0; k < 100; ++k) {
+        s = (sa * fb - sb * fa) / (fb - fa);
+        const double f = flow.streamFunction(flow.toCircle(a + s * (b - a))) - level;
+        if (std::fabs(f) <= kLevelTolerance * 0.1 || sb - sa <= 1e-15) {
+            break;
+        }
+        if ((f < 0) == (fa < 0)) {
+            sa = s;
+            fa = f;
+            fb = side == -1 ? fb / 2 : fb;
+            side = -1;
+        } else {
+            sb = s;
+            fb = f;
+            fa = side == 1 ? fa / 2 : fa;
+            side = 1;
+        }
+    }
+    return a + s * (b - a);
+}
+
+std::vector<Crossing> findCrossings(const Flow& flow, const Edges& edges, double level) {
+    std::vector<Crossing> crossings;
+    const std::size_t m = edges.points.size();
+    for (std::size_t i = 0; i < m; ++i) {
+        const std::size_t j = (i + 1) % m;
+        const double fa = edges.psi[i] - level;
+        const double fb = edges.psi[j] - level;
+        if ((fa < 0) == (fb < 0)) {
+            continue;
+        }
+        Crossing c;
+        c.z = edgeRoot(flow, edges.points[i], edges.points[j], fa, fb, level);
+        c.zeta = flow.toCircle(c.z);
+        const std::optional<Complex> v = flow.profileVelocity(c.zeta);
+        c.inflow = v && std::real(std::conj(edges.inward[i]) * *v) > 0;
+        crossings.push_back(c);
+    }
+    return crossings;
+}
+
+// Marks the crossing at the end of a traced line as used, so it starts no line of its own.
+void markEnd(std::vector<Crossing>& crossings, const FlowPoint& end) {
+    for (Crossing& c : crossings) {
+        if (!c.used && std::abs(c.z - Complex(end.x, end.y)) < 1e-6) {
+            c.used = true;
+            return;
+        }
+    }
+}
+
+// Every polyline of one level: from each inflow crossing downstream; then, from any outflow
+// crossing not yet reached, upstream (reversed into the flow direction).
+void traceLevel(const Flow& flow, double level, int index, std::vector<Crossing>& crossings,
+                std::vector<Streamline>& lines) {
+    for (bool inflow : {true, false}) {
+        const int sign = inflow ? 1 : -1;
+        const LineTracer tracer(flow, level, sign);
+        for (Crossing& c : crossings) {
+            if (c.used || c.inflow != inflow) {
+                continue;
+            }
+            c.used = true;
+            const Complex v = flow.circleVelocity(c.zeta);
+            std::vector<FlowPoint> points = tracer.run(c.zeta, c.z, (sign / std::abs(v)) * v);
+            markEnd(crossings, points.back());
+            if (!inflow) {
+                std::reverse(points.begin(), points.end());
+            }
+            if (points.size() >= 2) {
+                lines.push_back(Streamline{level, index, false, std::move(points)});
+            }
+        }
+    }
+}
+
+} // namespace
+
+double Flow::levelSpacing(int levelsPerSide) {
+    checkSide(levelsPerSide, kMinLevels, kMaxLevels, "levels per side");
+    return 0.6 / (levelsPerSide + 1);
+}
+
+std::vector<Streamline> Flow::streamlines(int levelsPerSide) const {
+    const double spacing = levelSpacing(levelsPerSide);
+    std::vector<Streamline> lines;
+    // The dividing streamline leaves the circle radially at both stagnation points.
+    std::vector<FlowPoint> front =
+        LineTracer(*this, 0, -1)
+            .run(frontZeta_, {front_.x, front_.y}, (frontZeta_ - centre_) / radius_);
+    std::reverse(front.begin(), front.end());
+    lines.push_back(Streamline{0, 0, true, std::move(front)});
+    const Complex rear = 1.0 - centre_;
+    lines.push_back(Streamline{0, 0, true, LineTracer(*this, 0, 1).run(1, {1, 0}, rear / radius_)});
+    const Edges edges = sampleEdges(*this);
+    for (int k = -levelsPerSide; k <= levelsPerSide; ++k) {
+        if (k == 0) {
+            continue;
+        }
+        const double level = k * spacing;
+        std::vector<Crossing> crossings = findCrossings(*this, edges, level);
+        traceLevel(*this, level, k, crossings, lines);
+    }
+    return lines;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Pressure rasters
+
+// Cp of the profile's flow at the image of zeta from squared magnitudes only:
+// |dW/dz|^2 = |zeta - front|^2 |zeta|^4 / (|zeta + 1|^2 |d|^4).
+double Flow::profileCp(Complex zeta, RasterCell& cell) const {
+    const double nd = std::norm(zeta - centre_);
+    if (nd < rsq_ * (1 - 2 * kSurfaceMargin)) {
+        cell = RasterCell::Inside;
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    const double nz = std::norm(zeta);
+    double edge = 1;
+    if (atSingularPoint(zeta)) {
+        if (!smoothLeadingEdge_) {
+            cell = RasterCell::Singular;
+            return 1 - square(kCappedSpeed);
+        }
+    } else {
+        edge = std::norm(zeta - frontZeta_) / std::norm(zeta + 1.0);
+    }
+    cell = RasterCell::Flow;
+    return 1 - edge * (square(nz) / square(nd));
+}
+
+PressureRaster Flow::profileRaster(int cols, int rows) const {
+    const PlaneWindow& w = profileWindow_;
+    PressureRaster r = emptyRaster(w, cols, rows);
+    const double dx = (w.xMax - w.xMin) / cols;
+    const double dy = (w.yMax - w.yMin) / rows;
+    for (int row = 0; row < rows; ++row) {
+        const double y = w.yMax - (row + 0.5) * dy;
+        for (int col = 0; col < cols; ++col) {
+            const double x = w.xMin + (col + 0.5) * dx;
+            const std::size_t i = r.index(col, row);
+            r.Cp[i] = profileCp(toCircle({x, y}), r.cells[i]);
+        }
+    }
+    return r;
+}
+
+PressureRaster Flow::circleRaster(int cols, int rows) const {
+    const PlaneWindow& w = circleWindow_;
+    PressureRaster r = emptyRaster(w, cols, rows);
+    const double dx = (w.xMax - w.xMin) / cols;
+    const double dy = (w.yMax - w.yMin) / rows;
+    const double limit = rsq_ * (1 - 2 * kSurfaceMargin);
+    for (int row = 0; row < rows; ++row) {
+        const double y = w.yMax - (row + 0.5) * dy;
+        for (int col = 0; col < cols; ++col) {
+            const Complex zeta(w.xMin + (col + 0.5) * dx, y);
+            const std::size_t i = r.index(col, row);
+            const double nd = std::norm(zeta - centre_);
+            if (nd < limit) {
+                r.cells[i] = RasterCell::Inside;
+                r.Cp[i] = std::numeric_limits<double>::quiet_NaN();
+                continue;
+            }
+            // |dW/dzeta|^2 over the circle's free stream squared.
+            const double speed2 = std::norm((zeta - 1.0) * (zeta - frontZeta_)) / square(nd);
+            r.cells[i] = RasterCell::Flow;
+            r.Cp[i] = 1 - speed2;
+        }
+    }
+    return r;
+}
+
+} // namespace kestrel
