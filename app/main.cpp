@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The kestrel program: the main window of Kestrel. It takes no options.
 #include "ui/form1.h"
 

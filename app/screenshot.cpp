@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kestrel-screenshot OUT.png: drives the main window through a full set of user actions
 // (Mach 0.3, thickness 12, camber 4, angle of attack 5, moment reference 25) and saves a
 // picture of it. Used to make the screenshot in the README; runs on any Qt platform,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Benchmarks of the numeric core: the full computing chain that a thickness or camber change
 // runs (profile, pressure, lift and moment curves), each of its four steps, and the table
 // search. No Qt, no drawing.

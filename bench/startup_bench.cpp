@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kestrel_bench_startup [RUNS]: measures how long Kestrel takes from main entry to a shown main
 // window (QApplication, the window with its table, shown and painted) and how much memory the
 // process has used at its peak, on the offscreen platform unless QT_QPA_PLATFORM says otherwise.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Benchmarks of the window's drawing chain on a real main window: the user moves the thickness
 // scroll bar, which runs the full chain (profile, circle plane and profile plots, pressure,
 // pressure plot, lift and moment curves) and redraws the five surfaces; the surfaces are then

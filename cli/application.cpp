@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/application.h"
 
 #include "cli/command.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/table_command.h"
 
 #include "model/startup.h"

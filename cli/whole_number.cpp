@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "cli/whole_number.h"
 
 #include "cli/command.h"

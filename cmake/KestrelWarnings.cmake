@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Common compile settings for every Kestrel target.
 #
 # -ffp-contract=off keeps each multiplication and addition a separate rounding step, so the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "data/katjo.h"
 
 namespace kestrel {

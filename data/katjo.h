@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 #include <cstddef>
@@ -46,8 +47,8 @@ struct KatJoColumns {
 // Last row index of the table.
 inline constexpr long kKatJoLast = 496;
 
-// Number of table rows and the generated constant rows (one per source line), in row order:
-// rows[0] is row 1. Each row holds t/c, f/c, eps, mu, n.
+// The generated constant rows of the table, one per source line, in row order: kKatJoRows[0]
+// is row 1. Each row holds t/c, f/c, eps, mu, n.
 struct KatJoRow {
     double tc, fc, eps, mu, n;
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Thickness-camber table: the circle-centre offsets eps and mu of the Joukowski profile
 // for every t/c from 0 to 0.30 and f/c from 0 to 0.15 in steps of 0.01, one row per
 // line in the order t/c, f/c, eps, mu, n. Row i = 1 + 31 C + T (T, C in hundredths).

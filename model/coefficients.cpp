@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/coefficients.h"
 
 #include "model/inputs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "model/pressure.h"
 
 #include "model/inputs.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "plots/surface.h"
 
 #include <cmath>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the release preset and runs Kestrel's three benchmarks: the computing chain and table
 # search, the window's drawing chain, and start-up time and peak memory. The window's
 # benchmarks use Qt's offscreen platform, so no display is needed.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Times `kestrel-calc render` of all five plots as PNG at scale 1, the whole command from start
 # to exit (loading the program and Qt, the chain, painting, encoding and writing the files).
 # Goal: under 100 ms. Builds the release preset first.

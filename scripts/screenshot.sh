@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Remakes docs/screenshot.png: the window after Mach 0.3, thickness 12, camber 4, angle of
 # attack 5 and moment reference 25, drawn on Qt's offscreen platform.
 set -euo pipefail

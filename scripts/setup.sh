@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the Debian packages that Kestrel needs to build, test and run.
 # As root it installs whatever is missing; otherwise it prints the one apt-get line and stops.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Sets up, builds and runs every test: the ordinary build, then the sanitizer build.
 # The window's tests run on Qt's offscreen platform, so no display is needed.
 set -euo pipefail

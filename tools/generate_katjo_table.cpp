@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes the source of the thickness-camber table (data/katjo_table.cpp).
 //
 //   kestrel_table_generator [--report] <output file | ->

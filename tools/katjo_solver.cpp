@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/katjo_solver.h"
 
 #include <cmath>

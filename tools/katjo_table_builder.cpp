@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/katjo_table_builder.h"
 
 #include "tools/katjo_solver.h"
@@ -111,6 +112,7 @@ std::string decimalText(long units) {
 
 std::string tableSource(const std::vector<TableRow>& rows) {
     std::ostringstream out;
+    out << "// SPDX-License-Identifier: MIT\n";
     out << "// Thickness-camber table: the circle-centre offsets eps and mu of the Joukowski "
            "profile\n"
            "// for every t/c from 0 to 0.30 and f/c from 0 to 0.15 in steps of 0.01, one row per\n"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/cli/calc_test_support.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // kestrel-calc render: the files and their sizes, PNG and SVG validity, the pixels against the
 // recorded lines and circles of the window's chain, and the failures.
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Runs the table generator into OUTPUT and fails unless the result equals COMMITTED byte for byte.
 # Called by the test katjo_table_regenerates with -DGENERATOR=... -DOUTPUT=... -DCOMMITTED=...
 foreach(var GENERATOR OUTPUT COMMITTED)

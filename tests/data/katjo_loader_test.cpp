@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The loader fills rows 1 to 496 of the five columns from the constant rows and never touches
 // slot 0, which the table search skips.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The generated table checked against what its rows mean: each row's circle must give a profile
 // with the row's thickness and camber, and the grid must have the layout the table search and
 // the profile computation rely on.

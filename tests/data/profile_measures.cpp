@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tests/data/profile_measures.h"
 
 #include <cmath>

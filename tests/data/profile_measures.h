@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // The two measures that define the table's eps and mu, computed here on their own (the tests do

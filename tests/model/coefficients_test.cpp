@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The closed-form lift and moment laws at angles whose values can be checked by hand, the curve
 // tables they fill, and the Prandtl-Glauert decision shared by the plots.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Shared fixtures of the model tests: states after start-up and after a profile, and a reference

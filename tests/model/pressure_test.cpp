@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The surface pressure against the complex potential flow about the circle (uniform stream,
 // doublet and the Kutta circulation), and the special points: the cusped trailing edge, the
 // capped singular point, the leading-edge override of zero-thickness profiles at zero incidence

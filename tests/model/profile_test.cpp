@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The profile computation against an independent complex-number construction of the circle
 // points and their Joukowski images, and its special cases: the flat plate, the zero-thickness
 // rows whose circle passes through the singular point -1, and the point counts at the limits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Start-up state, scroll-position conversion, checked arrays and the table search, including the
 // table miss that must leave the previous profile in place.
 

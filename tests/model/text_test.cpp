@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The text rules of the window: numbers shown in value and result boxes, rounding of the lift and
 // moment texts, and reading the Mach number typed by the user.
 

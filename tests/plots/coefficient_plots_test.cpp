@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The pressure plot and the two coefficient curves: grids, curves, markers, and the
 // Prandtl-Glauert curves for the Mach texts a user may type.
 

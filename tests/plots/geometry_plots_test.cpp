@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The circle plane and the profile: fixed elements, the half-and-half polygons for odd, even,
 // smallest and largest point counts (shared with the pressure plot), colours before the first
 // renkler, and the moment-reference marker.

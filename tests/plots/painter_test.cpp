@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Rendering a recorded surface: a few pixel checks where rendering itself is the subject.
 
 #include "plots/painter.h"

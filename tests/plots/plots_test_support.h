@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 
 // Shared helpers of the plot tests: states built through the model's own steps, and small

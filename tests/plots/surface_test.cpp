@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The recording surface and the map from user to device coordinates.
 
 #include "plots/colours.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The About window: one object, created on the first choice of "About", modeless and without an
 // owner, shown again after closing, while the main window goes on working.
 #include "tests/ui/window_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Which surfaces each user action redraws and which boxes it rewrites, the notifications of the
 // scroll bars, and the values the chains write into the boxes.
 #include "model/coefficients.h"

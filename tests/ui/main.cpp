@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window tests need one QApplication for the whole run. Without a display they run on the
 // offscreen platform, which is also the default when nothing else is chosen.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two messages a user can meet: the table miss, after which the chain goes on with the
 // previous profile, and an error that stops a chain, after which the program keeps running.
 #include "tests/ui/window_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the chains leave on the surfaces for chosen states: the compressible curves for several
 // Mach texts, odd, even, smallest and largest point counts, colours before the first profile,
 // the first action being an angle or moment-reference change, and the moment-reference marker.

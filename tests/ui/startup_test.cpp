@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window as it opens: caption, client area, control geometry, scroll ranges, initial texts,
 // blank plots, keyboard focus and tab order, and a layout that resizing leaves alone.
 #include "tests/ui/window_fixture.h"
