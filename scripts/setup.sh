@@ -11,6 +11,7 @@ packages=(
     libcli11-dev nlohmann-json3-dev
     xvfb xauth imagemagick
     fonts-liberation fonts-dejavu-core
+    appstream help2man
     locales
 )
 
