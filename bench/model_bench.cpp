@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Benchmarks of the numeric core: the full computing chain that a thickness or camber change
 // runs (profile, pressure, lift and moment curves, the Mach number each plot reads), each of its
-// four computing steps, and the table
-// search. No Qt, no drawing.
+// four computing steps, and the table search. No Qt, no drawing.
 #include "model/chain.h"
 #include "model/coefficients.h"
 #include "model/pressure.h"
