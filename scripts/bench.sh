@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Builds the release preset and runs Kestrel's three benchmarks: the computing chain and table
-# search, the window's drawing chain, and start-up time and peak memory. The window's
+# Builds the release preset and runs Kestrel's benchmarks: the computing chain and table search,
+# the compressibility analysis, the flow field, the window's drawing chain, and start-up time and
+# peak memory. The window's
 # benchmarks use Qt's offscreen platform, so no display is needed.
 #
 # KESTREL_BENCH_REPETITIONS (default 5) sets how often each Google Benchmark case is repeated;
@@ -20,6 +21,12 @@ flags=(--benchmark_repetitions="$repetitions" --benchmark_report_aggregates_only
 
 echo "=== computing chain and table search ==="
 build/release/bench/kestrel_bench_model "${flags[@]}"
+echo
+echo "=== compressibility: one state's analysis and a 100-Mach chart ==="
+build/release/bench/kestrel_bench_compressibility "${flags[@]}"
+echo
+echo "=== the flow: streamlines and pressure rasters ==="
+build/release/bench/kestrel_bench_flow "${flags[@]}"
 echo
 echo "=== drawing chain on the main window ==="
 build/release/bench/kestrel_bench_ui "${flags[@]}"
