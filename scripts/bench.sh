@@ -2,8 +2,7 @@
 # SPDX-License-Identifier: MIT
 # Builds the release preset and runs Kestrel's benchmarks: the computing chain and table search,
 # the compressibility analysis, the flow field, the window's drawing chain, and start-up time and
-# peak memory. The window's
-# benchmarks use Qt's offscreen platform, so no display is needed.
+# peak memory. The window's benchmarks use Qt's offscreen platform, so no display is needed.
 #
 # KESTREL_BENCH_REPETITIONS (default 5) sets how often each Google Benchmark case is repeated;
 # the median, mean and spread of the repetitions are printed. KESTREL_BENCH_STARTUP_RUNS
