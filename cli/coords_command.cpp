@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/coords_command.h"
 
+#include "model/csv.h"
 #include "model/numeric.h"
 #include "model/state.h"
 #include "model/text.h"
@@ -54,19 +55,6 @@ long pointCount(const State& s) {
     return toIndex(s.nP);
 }
 
-// Where point j lies. Points 2 to nHalf + 1 have polar angles from -2 pi / nSeg down to -pi
-// and map onto the lower surface; for an odd point count point nHalf + 1 is the one at -pi.
-const char* sideOf(const State& s, long j) {
-    const double point = static_cast<double>(j);
-    if (j == 1 || point == s.nP) {
-        return "trailing-edge";
-    }
-    if (point == s.nHalf + 1) {
-        return "leading-edge";
-    }
-    return point < s.nHalf + 1 ? "lower" : "upper";
-}
-
 } // namespace
 
 std::string coordinatesDat(const ProfileResult& r) {
@@ -75,16 +63,6 @@ std::string coordinatesDat(const ProfileResult& r) {
                        " f/c=" + numberText(s.Camber, ".") + "\n";
     for (long j = pointCount(s); j >= 1; --j) {
         text += fixedEight(s.xProf[j]) + "  " + fixedEight(s.yProf[j]) + "\n";
-    }
-    return text;
-}
-
-std::string coordinatesCsv(const ProfileResult& r) {
-    const State& s = r.state;
-    std::string text = "j,x,y,side\n";
-    for (long j = 1; j <= pointCount(s); ++j) {
-        text += std::to_string(j) + "," + numberText(s.xProf[j], ".") + "," +
-                numberText(s.yProf[j], ".") + "," + sideOf(s, j) + "\n";
     }
     return text;
 }
@@ -104,7 +82,7 @@ std::string CoordsCommand::run() {
         throw UsageError("--format must be dat or csv, got \"" + format_ + "\"");
     }
     const ProfileResult result = computeProfileResult(request);
-    return format_ == "dat" ? coordinatesDat(result) : coordinatesCsv(result);
+    return format_ == "dat" ? coordinatesDat(result) : coordinatesCsv(result.state);
 }
 
 } // namespace kestrel::cli

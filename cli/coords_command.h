@@ -15,11 +15,6 @@ namespace kestrel::cli {
 // window's points nP, nP - 1, ..., 1.
 std::string coordinatesDat(const ProfileResult& result);
 
-// The profile's points 1 to nP in the window's order as CSV: header "j,x,y,side", numbers in
-// their shortest decimal form that reads back as the same double, side one of trailing-edge,
-// lower, leading-edge, upper.
-std::string coordinatesCsv(const ProfileResult& result);
-
 // `kestrel-calc coords`: the coordinates of one profile, as dat or csv.
 class CoordsCommand : public Command {
 public:

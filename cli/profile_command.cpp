@@ -2,6 +2,7 @@
 #include "cli/profile_command.h"
 
 #include "cli/profile_report.h"
+#include "model/csv.h"
 
 namespace kestrel::cli {
 
@@ -60,7 +61,7 @@ std::string ProfileCommand::run() {
     }
 
     const ProfileResult result = computeProfileResult(request);
-    return format_ == "json" ? profileJson(result) : profileCsv(result);
+    return format_ == "json" ? profileJson(result) : pressureCsv(result.state);
 }
 
 } // namespace kestrel::cli

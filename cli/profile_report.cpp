@@ -114,14 +114,4 @@ std::string profileJson(const ProfileResult& r) {
     return document.dump(2) + "\n";
 }
 
-std::string profileCsv(const ProfileResult& r) {
-    const State& s = r.state;
-    std::string text = "j,x,y,Cp\n";
-    for (long j = 1; j <= pointCount(s); ++j) {
-        text += std::to_string(j) + "," + numberText(s.xProf[j], ".") + "," +
-                numberText(s.yProf[j], ".") + "," + numberText(s.Cp[j], ".") + "\n";
-    }
-    return text;
-}
-
 } // namespace kestrel::cli

@@ -30,9 +30,6 @@ ProfileResult computeProfileResult(const ChainInputs& request);
 // The result as a JSON document: inputs, row, profile, points, curves, current (see --help).
 std::string profileJson(const ProfileResult& result);
 
-// The surface points as CSV: header "j,x,y,Cp", then points 1 to nP.
-std::string profileCsv(const ProfileResult& result);
-
 // Throws RunError when the chain found no table row for its thickness and camber.
 void requireTableRow(const ChainResult& chain);
 
