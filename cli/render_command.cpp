@@ -115,7 +115,7 @@ std::string RenderCommand::run() {
     if (error) {
         throw RunError("cannot create " + out_ + ": " + error.message());
     }
-    std::vector<OutputFile> files;
+    std::vector<FileToWrite> files;
     std::string written;
     for (const PictureFile& picture : pictures) {
         files.push_back({(folder / picture.name).string(), picture.bytes.toStdString()});
