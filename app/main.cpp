@@ -8,6 +8,8 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kestrel"));
+    // Where the study window and the file dialogs keep their settings.
+    QApplication::setOrganizationName(QStringLiteral("Kestrel"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/kestrel.svg")));
     kestrel::Form1 window;
     window.show();

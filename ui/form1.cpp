@@ -5,6 +5,7 @@
 #include "model/text.h"
 #include "plots/chain.h"
 #include "ui/about_window.h"
+#include "ui/study_window.h"
 
 #include <QLineEdit>
 #include <QLocale>
@@ -26,6 +27,14 @@ Form1::Form1(const TableLoader& loader) {
 }
 
 Form1::~Form1() = default;
+
+// Closing the main window closes the study window with it.
+void Form1::closeEvent(QCloseEvent* event) {
+    if (study_) {
+        study_->close();
+    }
+    QMainWindow::closeEvent(event);
+}
 
 void Form1::Form_Load(const TableLoader& loader) {
     startUp(state_, loader);
@@ -150,6 +159,7 @@ Form1::Procedure Form1::procedureOf(Step step) {
     return &Form1::openAbout;
 }
 
+// The study window follows every chain that ends, however it ends.
 void Form1::runHandler(Handler handler) {
     for (const Step step : chainOf(handler)) {
         try {
@@ -158,8 +168,11 @@ void Form1::runHandler(Handler handler) {
             QMessageBox::critical(this, QStringLiteral("Kestrel"),
                                   QStringLiteral("An error stopped this update: %1")
                                       .arg(QString::fromUtf8(error.what())));
-            return;
+            break;
         }
+    }
+    if (study_ && handler != Handler::Mn_About_Click) {
+        study_->follow();
     }
 }
 

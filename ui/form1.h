@@ -8,6 +8,7 @@
 #include "plots/surfaces.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -19,6 +20,12 @@ namespace kestrel {
 class AboutWindow;
 class FrameBox;
 class PictureBox;
+class StudyWindow;
+
+// Asks where to save a file: the dialog's title, the suggested path and the file-type filters;
+// returns the chosen path, or an empty text when the user cancels.
+using FileChooser =
+    std::function<QString(const QString& title, const QString& suggested, const QString& filters)>;
 
 // The main window. It owns the window-wide state, the five plot surfaces and every control, and
 // runs the procedures in the chains that the user's actions start. The procedures stay thin:
@@ -33,6 +40,16 @@ public:
     const ChainValues& values() const { return values_; }
     // The About window, once it has been opened.
     AboutWindow* aboutWindow() const { return Form_About.get(); }
+    // The study window, once it has been opened from a plot's menu.
+    StudyWindow* studyWindow() const { return study_.get(); }
+    // Replaces the file dialog of "Save picture" and "Save data" (tests answer it themselves).
+    void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
+
+    // The plot menu's actions, on the plot they belong to.
+    void openStudyWindow();
+    void copyPicture(SurfaceId id);
+    void savePicture(SurfaceId id);
+    void saveData(SurfaceId id);
 
     // The procedures, in the window's order.
     void profil_hesapla(); // compute the profile: thickness, camber, point count
@@ -56,6 +73,9 @@ public:
     void Picture_CM_Click();
     void Mn_About_Click();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
     using Procedure = void (Form1::*)();
 
@@ -66,6 +86,10 @@ private:
     void buildSurfaces(QWidget* client);
     void setFocusOrder();
     void connectHandlers();
+    void addPlotActions(PictureBox* box);
+    // Writes one file as a set of one; a failure is shown in a message box.
+    void writeChosenFile(const QString& path, const std::string& bytes);
+    QString chooseSavePath(const QString& title, const QString& name, const QString& filters);
 
     // Runs the handler's steps in order; an error ends the chain and is shown to the user.
     void runHandler(Handler handler);
@@ -106,6 +130,9 @@ private:
     QAction* Mn_About = nullptr;
     // The one About window: created on first use, kept for the rest of the run, no owner.
     std::unique_ptr<AboutWindow> Form_About;
+    // The one study window: created when first opened, kept for the rest of the run.
+    std::unique_ptr<StudyWindow> study_;
+    FileChooser chooseFile_;
 };
 
 } // namespace kestrel

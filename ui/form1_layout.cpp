@@ -122,6 +122,7 @@ void Form1::buildSurfaces(QWidget* client) {
     for (const SurfacePlacement& p : kSurfacePlacements) {
         auto* box = new PictureBox(p.id, surfaces_[p.id], client);
         box->setGeometry(twipsRect(p.left, p.top, p.width, p.height));
+        addPlotActions(box);
         this->*boxes[static_cast<std::size_t>(p.id)] = box;
     }
 }

@@ -37,8 +37,8 @@ struct SeenMessage {
 };
 
 // Watches for modal message boxes while a test runs, records what each one showed and answers
-// it with its OK button, as a user would. A box that nobody answers would stop the test program,
-// so every test runs with a watcher.
+// it with its OK button, as a user would, and dismisses menus. A box that nobody answers would stop
+// the test program, so every test runs with a watcher.
 class ModalWatcher {
 public:
     ModalWatcher() {
@@ -50,9 +50,16 @@ public:
     // The messages seen so far; the list starts afresh.
     std::vector<SeenMessage> take() { return std::exchange(seen_, {}); }
     const std::vector<SeenMessage>& seen() const { return seen_; }
+    // The menus dismissed so far.
+    int menus() const { return menus_; }
 
 private:
     void answer() {
+        // A menu that a right click opened is dismissed, as a person would dismiss it.
+        if (QWidget* popup = QApplication::activePopupWidget()) {
+            ++menus_;
+            popup->close();
+        }
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box == nullptr || !box->isVisible()) {
             return;
@@ -68,6 +75,7 @@ private:
 
     QTimer timer_;
     std::vector<SeenMessage> seen_;
+    int menus_ = 0;
 };
 
 // A shown main window, looked at and driven through its controls as a user would. Everything

@@ -1,0 +1,151 @@
+// SPDX-License-Identifier: MIT
+// The menu of the five plots: the study window, and the plot's picture and numbers copied or
+// saved. A right click opens it; it runs no chain.
+#include "model/coefficients.h"
+#include "model/csv.h"
+#include "plots/file_set.h"
+#include "plots/picture.h"
+#include "plots/picture_files.h"
+#include "ui/form1.h"
+#include "ui/picture_box.h"
+#include "ui/study_window.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QMessageBox>
+#include <QPainter>
+#include <QSettings>
+
+namespace kestrel {
+
+namespace {
+
+const QString kLastFolderKey = QStringLiteral("files/lastFolder");
+const QString kPictureFilters = QStringLiteral("PNG picture (*.png);;SVG picture (*.svg)");
+const QString kDataFilters = QStringLiteral("CSV table (*.csv)");
+
+// Saved pictures are twice the window's size: crisp in a slide or on paper.
+constexpr double kSavedPictureScale = 2;
+
+QString nameOf(SurfaceId id) {
+    const std::string_view name = surfaceDefinition(id).name;
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+QAction* addPlotAction(PictureBox* box, const QString& text, const QKeySequence& shortcut,
+                       const std::function<void()>& run) {
+    auto* action = new QAction(text, box);
+    action->setShortcut(shortcut);
+    action->setShortcutContext(Qt::WidgetShortcut);
+    action->setShortcutVisibleInContextMenu(true);
+    QObject::connect(action, &QAction::triggered, box, run);
+    box->addAction(action);
+    return action;
+}
+
+} // namespace
+
+void Form1::addPlotActions(PictureBox* box) {
+    const SurfaceId id = box->id();
+    box->setContextMenuPolicy(Qt::ActionsContextMenu);
+    addPlotAction(box, QStringLiteral("Study window"), QKeySequence(),
+                  [this] { openStudyWindow(); });
+    addPlotAction(box, QStringLiteral("Copy picture"), QKeySequence::Copy,
+                  [this, id] { copyPicture(id); });
+    addPlotAction(box, QStringLiteral("Save picture…"), QKeySequence::Save,
+                  [this, id] { savePicture(id); });
+    addPlotAction(box, QStringLiteral("Save data…"), QKeySequence::SaveAs,
+                  [this, id] { saveData(id); });
+}
+
+void Form1::openStudyWindow() {
+    if (!study_) {
+        study_ = std::make_unique<StudyWindow>(state_, values_);
+    }
+    study_->showAndRaise();
+}
+
+// The plot as the window shows it, labels and all, at the screen's pixel density.
+void Form1::copyPicture(SurfaceId id) {
+    const double ratio = devicePixelRatioF();
+    QImage image(scaledSize(pictureSize(id), ratio), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    paintPicture(painter, surfaces_[id], id, ratio);
+    painter.end();
+    image.setDevicePixelRatio(ratio);
+    QGuiApplication::clipboard()->setImage(image);
+}
+
+void Form1::savePicture(SurfaceId id) {
+    const QString path =
+        chooseSavePath(QStringLiteral("Save picture"), nameOf(id) + ".png", kPictureFilters);
+    if (path.isEmpty()) {
+        return;
+    }
+    const bool svg =
+        QFileInfo(path).suffix().compare(QStringLiteral("svg"), Qt::CaseInsensitive) == 0;
+    const QByteArray bytes = svg ? plotSvg(surfaces_[id], id, kSavedPictureScale)
+                                 : plotPng(surfaces_[id], id, kSavedPictureScale);
+    writeChosenFile(path, bytes.toStdString());
+}
+
+// What the plot shows, in the numbers kestrel-calc writes for it.
+void Form1::saveData(SurfaceId id) {
+    const QString path =
+        chooseSavePath(QStringLiteral("Save data"), nameOf(id) + ".csv", kDataFilters);
+    if (path.isEmpty()) {
+        return;
+    }
+    const std::optional<double> factor =
+        values_.compressible ? std::optional<double>(state_.PGfactor) : std::nullopt;
+    std::string csv;
+    switch (id) {
+    case SurfaceId::daire:
+        csv = circleCsv(state_);
+        break;
+    case SurfaceId::profil:
+        csv = coordinatesCsv(state_);
+        break;
+    case SurfaceId::pressure:
+        csv = pressureCsv(state_);
+        break;
+    case SurfaceId::Picture_CL:
+        csv = curveCsv(state_, CurveName::CL, factor);
+        break;
+    case SurfaceId::Picture_CM:
+        csv = curveCsv(state_, CurveName::CM, factor);
+        break;
+    }
+    writeChosenFile(path, csv);
+}
+
+// The suggested file sits in the folder used last; the folder chosen now is remembered.
+QString Form1::chooseSavePath(const QString& title, const QString& name, const QString& filters) {
+    QSettings settings;
+    const QString folder = settings.value(kLastFolderKey, QDir::homePath()).toString();
+    const QString suggested = QDir(folder).filePath(name);
+    const QString path = chooseFile_
+                             ? chooseFile_(title, suggested, filters)
+                             : QFileDialog::getSaveFileName(this, title, suggested, filters);
+    if (!path.isEmpty()) {
+        settings.setValue(kLastFolderKey, QFileInfo(path).absolutePath());
+    }
+    return path;
+}
+
+void Form1::writeChosenFile(const QString& path, const std::string& bytes) {
+    try {
+        writeFileSet({{QFile::encodeName(path).toStdString(), bytes}});
+    } catch (const FileWriteError& error) {
+        QMessageBox::critical(this, QStringLiteral("Kestrel"),
+                              QString::fromLocal8Bit(error.what()));
+    }
+}
+
+} // namespace kestrel
