@@ -3,6 +3,7 @@
 
 #include "cli/command.h"
 #include "cli/coords_command.h"
+#include "cli/mach_command.h"
 #include "cli/output.h"
 #include "cli/profile_command.h"
 #include "cli/render_command.h"
@@ -23,7 +24,8 @@ constexpr const char* kProgram = "kestrel-calc";
 constexpr const char* kDescription =
     "kestrel-calc: the numbers of Kestrel's window for scripts and teachers.\n"
     "Prints the built-in thickness-camber table, everything the window computes for one set of\n"
-    "inputs, or the profile's coordinates, and draws the window's five plots into picture files.";
+    "inputs, its compressibility numbers, or the profile's coordinates, and draws the window's\n"
+    "five plots into picture files.";
 
 constexpr const char* kFooter =
     R"(Run 'kestrel-calc SUBCOMMAND --help' for the options of a subcommand.
@@ -35,6 +37,7 @@ Examples:
   kestrel-calc table > table.csv
   kestrel-calc profile --thickness 12 --camber 2 --alpha 4 --mach 0.5
   kestrel-calc profile --thickness 12 --points 101 --format csv > surface.csv
+  kestrel-calc mach --thickness 12 --camber 4 --alpha 5 --mach 0.6
   kestrel-calc coords --thickness 12 --camber 4 > kestrel-12-4.dat
   kestrel-calc render --out plots --thickness 12 --camber 4 --alpha 5 --mach 0.3 --scale 2)";
 
@@ -145,6 +148,7 @@ Outcome parseAndRun(std::vector<std::string> arguments) {
     };
     attach(std::make_unique<TableCommand>());
     attach(std::make_unique<ProfileCommand>());
+    attach(std::make_unique<MachCommand>());
     attach(std::make_unique<CoordsCommand>());
     attach(std::make_unique<RenderCommand>());
 

@@ -135,6 +135,9 @@ std::vector<std::string> fieldsOf(const std::string& line) {
     for (std::string field; std::getline(stream, field, ',');) {
         fields.push_back(field);
     }
+    if (!line.empty() && line.back() == ',') {
+        fields.emplace_back(); // getline gives no field after the last comma
+    }
     return fields;
 }
 

@@ -1,0 +1,120 @@
+// SPDX-License-Identifier: MIT
+#include "cli/mach_report.h"
+
+#include "cli/json_number.h"
+#include "cli/profile_report.h"
+#include "model/text.h"
+
+#include <optional>
+#include <string_view>
+#include <utility>
+
+namespace kestrel::cli {
+
+namespace {
+
+// The chart's Mach numbers k / 100 for k = 0 to kChartSteps - 1.
+constexpr int kChartSteps = 100;
+
+Json incompressibleJson(const CompressibilityAnalysis& a) {
+    const SurfaceMinimum& m = a.minimum;
+    const auto ifBounded = [&m](Json value) { return m.unbounded ? Json(nullptr) : value; };
+    Json j;
+    j["CL"] = jsonNumber(a.CL);
+    j["CM"] = jsonNumber(a.CM);
+    j["Cp_min"] = ifBounded(jsonNumber(m.Cp));
+    j["Cp_min_x"] = ifBounded(jsonNumber(m.x));
+    j["Cp_min_y"] = ifBounded(jsonNumber(m.y));
+    j["Cp_min_surface"] = ifBounded(m.upper ? "upper" : "lower");
+    j["unbounded"] = m.unbounded;
+    return j;
+}
+
+Json ruleJson(const RuleResult& r) {
+    Json j;
+    j["CL"] = jsonNumber(r.CL);
+    j["CM"] = jsonNumber(r.CM);
+    j["Cp_min"] = jsonNumber(r.CpMin);
+    j["critical_mach"] = jsonNumber(r.criticalMach);
+    j["supercritical"] = r.supercritical;
+    return j;
+}
+
+// A CSV cell: the shortest decimal form, or empty where the value does not exist.
+std::string cell(std::optional<double> value) {
+    return value ? numberText(*value, ".") : std::string();
+}
+
+// Appends ",text" to the line, piece by piece: a literal plus a temporary string sets off GCC
+// 12's false -Wrestrict alarm in the release build.
+void addCell(std::string& line, std::string_view text) {
+    line += ',';
+    line += text;
+}
+
+std::string chartHeader() {
+    std::string header = "M,Cp_star";
+    for (std::string_view quantity : {"Cp_min_", "CL_"}) {
+        for (CompressibilityRule rule : kCompressibilityRules) {
+            addCell(header, quantity);
+            header += ruleName(rule);
+        }
+    }
+    return header + "\n";
+}
+
+std::string chartLine(const CompressibilityAnalysis& a) {
+    std::string line = numberText(a.mach, ".");
+    addCell(line, cell(a.criticalPressure));
+    for (const RuleResult& r : a.rules) {
+        addCell(line, cell(r.CpMin));
+    }
+    for (const RuleResult& r : a.rules) {
+        addCell(line, cell(r.CL));
+    }
+    return line + "\n";
+}
+
+} // namespace
+
+MachResult computeMachResult(const ChainInputs& request) {
+    ChainResult chain = computeFullChain(request);
+    requireTableRow(chain);
+    CompressibleSurface surface(chain.state);
+    return {std::move(chain), std::move(surface)};
+}
+
+std::string machJson(const MachResult& result) {
+    const State& s = result.chain.state;
+    const CompressibilityAnalysis a = result.surface.analyse(result.chain.values.mach);
+
+    Json inputs;
+    inputs["Thickness"] = jsonNumber(s.Thickness);
+    inputs["Camber"] = jsonNumber(s.Camber);
+    inputs["AlfaD"] = jsonNumber(s.AlfaD);
+    inputs["xM"] = jsonNumber(s.xM);
+    inputs["Mach"] = jsonNumber(a.mach);
+
+    Json rules;
+    for (CompressibilityRule rule : kCompressibilityRules) {
+        rules[std::string(ruleName(rule))] = ruleJson(a.rules[ruleIndex(rule)]);
+    }
+
+    Json document;
+    document["inputs"] = std::move(inputs);
+    document["row"] = result.chain.values.row;
+    document["incompressible"] = incompressibleJson(a);
+    document["critical_pressure"] = jsonNumber(a.criticalPressure);
+    document["rules"] = std::move(rules);
+    return document.dump(2) + "\n";
+}
+
+std::string machCsv(const MachResult& result) {
+    std::string text = chartHeader();
+    for (int k = 0; k < kChartSteps; ++k) {
+        text += chartLine(result.surface.analyse(k / 100.0));
+    }
+    return text;
+}
+
+} // namespace kestrel::cli
