@@ -13,9 +13,6 @@ namespace kestrel::cli {
 
 namespace {
 
-// The chart's Mach numbers k / 100 for k = 0 to kChartSteps - 1.
-constexpr int kChartSteps = 100;
-
 Json incompressibleJson(const CompressibilityAnalysis& a) {
     const SurfaceMinimum& m = a.minimum;
     const auto ifBounded = [&m](Json value) { return m.unbounded ? Json(nullptr) : value; };
@@ -111,8 +108,8 @@ std::string machJson(const MachResult& result) {
 
 std::string machCsv(const MachResult& result) {
     std::string text = chartHeader();
-    for (int k = 0; k < kChartSteps; ++k) {
-        text += chartLine(result.surface.analyse(k / 100.0));
+    for (const CompressibilityAnalysis& a : machChart(result.surface)) {
+        text += chartLine(a);
     }
     return text;
 }

@@ -492,4 +492,13 @@ CompressibilityAnalysis analyseCompressibility(const State& s, double mach) {
     return CompressibleSurface(s).analyse(mach);
 }
 
+std::vector<CompressibilityAnalysis> machChart(const CompressibleSurface& surface) {
+    std::vector<CompressibilityAnalysis> chart;
+    chart.reserve(kMachChartSteps);
+    for (int k = 0; k < kMachChartSteps; ++k) {
+        chart.push_back(surface.analyse(k / 100.0));
+    }
+    return chart;
+}
+
 } // namespace kestrel

@@ -144,4 +144,9 @@ private:
 // The full analysis of one state at one Mach number.
 CompressibilityAnalysis analyseCompressibility(const State& s, double mach);
 
+// The classic chart of a state: the analysis at M = k / 100 for k = 0 to 99, as kestrel-calc mach
+// writes it and the study window draws it.
+inline constexpr int kMachChartSteps = 100;
+std::vector<CompressibilityAnalysis> machChart(const CompressibleSurface& surface);
+
 } // namespace kestrel
