@@ -3,6 +3,8 @@
 // offscreen platform, which is also the default when nothing else is chosen.
 #include <QApplication>
 #include <QLocale>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -28,6 +30,11 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     // The boxes show numbers with the user's decimal separator; the tests start from ".".
     QLocale::setDefault(QLocale::c());
+    // Each test program keeps its settings (the study window's geometry, the last folder) in a
+    // folder of its own, so that tests running at once never share them.
+    const QTemporaryDir settings;
+    QApplication::setOrganizationName(QStringLiteral("Kestrel"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
