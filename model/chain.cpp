@@ -165,6 +165,35 @@ void computeChain(std::span<const Step> steps, State& s, const ChainInputs& inpu
     }
 }
 
+std::vector<BoxText> boxTexts(Step step, const State& s, const ChainValues& values,
+                              std::string_view decimalSeparator) {
+    const auto text = [decimalSeparator](double value) {
+        return numberText(value, decimalSeparator);
+    };
+    switch (step) {
+    case profil_hesapla:
+        return {{"Text_Thickness", text(s.Thickness)},
+                {"Text_Camber", text(s.Camber)},
+                {"Text_nP", text(s.nP)}};
+    case basınc_hesapla:
+        return {{"Text_AlfaD", text(s.AlfaD)}};
+    case CL_Alfa_ciz:
+        return {{"Text_CL", liftBoxText(s.CLcur, decimalSeparator)}};
+    case CM_Alfa_ciz:
+        if (values.CMcur) {
+            return {{"Text_xM", text(s.xM)},
+                    {"Text1", momentBoxText(*values.CMcur, decimalSeparator)}};
+        }
+        return {{"Text_xM", text(s.xM)}};
+    case profil_ciz:
+    case basınc_ciz:
+    case MomentMarker:
+    case OpenAbout:
+        break;
+    }
+    return {};
+}
+
 ChainResult computeFullChain(const ChainInputs& inputs) {
     ChainResult result;
     startUp(result.state);

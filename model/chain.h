@@ -11,6 +11,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kestrel {
 
@@ -84,6 +85,18 @@ void computeStep(Step step, State& s, const ChainInputs& inputs, ChainValues& va
 // The numbers of a whole chain, step by step.
 void computeChain(std::span<const Step> steps, State& s, const ChainInputs& inputs,
                   ChainValues& values);
+
+// A text a step writes into one of the window's boxes.
+struct BoxText {
+    std::string_view box; // objectName of the box
+    std::string text;
+};
+
+// The boxes the step's procedure writes, in its order, with the texts it writes: the value boxes
+// of its inputs and the result boxes, numbers by numberText with the given decimal separator (CL
+// rounded to 4 and CM to 5 decimals). CM_Alfa_ciz writes its moment box only where it has a moment.
+std::vector<BoxText> boxTexts(Step step, const State& s, const ChainValues& values,
+                              std::string_view decimalSeparator);
 
 // The state and values after a fresh start-up and the full chain for the inputs: what the window
 // shows after a change of thickness or camber, without drawing anything.

@@ -44,9 +44,7 @@ void Form1::Form_Load(const TableLoader& loader) {
 
 void Form1::profil_hesapla() {
     computeStep(Step::profil_hesapla, state_, controls(), values_);
-    Text_Thickness->setText(numberBoxText(state_.Thickness));
-    Text_Camber->setText(numberBoxText(state_.Camber));
-    Text_nP->setText(numberBoxText(state_.nP));
+    writeBoxes(Step::profil_hesapla);
     if (values_.tableMiss) {
         QMessageBox message(QMessageBox::NoIcon, QStringLiteral("Kestrel"), kMissMessage,
                             QMessageBox::Ok, this);
@@ -56,7 +54,7 @@ void Form1::profil_hesapla() {
 
 void Form1::basınc_hesapla() {
     computeStep(Step::basınc_hesapla, state_, controls(), values_);
-    Text_AlfaD->setText(numberBoxText(state_.AlfaD));
+    writeBoxes(Step::basınc_hesapla);
 }
 
 void Form1::profil_ciz() {
@@ -76,19 +74,15 @@ void Form1::basınc_ciz() {
 void Form1::CL_Alfa_ciz() {
     computeStep(Step::CL_Alfa_ciz, state_, controls(), values_);
     drawStep(Step::CL_Alfa_ciz, state_, values_, surfaces_);
-    Text_CL->setText(QString::fromStdString(liftBoxText(state_.CLcur, decimalSeparator())));
+    writeBoxes(Step::CL_Alfa_ciz);
 }
 
 // Before any profile exists the moment law would divide by a zero chord: then only the moment
 // reference is taken and shown, and the plot and the moment box stay as they are.
 void Form1::CM_Alfa_ciz() {
     computeStep(Step::CM_Alfa_ciz, state_, controls(), values_);
-    Text_xM->setText(numberBoxText(state_.xM));
-    if (!values_.CMcur) {
-        return;
-    }
     drawStep(Step::CM_Alfa_ciz, state_, values_, surfaces_);
-    Text1->setText(QString::fromStdString(momentBoxText(*values_.CMcur, decimalSeparator())));
+    writeBoxes(Step::CM_Alfa_ciz);
 }
 
 // ---- The handlers --------------------------------------------------------------------------
@@ -196,6 +190,14 @@ ChainInputs Form1::controls() const {
     inputs.xm = HScroll_xM->value();
     inputs.mach = Text_Moo->text().toStdString();
     return inputs;
+}
+
+void Form1::writeBoxes(Step step) {
+    for (const BoxText& b : boxTexts(step, state_, values_, decimalSeparator())) {
+        QLineEdit* box = findChild<QLineEdit*>(
+            QString::fromUtf8(b.box.data(), static_cast<qsizetype>(b.box.size())));
+        box->setText(QString::fromStdString(b.text));
+    }
 }
 
 std::string Form1::decimalSeparator() const {

@@ -98,6 +98,8 @@ private:
     void openAbout();
     // What the controls hold: the five scroll positions and the Mach text.
     ChainInputs controls() const;
+    // Writes the boxes the step's procedure writes, with the user's decimal separator.
+    void writeBoxes(Step step);
     // Number text with the user's decimal separator.
     QString numberBoxText(double value) const;
     std::string decimalSeparator() const;
