@@ -4,6 +4,8 @@
 #include "model/coefficients.h"
 #include "model/compressibility.h"
 #include "model/text.h"
+#include "plots/compressibility_chart.h"
+#include "ui/surface_view.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
@@ -94,10 +96,19 @@ QWidget* StudyWindow::buildCompressibilityTab() {
     QPalette red = warning_->palette();
     red.setColor(QPalette::WindowText, QColor(160, 0, 0));
     warning_->setPalette(red);
+    chart_ = new SurfaceView(tab);
+    chart_->setObjectName(QStringLiteral("compressibilityChart"));
+    chart_->setAccessibleName(QStringLiteral("compressibility chart"));
+    chart_->setToolTip(QStringLiteral(
+        "Cp*, the pressure coefficient at which the local flow reaches sonic speed (black), and "
+        "the smallest surface pressure coefficient Cp_min corrected by Prandtl–Glauert "
+        "(magenta), Kármán–Tsien (blue) and Laitone (orange), against the free-stream Mach "
+        "number. A dot marks each rule's critical Mach number; the grey line is M∞."));
+    chart_->setMinimumSize(320, 200);
     auto* layout = new QVBoxLayout(tab);
+    layout->addWidget(chart_, 1);
     layout->addWidget(ruleTable_);
     layout->addWidget(warning_);
-    layout->addStretch();
     return tab;
 }
 
@@ -147,11 +158,13 @@ void StudyWindow::redrawCompressibility() {
         }
         warning_->setText(QStringLiteral("No profile yet: move a scroll bar or click a plot of the "
                                          "main window."));
+        chart_->surface().Cls();
         return;
     }
     const double mach = std::fabs(values_.mach);
     const CompressibleSurface surface(state_);
     const CompressibilityAnalysis a = surface.analyse(mach);
+    drawCompressibilityChart(chart_->surface(), machChart(surface), mach);
     const double cpMin = a.minimum.unbounded ? -INFINITY : a.minimum.Cp;
     setRow(0, {valueText(a.CL, 4), valueText(a.CM, 5), valueText(cpMin, 4), QStringLiteral("")});
     bool supercritical = false;

@@ -13,6 +13,10 @@ class QTabWidget;
 class QTableWidget;
 
 namespace kestrel {
+class SurfaceView;
+}
+
+namespace kestrel {
 
 class StudyWindow : public QWidget {
 public:
@@ -45,6 +49,7 @@ private:
     QTabWidget* tabs_ = nullptr;
     QTableWidget* ruleTable_ = nullptr;
     QLabel* warning_ = nullptr;
+    SurfaceView* chart_ = nullptr;
     bool stale_ = true;
     unsigned redraws_ = 0;
 };
