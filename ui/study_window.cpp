@@ -5,9 +5,11 @@
 #include "model/compressibility.h"
 #include "model/text.h"
 #include "plots/compressibility_chart.h"
+#include "ui/flow_view.h"
 #include "ui/surface_view.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QSettings>
@@ -61,7 +63,17 @@ StudyWindow::StudyWindow(const State& state, const ChainValues& values)
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("studyTabs"));
     tabs_->setAccessibleName(QStringLiteral("study views"));
+    flow_ = new FlowTab;
+    tabs_->addTab(flow_, QStringLiteral("Flow"));
+    tabs_->setTabToolTip(0, QStringLiteral("Streamlines and pressure about the circle and the "
+                                           "profile, with a probe, the mapping and particles"));
     tabs_->addTab(buildCompressibilityTab(), QStringLiteral("Compressibility"));
+    tabs_->setTabToolTip(1, QStringLiteral("Cp* and Cp_min against the Mach number, and the "
+                                           "compressibility rules at M∞"));
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] {
+        redrawCurrentTab();
+        updateFlowSeen();
+    });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     resize(960, 560);
@@ -130,6 +142,23 @@ void StudyWindow::showEvent(QShowEvent* event) {
     if (stale_) {
         redraw();
     }
+    updateFlowSeen();
+}
+
+void StudyWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    updateFlowSeen();
+}
+
+void StudyWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        updateFlowSeen();
+    }
+}
+
+void StudyWindow::updateFlowSeen() {
+    flow_->setSeen(isVisible() && !isMinimized() && tabs_->currentWidget() == flow_);
 }
 
 void StudyWindow::closeEvent(QCloseEvent* event) {
@@ -140,7 +169,21 @@ void StudyWindow::closeEvent(QCloseEvent* event) {
 void StudyWindow::redraw() {
     stale_ = false;
     ++redraws_;
-    redrawCompressibility();
+    flowStale_ = true;
+    compressibilityStale_ = true;
+    redrawCurrentTab();
+}
+
+void StudyWindow::redrawCurrentTab() {
+    if (tabs_->currentWidget() == flow_) {
+        if (flowStale_) {
+            flowStale_ = false;
+            flow_->setState(state_);
+        }
+    } else if (compressibilityStale_) {
+        compressibilityStale_ = false;
+        redrawCompressibility();
+    }
 }
 
 void StudyWindow::redrawCompressibility() {
