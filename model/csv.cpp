@@ -69,7 +69,8 @@ std::string curveCsv(const State& s, CurveName name, std::optional<double> facto
     for (long k = kCurveFirst; k <= kCurveLast; ++k) {
         text += number(s.AlfaArr[k]) + "," + number(values[k]);
         if (factor) {
-            text += "," + number(values[k] / *factor);
+            text += ',';
+            text += number(values[k] / *factor);
         }
         text += s.AlfaArr[k] == s.AlfaD ? ",yes\n" : ",\n";
     }

@@ -33,5 +33,8 @@ echo
 echo "=== drawing chain on the main window ==="
 build/release/bench/kestrel_bench_ui "${flags[@]}"
 echo
+echo "=== the study window: a chain's end to each tab painted, the particle animation ==="
+build/release/bench/kestrel_bench_study "${flags[@]}"
+echo
 echo "=== start-up and peak memory ==="
 build/release/bench/kestrel_bench_startup "${KESTREL_BENCH_STARTUP_RUNS:-10}"

@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Remakes docs/screenshot.png: the window after Mach 0.3, thickness 12, camber 4, angle of
-# attack 5 and moment reference 25, drawn on Qt's offscreen platform.
+# Remakes the README's screenshots: the main window after Mach 0.5, thickness 12, camber 4, angle
+# of attack 5 and moment reference 25, with the study window beside it on its Flow tab
+# (docs/screenshot.png) and on its Compressibility tab (docs/study-compressibility.png), drawn on
+# Qt's offscreen platform.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 cmake --preset release >/dev/null
 cmake --build --preset release -j"$(nproc)" --target kestrel-screenshot
-QT_QPA_PLATFORM=offscreen build/release/app/kestrel-screenshot docs/screenshot.png
-echo "wrote docs/screenshot.png"
+QT_QPA_PLATFORM=offscreen build/release/app/kestrel-screenshot docs/screenshot.png flow
+QT_QPA_PLATFORM=offscreen build/release/app/kestrel-screenshot docs/study-compressibility.png \
+    compressibility
+echo "wrote docs/screenshot.png and docs/study-compressibility.png"

@@ -1,0 +1,143 @@
+// SPDX-License-Identifier: MIT
+// Benchmarks of the study window beside a real main window (12 % thickness, 4 % camber, 5
+// degrees, Mach 0.5): from the end of a main-window chain to the study window painted at its
+// default size, for each tab; one frame of the particle animation; and the share of one core
+// that the animation takes while it runs. Runs on the offscreen platform unless
+// QT_QPA_PLATFORM says otherwise.
+#include "ui/flow_view.h"
+#include "ui/form1.h"
+#include "ui/study_window.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <benchmark/benchmark.h>
+#include <ctime>
+#include <memory>
+
+namespace {
+
+using kestrel::Form1;
+using kestrel::StudyWindow;
+
+struct Windows {
+    Form1 form;
+    StudyWindow* study = nullptr;
+    QImage image;
+
+    Windows() {
+        form.show();
+        form.findChild<QLineEdit*>(QStringLiteral("Text_Moo"))->setText(QStringLiteral("0.5"));
+        const std::pair<const char*, int> positions[] = {
+            {"HScroll_Thickness", 12}, {"HScroll_Camber", 4}, {"HScroll_AlfaD", 5}};
+        for (const auto& [name, value] : positions) {
+            form.findChild<QScrollBar*>(QString::fromUtf8(name))->setValue(value);
+        }
+        form.openStudyWindow();
+        study = form.studyWindow();
+        study->resize(960, 560); // the study window's size when first opened
+        QApplication::processEvents();
+        const qreal ratio = study->devicePixelRatioF();
+        image = QImage(study->size() * ratio, QImage::Format_ARGB32_Premultiplied);
+        image.setDevicePixelRatio(ratio);
+    }
+
+    // The work after a chain of the main window: the study window redraws from the state the
+    // chain left, then it is painted.
+    void followAndPaint() {
+        study->follow();
+        study->render(&image);
+        benchmark::DoNotOptimize(image.constBits());
+        benchmark::ClobberMemory();
+    }
+};
+
+Windows* windows = nullptr;
+
+double processSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+void BM_ChainEndToStudyPainted_Flow(benchmark::State& bench) {
+    windows->study->tabs()->setCurrentWidget(windows->study->flowTab());
+    for (auto _ : bench) {
+        windows->followAndPaint();
+    }
+}
+BENCHMARK(BM_ChainEndToStudyPainted_Flow)->Unit(benchmark::kMillisecond);
+
+void BM_ChainEndToStudyPainted_Compressibility(benchmark::State& bench) {
+    windows->study->tabs()->setCurrentIndex(1);
+    for (auto _ : bench) {
+        windows->followAndPaint();
+    }
+}
+BENCHMARK(BM_ChainEndToStudyPainted_Compressibility)->Unit(benchmark::kMillisecond);
+
+// One frame of the particle animation: the particles moved and the view painted over its cached
+// flow picture.
+void BM_ParticleFrame(benchmark::State& bench) {
+    kestrel::FlowTab* tab = windows->study->flowTab();
+    windows->study->tabs()->setCurrentWidget(tab);
+    kestrel::FlowView* view = tab->view();
+    QImage frame(view->size() * view->devicePixelRatioF(), QImage::Format_ARGB32_Premultiplied);
+    frame.setDevicePixelRatio(view->devicePixelRatioF());
+    double time = 0;
+    for (auto _ : bench) {
+        time += 1.0 / kestrel::FlowTab::kFramesPerSecond;
+        view->setParticleTime(time);
+        view->render(&frame);
+        benchmark::DoNotOptimize(frame.constBits());
+    }
+    view->setParticleTime(std::nullopt);
+}
+BENCHMARK(BM_ParticleFrame)->Unit(benchmark::kMicrosecond);
+
+// The animation left running in the event loop for two seconds: the process's CPU time over the
+// wall time is the share of one core it takes.
+void BM_ParticleAnimation_CoreShare(benchmark::State& bench) {
+    kestrel::FlowTab* tab = windows->study->flowTab();
+    windows->study->tabs()->setCurrentWidget(tab);
+    for (auto _ : bench) {
+        tab->particlesSwitch()->setChecked(true);
+        QElapsedTimer wall;
+        wall.start();
+        const double cpuBefore = processSeconds();
+        while (wall.elapsed() < 2000) {
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        }
+        const double share = (processSeconds() - cpuBefore) / (wall.elapsed() / 1000.0);
+        tab->particlesSwitch()->setChecked(false);
+        bench.counters["core_share_percent"] = 100 * share;
+    }
+}
+BENCHMARK(BM_ParticleAnimation_CoreShare)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    benchmark::Initialize(&argc, argv);
+    QApplication app(argc, argv);
+    // Its own name keeps the study window's remembered geometry and tab apart from the user's.
+    QApplication::setApplicationName(QStringLiteral("Kestrel benchmark"));
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    {
+        auto shown = std::make_unique<Windows>();
+        windows = shown.get();
+        benchmark::RunSpecifiedBenchmarks();
+        windows = nullptr;
+    }
+    benchmark::Shutdown();
+    return 0;
+}
