@@ -252,6 +252,7 @@ void FlowTab::updateTimer() {
 }
 
 void FlowTab::nextFrame() {
+    ++frames_;
     const double seconds = elapsedBefore_ + clock_.elapsed() / 1000.0;
     view_->setParticleTime(seconds * kChordsPerSecond);
 }

@@ -84,6 +84,8 @@ public:
     QCheckBox* particlesSwitch() const { return particles_; }
     QLabel* probeLabel() const { return probe_; }
     bool animating() const { return timer_.isActive(); }
+    // Frames of the particle animation so far.
+    long frames() const { return frames_; }
 
 private:
     void updateTimer();
@@ -97,6 +99,7 @@ private:
     QElapsedTimer clock_;
     double elapsedBefore_ = 0; // animation seconds before the clock last started
     bool seen_ = false;
+    long frames_ = 0;
 };
 
 } // namespace kestrel
