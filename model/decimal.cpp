@@ -137,10 +137,11 @@ std::string shortestFixed(double value) {
 }
 
 std::string fixedDecimals(double value, int decimals) {
-    const int size = std::snprintf(nullptr, 0, "%.*f", decimals, value);
-    std::string printed(static_cast<std::size_t>(size) + 1, '\0');
-    std::snprintf(printed.data(), printed.size(), "%.*f", decimals, value);
-    printed.resize(static_cast<std::size_t>(size));
+    // The largest double has 309 digits before the point.
+    char buffer[512];
+    const int places = decimals < 0 ? 0 : (decimals > 100 ? 100 : decimals);
+    std::snprintf(buffer, sizeof buffer, "%.*f", places, value);
+    const std::string_view printed(buffer);
     // The C locale's decimal point, which may be more than one character, becomes ".".
     std::string text;
     bool pointDone = false;

@@ -24,7 +24,8 @@ DecimalDigits shortestDigits(double value);
 std::string shortestFixed(double value);
 
 // The value rounded to `decimals` places (the exact binary value rounded, ties to even) in fixed
-// notation with exactly that many decimals and "." as the point, whatever the C locale.
+// notation with exactly that many decimals (0 to 100) and "." as the point, whatever the C
+// locale.
 std::string fixedDecimals(double value, int decimals);
 
 // Reads a well-formed decimal number with "." as the point, whatever the C locale; values out of

@@ -81,7 +81,7 @@ TEST(Decimal, ShortestDigitsAreTheStandardShortestScientific) {
         if (d.digits.size() > 1) {
             text += "." + d.digits.substr(1);
         }
-        char exponent[8];
+        char exponent[16];
         std::snprintf(exponent, sizeof exponent, "e%c%02d", d.exponent < 0 ? '-' : '+',
                       std::abs(d.exponent));
         ASSERT_EQ(text + exponent, std::string(buffer, r.ptr));
