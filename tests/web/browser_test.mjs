@@ -4,7 +4,7 @@
 // the plots are painted (their pixels), the keyboard visits the window's tab order, and the
 // About window opens once. Screenshots are written for a person to look at.
 //
-//   node --experimental-websocket tests/web/browser_test.mjs SITE SERVE_SCRIPT KESTREL_CALC OUT
+//   node tests/web/browser_test.mjs SITE SERVE_SCRIPT KESTREL_CALC OUT
 import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { mkdirSync, writeFileSync } from 'node:fs';
@@ -165,7 +165,7 @@ async function main() {
         assert.deepEqual(problems, [], 'console errors');
         console.log(`browser test: all checks passed; screenshots in ${out}`);
     } finally {
-        page.close();
+        await page.close();
         server.stop();
     }
 }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 // Headless Chromium driven over the DevTools protocol, and the page's static server, for the
-// browser test and the browser benchmark. Needs Node's WebSocket (--experimental-websocket on
-// Node 20).
+// browser test and the browser benchmark.
 import { spawn } from 'node:child_process';
 import { mkdtempSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
@@ -33,32 +32,26 @@ export async function startServer(serveScript, folder) {
     return { url, stop: () => child.kill('SIGTERM') };
 }
 
-// One page of a fresh headless Chromium, with send(method, params) and event listeners.
+// One page of a fresh headless Chromium, with send(method, params), event listeners and
+// evaluate(expression). The protocol runs over a pipe (file descriptors 3 and 4 of the browser,
+// messages ended by a NUL byte), so no port and no WebSocket are needed.
 export async function launchChromium(executable = '/usr/bin/chromium') {
     const profile = mkdtempSync(join(tmpdir(), 'kestrel-chromium-'));
     const child = spawn(executable, ['--headless=new', '--no-sandbox', '--disable-gpu',
         '--no-first-run', '--no-default-browser-check', '--disable-extensions',
-        '--remote-debugging-port=0', `--user-data-dir=${profile}`, 'about:blank'],
-    { stdio: ['ignore', 'ignore', 'pipe'] });
-    const stop = () => {
-        child.kill('SIGTERM');
-        setTimeout(() => rmSync(profile, { recursive: true, force: true }), 500);
-    };
-    try {
-        const [, port] = await firstLine(child.stderr, /DevTools listening on ws:\/\/[^:]+:(\d+)\//,
-            'DevTools address');
-        const targets = await (await fetch(`http://127.0.0.1:${port}/json/list`)).json();
-        const page = targets.find((t) => t.type === 'page');
-        const socket = new WebSocket(page.webSocketDebuggerUrl);
-        await new Promise((resolve, reject) => {
-            socket.onopen = resolve;
-            socket.onerror = () => reject(new Error('cannot connect to the page'));
-        });
-        let nextId = 1;
-        const pending = new Map();
-        const listeners = new Map();
-        socket.onmessage = (message) => {
-            const data = JSON.parse(message.data);
+        '--remote-debugging-pipe', `--user-data-dir=${profile}`, 'about:blank'],
+    { stdio: ['ignore', 'ignore', 'ignore', 'pipe', 'pipe'] });
+    const [, , , toBrowser, fromBrowser] = child.stdio;
+    let nextId = 1;
+    const pending = new Map();
+    const listeners = new Map();
+    let buffered = '';
+    fromBrowser.setEncoding('utf8');
+    fromBrowser.on('data', (chunk) => {
+        const parts = (buffered + chunk).split('\0');
+        buffered = parts.pop();
+        for (const part of parts) {
+            const data = JSON.parse(part);
             if (data.id && pending.has(data.id)) {
                 const { resolve, reject } = pending.get(data.id);
                 pending.delete(data.id);
@@ -72,12 +65,25 @@ export async function launchChromium(executable = '/usr/bin/chromium') {
                     listener(data.params);
                 }
             }
-        };
-        const send = (method, params = {}) => new Promise((resolve, reject) => {
-            const id = nextId++;
-            pending.set(id, { resolve, reject });
-            socket.send(JSON.stringify({ id, method, params }));
-        });
+        }
+    });
+    const ended = new Promise((resolve) => child.on('exit', resolve));
+    const message = (sessionId) => (method, params = {}) => new Promise((resolve, reject) => {
+        const id = nextId++;
+        pending.set(id, { resolve, reject });
+        toBrowser.write(`${JSON.stringify({ id, method, params, sessionId })}\0`);
+    });
+    const close = async () => {
+        child.kill('SIGTERM');
+        await ended;
+        rmSync(profile, { recursive: true, force: true });
+    };
+    try {
+        const browser = message(undefined);
+        const { targetInfos } = await browser('Target.getTargets');
+        const { targetId } = targetInfos.find((t) => t.type === 'page');
+        const { sessionId } = await browser('Target.attachToTarget', { targetId, flatten: true });
+        const send = message(sessionId);
         const on = (method, listener) => {
             listeners.set(method, [...(listeners.get(method) ?? []), listener]);
         };
@@ -90,13 +96,9 @@ export async function launchChromium(executable = '/usr/bin/chromium') {
             }
             return r.result.value;
         };
-        const close = () => {
-            socket.close();
-            stop();
-        };
         return { send, on, evaluate, close };
     } catch (error) {
-        stop();
+        await close();
         throw error;
     }
 }
