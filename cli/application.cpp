@@ -3,6 +3,7 @@
 
 #include "cli/command.h"
 #include "cli/coords_command.h"
+#include "cli/flow_command.h"
 #include "cli/mach_command.h"
 #include "cli/output.h"
 #include "cli/profile_command.h"
@@ -24,8 +25,8 @@ constexpr const char* kProgram = "kestrel-calc";
 constexpr const char* kDescription =
     "kestrel-calc: the numbers of Kestrel's window for scripts and teachers.\n"
     "Prints the built-in thickness-camber table, everything the window computes for one set of\n"
-    "inputs, its compressibility numbers, or the profile's coordinates, and draws the window's\n"
-    "five plots into picture files.";
+    "inputs, its compressibility numbers, the profile's coordinates or the flow about it, and\n"
+    "draws the window's five plots and the flow picture into picture files.";
 
 constexpr const char* kFooter =
     R"(Run 'kestrel-calc SUBCOMMAND --help' for the options of a subcommand.
@@ -39,7 +40,9 @@ Examples:
   kestrel-calc profile --thickness 12 --points 101 --format csv > surface.csv
   kestrel-calc mach --thickness 12 --camber 4 --alpha 5 --mach 0.6
   kestrel-calc coords --thickness 12 --camber 4 > kestrel-12-4.dat
-  kestrel-calc render --out plots --thickness 12 --camber 4 --alpha 5 --mach 0.3 --scale 2)";
+  kestrel-calc render --out plots --thickness 12 --camber 4 --alpha 5 --mach 0.3 --scale 2
+  kestrel-calc flow --thickness 12 --camber 4 --alpha 5 --probe 0.5,0.1
+  kestrel-calc flow --thickness 12 --camber 4 --alpha 5 --format png --out flow.png)";
 
 // A subcommand and the parser entry it attached.
 struct AttachedCommand {
@@ -151,6 +154,7 @@ Outcome parseAndRun(std::vector<std::string> arguments) {
     attach(std::make_unique<MachCommand>());
     attach(std::make_unique<CoordsCommand>());
     attach(std::make_unique<RenderCommand>());
+    attach(std::make_unique<FlowCommand>());
 
     try {
         // The parser takes the arguments last first.

@@ -2,6 +2,7 @@
 #include "cli/pictures.h"
 
 #include "cli/command.h"
+#include "plots/flow_painter.h"
 #include "plots/picture_files.h"
 
 #include <QGuiApplication>
@@ -74,6 +75,17 @@ std::vector<PictureFile> renderPictures(const PlotSurfaces& surfaces, PictureFor
         }
     }
     return files;
+}
+
+QByteArray renderFlowPicture(const FlowPicture& picture, int width, int height,
+                             PictureFormat format) {
+    const HeadlessGui gui;
+    try {
+        const QSize size(width, height);
+        return format == PictureFormat::Png ? flowPng(picture, size) : flowSvg(picture, size);
+    } catch (const std::runtime_error& error) {
+        throw RunError(std::string("the flow picture: ") + error.what());
+    }
 }
 
 } // namespace kestrel::cli

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "plots/flow_picture.h"
 #include "plots/surfaces.h"
 
 #include <QByteArray>
@@ -28,5 +29,10 @@ inline constexpr double kMaxPictureScale = 8;
 // for the label fonts when none exists yet, so no display is ever needed.
 std::vector<PictureFile> renderPictures(const PlotSurfaces& surfaces, PictureFormat format,
                                         double scale);
+
+// The flow picture (both planes and the Cp legend) of width x height pixels, headless like
+// renderPictures. Throws RunError when it cannot be made or encoded.
+QByteArray renderFlowPicture(const FlowPicture& picture, int width, int height,
+                             PictureFormat format);
 
 } // namespace kestrel::cli

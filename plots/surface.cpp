@@ -11,6 +11,15 @@ float single(double value) {
     return static_cast<float>(value);
 }
 
+std::vector<SurfacePoint> singlePoints(const std::vector<UserPoint>& points) {
+    std::vector<SurfacePoint> out;
+    out.reserve(points.size());
+    for (const UserPoint& p : points) {
+        out.push_back(SurfacePoint{single(p.x), single(p.y)});
+    }
+    return out;
+}
+
 } // namespace
 
 void Surface::Cls() {
@@ -48,6 +57,51 @@ void Surface::Circle(double x, double y, double r, Colour colour) {
     item.r = single(r);
     item.colour = colour;
     items_.push_back(item);
+    changed();
+}
+
+void Surface::Polyline(const std::vector<UserPoint>& points, Colour colour, double widthPx) {
+    SurfaceItem item;
+    item.kind = SurfaceItem::Kind::Polyline;
+    item.points = singlePoints(points);
+    item.colour = colour;
+    item.sizePx = single(widthPx);
+    record(std::move(item));
+}
+
+void Surface::Polygon(const std::vector<UserPoint>& points, Colour fill) {
+    SurfaceItem item;
+    item.kind = SurfaceItem::Kind::Polygon;
+    item.points = singlePoints(points);
+    item.colour = fill;
+    record(std::move(item));
+}
+
+void Surface::Text(double x, double y, std::string text, Colour colour, TextAlign align,
+                   TextFont font) {
+    SurfaceItem item;
+    item.kind = SurfaceItem::Kind::Text;
+    item.x1 = single(x);
+    item.y1 = single(y);
+    item.text = std::move(text);
+    item.colour = colour;
+    item.align = align;
+    item.font = font;
+    record(std::move(item));
+}
+
+void Surface::Marker(double x, double y, double sizePx, Colour colour) {
+    SurfaceItem item;
+    item.kind = SurfaceItem::Kind::Marker;
+    item.x1 = single(x);
+    item.y1 = single(y);
+    item.sizePx = single(sizePx);
+    item.colour = colour;
+    record(std::move(item));
+}
+
+void Surface::record(SurfaceItem item) {
+    items_.push_back(std::move(item));
     changed();
 }
 

@@ -1,24 +1,49 @@
 // SPDX-License-Identifier: MIT
-// A drawing surface that records its lines and circles, and the map from its user coordinates
-// to a device rectangle.
+// A drawing surface that records its lines, circles, polylines, filled polygons, texts and
+// markers, and the map from its user coordinates to a device rectangle.
 #pragma once
 
 #include "model/state.h"
 #include "plots/colours.h"
 
 #include <functional>
+#include <string>
 #include <vector>
 
 namespace kestrel {
 
+// A point in the user coordinates of a surface.
+struct UserPoint {
+    double x = 0, y = 0;
+};
+
+// Horizontal alignment of a text on its anchor point; the text is vertically centred on it.
+enum class TextAlign { Left, Centre, Right };
+// Small plain (8 pt) or bold (9 pt) sans-serif text.
+enum class TextFont { Caption, Heading };
+
+// A recorded point, rounded to single precision like every recorded coordinate.
+struct SurfacePoint {
+    float x = 0, y = 0;
+
+    bool operator==(const SurfacePoint&) const = default;
+};
+
 // One recorded drawing operation, in the user coordinates of the surface at the time it was
 // drawn, rounded to single precision. A circle keeps its centre in (x1, y1) and its radius,
-// measured in horizontal user units, in r.
+// measured in horizontal user units, in r. A polyline and a polygon keep their corners in
+// points; a text and a marker keep their anchor point or centre in (x1, y1). sizePx is a width
+// or diameter in logical pixels: the pen of a polyline, the dot of a marker.
 struct SurfaceItem {
-    enum class Kind { Line, Circle };
+    enum class Kind { Line, Circle, Polyline, Polygon, Text, Marker };
     Kind kind = Kind::Line;
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0, r = 0;
     Colour colour = 0;
+    float sizePx = 0;
+    std::vector<SurfacePoint> points;
+    std::string text; // UTF-8
+    TextAlign align = TextAlign::Left;
+    TextFont font = TextFont::Caption;
 
     bool operator==(const SurfaceItem&) const = default;
 };
@@ -48,6 +73,15 @@ public:
     void Line(double x1, double y1, double x2, double y2, Colour colour);
     // A circle outline centred at (x, y) with radius r in horizontal user units.
     void Circle(double x, double y, double r, Colour colour);
+    // An open polyline through the points, its pen widthPx logical pixels wide.
+    void Polyline(const std::vector<UserPoint>& points, Colour colour, double widthPx = 1);
+    // A polygon filled with the colour, without an outline.
+    void Polygon(const std::vector<UserPoint>& points, Colour fill);
+    // A line of UTF-8 text anchored at (x, y): aligned horizontally on x, centred vertically on y.
+    void Text(double x, double y, std::string text, Colour colour,
+              TextAlign align = TextAlign::Left, TextFont font = TextFont::Caption);
+    // A filled dot of sizePx logical pixels in diameter centred at (x, y).
+    void Marker(double x, double y, double sizePx, Colour colour);
 
     const std::vector<SurfaceItem>& items() const { return items_; }
     const UserRect& scale() const { return scale_; }
@@ -60,6 +94,7 @@ public:
     void setOnChange(std::function<void()> onChange) { onChange_ = std::move(onChange); }
 
 private:
+    void record(SurfaceItem item);
     void changed() const;
 
     Colour foreground_;

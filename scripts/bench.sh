@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Builds the release preset and runs Kestrel's benchmarks: the computing chain and table search,
-# the compressibility analysis, the flow field, the window's drawing chain, and start-up time and
+# the compressibility analysis, the flow field and its picture, the window's drawing chain, and start-up time and
 # peak memory. The window's benchmarks use Qt's offscreen platform, so no display is needed.
 #
 # KESTREL_BENCH_REPETITIONS (default 5) sets how often each Google Benchmark case is repeated;
@@ -26,6 +26,9 @@ build/release/bench/kestrel_bench_compressibility "${flags[@]}"
 echo
 echo "=== the flow: streamlines and pressure rasters ==="
 build/release/bench/kestrel_bench_flow "${flags[@]}"
+echo
+echo "=== the flow picture: data, one plane, a 960 x 360 frame ==="
+build/release/bench/kestrel_bench_flow_picture "${flags[@]}"
 echo
 echo "=== drawing chain on the main window ==="
 build/release/bench/kestrel_bench_ui "${flags[@]}"

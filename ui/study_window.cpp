@@ -4,8 +4,12 @@
 #include "model/coefficients.h"
 #include "model/compressibility.h"
 #include "model/text.h"
+#include "plots/compressibility_chart.h"
+#include "ui/flow_view.h"
+#include "ui/surface_view.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QSettings>
@@ -59,7 +63,17 @@ StudyWindow::StudyWindow(const State& state, const ChainValues& values)
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("studyTabs"));
     tabs_->setAccessibleName(QStringLiteral("study views"));
+    flow_ = new FlowTab;
+    tabs_->addTab(flow_, QStringLiteral("Flow"));
+    tabs_->setTabToolTip(0, QStringLiteral("Streamlines and pressure about the circle and the "
+                                           "profile, with a probe, the mapping and particles"));
     tabs_->addTab(buildCompressibilityTab(), QStringLiteral("Compressibility"));
+    tabs_->setTabToolTip(1, QStringLiteral("Cp* and Cp_min against the Mach number, and the "
+                                           "compressibility rules at M∞"));
+    connect(tabs_, &QTabWidget::currentChanged, this, [this] {
+        redrawCurrentTab();
+        updateFlowSeen();
+    });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     resize(960, 560);
@@ -94,10 +108,19 @@ QWidget* StudyWindow::buildCompressibilityTab() {
     QPalette red = warning_->palette();
     red.setColor(QPalette::WindowText, QColor(160, 0, 0));
     warning_->setPalette(red);
+    chart_ = new SurfaceView(tab);
+    chart_->setObjectName(QStringLiteral("compressibilityChart"));
+    chart_->setAccessibleName(QStringLiteral("compressibility chart"));
+    chart_->setToolTip(QStringLiteral(
+        "Cp*, the pressure coefficient at which the local flow reaches sonic speed (black), and "
+        "the smallest surface pressure coefficient Cp_min corrected by Prandtl–Glauert "
+        "(magenta), Kármán–Tsien (blue) and Laitone (orange), against the free-stream Mach "
+        "number. A dot marks each rule's critical Mach number; the grey line is M∞."));
+    chart_->setMinimumSize(320, 200);
     auto* layout = new QVBoxLayout(tab);
+    layout->addWidget(chart_, 1);
     layout->addWidget(ruleTable_);
     layout->addWidget(warning_);
-    layout->addStretch();
     return tab;
 }
 
@@ -119,6 +142,23 @@ void StudyWindow::showEvent(QShowEvent* event) {
     if (stale_) {
         redraw();
     }
+    updateFlowSeen();
+}
+
+void StudyWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    updateFlowSeen();
+}
+
+void StudyWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) {
+        updateFlowSeen();
+    }
+}
+
+void StudyWindow::updateFlowSeen() {
+    flow_->setSeen(isVisible() && !isMinimized() && tabs_->currentWidget() == flow_);
 }
 
 void StudyWindow::closeEvent(QCloseEvent* event) {
@@ -129,7 +169,21 @@ void StudyWindow::closeEvent(QCloseEvent* event) {
 void StudyWindow::redraw() {
     stale_ = false;
     ++redraws_;
-    redrawCompressibility();
+    flowStale_ = true;
+    compressibilityStale_ = true;
+    redrawCurrentTab();
+}
+
+void StudyWindow::redrawCurrentTab() {
+    if (tabs_->currentWidget() == flow_) {
+        if (flowStale_) {
+            flowStale_ = false;
+            flow_->setState(state_);
+        }
+    } else if (compressibilityStale_) {
+        compressibilityStale_ = false;
+        redrawCompressibility();
+    }
 }
 
 void StudyWindow::redrawCompressibility() {
@@ -147,11 +201,13 @@ void StudyWindow::redrawCompressibility() {
         }
         warning_->setText(QStringLiteral("No profile yet: move a scroll bar or click a plot of the "
                                          "main window."));
+        chart_->surface().Cls();
         return;
     }
     const double mach = std::fabs(values_.mach);
     const CompressibleSurface surface(state_);
     const CompressibilityAnalysis a = surface.analyse(mach);
+    drawCompressibilityChart(chart_->surface(), machChart(surface), mach);
     const double cpMin = a.minimum.unbounded ? -INFINITY : a.minimum.Cp;
     setRow(0, {valueText(a.CL, 4), valueText(a.CM, 5), valueText(cpMin, 4), QStringLiteral("")});
     bool supercritical = false;

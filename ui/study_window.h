@@ -13,6 +13,11 @@ class QTabWidget;
 class QTableWidget;
 
 namespace kestrel {
+class FlowTab;
+class SurfaceView;
+} // namespace kestrel
+
+namespace kestrel {
 
 class StudyWindow : public QWidget {
 public:
@@ -26,17 +31,24 @@ public:
     void follow();
 
     QTabWidget* tabs() const { return tabs_; }
+    FlowTab* flowTab() const { return flow_; }
     // How often the window has redrawn from the main window's state.
     unsigned redraws() const { return redraws_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     QWidget* buildCompressibilityTab();
     void redraw();
+    // Redraws the current tab if the main window's state changed since it last drew.
+    void redrawCurrentTab();
     void redrawCompressibility();
+    // Tells the Flow tab whether it can be seen, which runs or pauses its animation.
+    void updateFlowSeen();
     void restoreSettings();
     void saveSettings() const;
 
@@ -45,7 +57,11 @@ private:
     QTabWidget* tabs_ = nullptr;
     QTableWidget* ruleTable_ = nullptr;
     QLabel* warning_ = nullptr;
+    SurfaceView* chart_ = nullptr;
+    FlowTab* flow_ = nullptr;
     bool stale_ = true;
+    bool flowStale_ = true;
+    bool compressibilityStale_ = true;
     unsigned redraws_ = 0;
 };
 

@@ -11,10 +11,10 @@
 #include "plots/labels.h"
 #include "plots/picture.h"
 #include "tests/cli/calc_test_support.h"
+#include "tests/support/gui_environment.h"
 #include "tests/support/pixels.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
@@ -48,30 +48,8 @@ const SurfaceSize kSurfaces[] = {
 
 const QColor kBackground(255, 255, 192);
 
-// A QGuiApplication for the SVG renderer's fonts, created when first needed and removed before
-// the test program ends.
-class GuiEnvironment : public ::testing::Environment {
-public:
-    static void ensure() {
-        if (QGuiApplication::instance() == nullptr) {
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-            app() = std::make_unique<QGuiApplication>(argc_, argv_);
-        }
-    }
-    void TearDown() override { app().reset(); }
-
-private:
-    static std::unique_ptr<QGuiApplication>& app() {
-        static std::unique_ptr<QGuiApplication> instance;
-        return instance;
-    }
-    static inline char name_[] = "kestrel_cli_tests";
-    static inline int argc_ = 1;
-    static inline char* argv_[] = {name_, nullptr};
-};
-
-[[maybe_unused]] const ::testing::Environment* const kGui =
-    ::testing::AddGlobalTestEnvironment(new GuiEnvironment);
+// The SVG renderer's fonts need a QGuiApplication.
+[[maybe_unused]] const ::testing::Environment* const kGui = GuiEnvironment::registerOnce();
 
 std::vector<std::string> renderArguments(const ChainInputs& in, const std::string& out,
                                          const std::string& format, const std::string& scale) {

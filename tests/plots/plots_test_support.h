@@ -24,9 +24,13 @@
 namespace kestrel {
 
 inline std::ostream& operator<<(std::ostream& out, const SurfaceItem& item) {
-    return out << (item.kind == SurfaceItem::Kind::Line ? "Line(" : "Circle(") << item.x1 << ", "
-               << item.y1 << ", " << item.x2 << ", " << item.y2 << ", r " << item.r << ", colour 0x"
-               << std::hex << item.colour << std::dec << ")";
+    static constexpr const char* kNames[] = {"Line(",    "Circle(", "Polyline(",
+                                             "Polygon(", "Text(",   "Marker("};
+    out << kNames[static_cast<int>(item.kind)] << item.x1 << ", " << item.y1 << ", " << item.x2
+        << ", " << item.y2 << ", r " << item.r << ", size " << item.sizePx << ", "
+        << item.points.size() << " points, \"" << item.text << "\", colour 0x" << std::hex
+        << item.colour << std::dec << ")";
+    return out;
 }
 
 namespace test {

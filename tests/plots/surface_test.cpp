@@ -65,6 +65,48 @@ TEST(Surface, CircleRecordsCentreRadiusAndColour) {
     EXPECT_EQ(item.colour, 0xFF00FF);
 }
 
+TEST(Surface, PolylinePolygonTextAndMarkerAreRecordedInSinglePrecision) {
+    Surface surface(kForeground);
+    surface.Polyline({{0.1, 0.2}, {1, -1}, {2.5, 3}}, kMagenta, 2.5);
+    surface.Polygon({{0, 0}, {1, 0}, {0.3, 0.7}}, rgb(0, 0, 255));
+    surface.Text(0.1, -2, "x/c \u2192 \u00e7", kForeground, TextAlign::Right, TextFont::Heading);
+    surface.Text(1, 2, "Cp", kForeground);
+    surface.Marker(-0.7, 0.35, 6, rgb(255, 0, 0));
+    ASSERT_EQ(surface.items().size(), 5u);
+
+    const SurfaceItem& polyline = surface.items()[0];
+    EXPECT_EQ(polyline.kind, SurfaceItem::Kind::Polyline);
+    EXPECT_EQ(polyline.points, (std::vector<SurfacePoint>{{0.1f, 0.2f}, {1, -1}, {2.5f, 3}}));
+    EXPECT_EQ(polyline.sizePx, 2.5f);
+    EXPECT_EQ(polyline.colour, kMagenta);
+    // A polyline drawn without a width is one pixel wide.
+    surface.Polyline({{0, 0}, {1, 1}}, kMagenta);
+    EXPECT_EQ(surface.items().back().sizePx, 1.0f);
+
+    const SurfaceItem& polygon = surface.items()[1];
+    EXPECT_EQ(polygon.kind, SurfaceItem::Kind::Polygon);
+    EXPECT_EQ(polygon.points, (std::vector<SurfacePoint>{{0, 0}, {1, 0}, {0.3f, 0.7f}}));
+    EXPECT_EQ(polygon.colour, 0xFF0000);
+
+    const SurfaceItem& heading = surface.items()[2];
+    EXPECT_EQ(heading.kind, SurfaceItem::Kind::Text);
+    EXPECT_EQ(heading.x1, 0.1f);
+    EXPECT_EQ(heading.y1, -2.0f);
+    EXPECT_EQ(heading.text, "x/c \xe2\x86\x92 \xc3\xa7"); // the same letters as UTF-8 bytes
+    EXPECT_EQ(heading.align, TextAlign::Right);
+    EXPECT_EQ(heading.font, TextFont::Heading);
+    const SurfaceItem& caption = surface.items()[3];
+    EXPECT_EQ(caption.align, TextAlign::Left);
+    EXPECT_EQ(caption.font, TextFont::Caption);
+
+    const SurfaceItem& marker = surface.items()[4];
+    EXPECT_EQ(marker.kind, SurfaceItem::Kind::Marker);
+    EXPECT_EQ(marker.x1, -0.7f);
+    EXPECT_EQ(marker.y1, 0.35f);
+    EXPECT_EQ(marker.sizePx, 6.0f);
+    EXPECT_EQ(marker.colour, rgb(255, 0, 0));
+}
+
 TEST(Colours, RenklerSetsTheFourColoursRedInTheLowByte) {
     State s;
     EXPECT_EQ(s.clRed, 0); // unset before the first run

@@ -1,0 +1,116 @@
+// SPDX-License-Identifier: MIT
+// Benchmarks of the flow picture: building its data for a state (flow, streamlines, pressure
+// mesh), recording one plane, and painting a whole 960 x 360 frame into an image, for a cambered
+// profile, the symmetric profile and the flat plate.
+#include "model/pressure.h"
+#include "model/profile.h"
+#include "model/startup.h"
+#include "plots/flow_painter.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using kestrel::FlowPicture;
+using kestrel::State;
+
+struct Case {
+    int thickness;
+    int camber;
+    int alfa;
+    const char* label;
+};
+
+constexpr Case kCases[] = {{12, 4, 5, "t/c 0.12, f/c 0.04, alpha 5"},
+                           {12, 0, 0, "t/c 0.12, f/c 0, alpha 0"},
+                           {0, 0, 10, "flat plate, alpha 10"}};
+
+constexpr int kWidth = 960;
+constexpr int kHeight = 360;
+
+bool prepare(State& s, const Case& c) {
+    kestrel::startUp(s);
+    kestrel::setProfileInputs(s, c.thickness, c.camber, 51);
+    if (!kestrel::computeProfile(s)) {
+        return false;
+    }
+    kestrel::setAngleInput(s, c.alfa);
+    kestrel::computePressure(s);
+    return true;
+}
+
+// The data of one state: the flow, its streamlines and the pressure mesh.
+void BM_FlowPictureData(benchmark::State& bench) {
+    const Case& c = kCases[bench.range(0)];
+    State s;
+    if (!prepare(s, c)) {
+        bench.SkipWithError("profile not in the table");
+        return;
+    }
+    for (auto _ : bench) {
+        const FlowPicture picture(s);
+        benchmark::DoNotOptimize(picture.streamlines().data());
+    }
+    bench.SetLabel(c.label);
+}
+BENCHMARK(BM_FlowPictureData)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// Recording one plane at mapping stage argument 1 / 4.
+void BM_RecordPlane(benchmark::State& bench) {
+    const Case& c = kCases[bench.range(0)];
+    State s;
+    if (!prepare(s, c)) {
+        bench.SkipWithError("profile not in the table");
+        return;
+    }
+    const FlowPicture picture(s);
+    const double t = static_cast<double>(bench.range(1)) / 4;
+    kestrel::Surface surface;
+    for (auto _ : bench) {
+        kestrel::drawFlowPlane(surface, picture, t, 440.0 / 352.0);
+        benchmark::DoNotOptimize(surface.items().data());
+    }
+    bench.counters["items"] = static_cast<double>(surface.items().size());
+    bench.SetLabel(c.label);
+}
+BENCHMARK(BM_RecordPlane)->ArgsProduct({{0, 1, 2}, {0, 2, 4}})->Unit(benchmark::kMillisecond);
+
+// One whole frame at stage argument 1 / 4: both planes recorded and painted with the legend
+// into a 960 x 360 image, as the study window repaints after a move of its mapping slider.
+void BM_PictureFrame(benchmark::State& bench) {
+    const Case& c = kCases[bench.range(0)];
+    State s;
+    if (!prepare(s, c)) {
+        bench.SkipWithError("profile not in the table");
+        return;
+    }
+    const FlowPicture picture(s);
+    const double t = static_cast<double>(bench.range(1)) / 4;
+    QImage image(kWidth, kHeight, QImage::Format_ARGB32_Premultiplied);
+    for (auto _ : bench) {
+        QPainter painter(&image);
+        kestrel::paintFlowPicture(painter, picture, image.size(), 1, t);
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    bench.SetLabel(c.label);
+}
+BENCHMARK(BM_PictureFrame)->ArgsProduct({{0, 1, 2}, {0, 2}})->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+// The fonts of the picture need a QGuiApplication; Qt's offscreen platform needs no display.
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

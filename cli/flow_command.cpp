@@ -1,0 +1,269 @@
+// SPDX-License-Identifier: MIT
+#include "cli/flow_command.h"
+
+#include "cli/json_number.h"
+#include "cli/output.h"
+#include "cli/pictures.h"
+#include "cli/profile_report.h"
+#include "cli/whole_number.h"
+#include "model/flow.h"
+#include "plots/flow_picture.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace kestrel::cli {
+
+namespace {
+
+constexpr const char* kDescription =
+    "The potential flow about one profile: stagnation points, streamlines and the field at "
+    "chosen points as JSON, or the flow picture as PNG or SVG.";
+
+constexpr const char* kFooter =
+    R"(The window's chain runs for the inputs from a fresh start (profile and pressure); the flow
+is the uniform stream at the angle of attack about the circle, with the circulation that puts
+the rear stagnation point on the trailing edge, carried over to the profile by the mapping.
+Lengths are in chords (x/c, y/c; leading edge of the symmetric profile at 0, trailing edge at
+(1, 0)); the free stream has speed 1. The circle plane keeps the window's circle coordinates
+(xc, yc; the trailing edge at (1, 0)).
+
+JSON output (--format json, the default), numbers written so that they read back as the same
+double:
+  inputs         Thickness and Camber (t/c, f/c), AlfaD (degrees), nP, and lines, the
+                 streamlines on each side of the dividing one.
+  row            the table row of the profile, 1 to 496.
+  circulation    clockwise, in units of free-stream speed times chord; CL = 2 circulation.
+  stagnation     front and rear, each with x, y and its circle-plane point xc, yc. The rear
+                 one is the trailing edge; the profile's flow leaves a cusped edge at a
+                 finite speed, only the circle's flow stagnates there.
+  singular_leading_edge
+                 the sharp leading edge of a profile of thickness 0 (x, y, xc, yc), where the
+                 flow turns round the edge at infinite speed; null otherwise and at zero
+                 incidence.
+  windows        the profile window (x from -0.5 to 1.5, y from -0.6 to 0.6) and the circle
+                 window holding its circle-plane image: x_min, x_max, y_min, y_max.
+  streamlines    the dividing streamline (two parts: to the front stagnation point, from the
+                 trailing edge), then the levels -N..N in rising order; each with level, psi
+                 (the stream function, 0 on the body), dividing (true or false) and points,
+                 [x, y] pairs in the direction of the flow, cut at the profile window.
+  probes         one entry per --probe in the order given: x, y, inside (the point lies in
+                 the profile), singular (on the singular leading edge), psi, phi (the
+                 velocity potential, which jumps by the circulation across the image of the
+                 ray from the circle's centre through the trailing edge), u, v, speed_ratio
+                 (|V| / V_inf) and Cp. Inside the profile every number is null; on the
+                 singular leading edge the speed is infinite and u, v, speed_ratio and Cp
+                 are null.
+
+Pictures (--format png or svg, with --out FILE): the circle plane on the left, the profile
+plane in the middle, each shaded by Cp (blue suction, grey free-stream pressure, red pressure;
+a diverging map from -3 to 1, clamped), with the streamlines, the dividing streamline drawn
+wider, the body, the stagnation points as white dots and a singular leading edge as a yellow
+dot; the Cp legend on the right. --size gives the picture's size in pixels (default 960x360).
+The file is written under a temporary name and renamed when complete; its path is printed.
+
+Exit status: 0 on success, 2 for a bad command line (one message, nothing on standard output,
+no file written), 1 when the picture cannot be written. A probe inside the profile is not an
+error.
+
+Examples:
+  kestrel-calc flow --thickness 12 --camber 4 --alpha 5 --probe 0.5,0.1 --probe -0.2,0
+  kestrel-calc flow --thickness 12 --camber 4 --alpha 5 --format png --out flow.png)";
+
+constexpr int kMinWidth = 200;
+constexpr int kMinHeight = 100;
+constexpr int kMaxSide = 8000;
+
+const WholeNumberOption kLinesOption{"--lines", Flow::kMinLevels, Flow::kMaxLevels,
+                                     "streamlines on each side of the dividing one"};
+
+// A whole decimal number with nothing around it.
+bool wholeOf(std::string_view text, int& value) {
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string_view::npos) {
+        return false;
+    }
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size();
+}
+
+// A finite decimal number with nothing around it: sign, digits, point, exponent.
+bool decimalOf(std::string_view text, double& value) {
+    if (text.empty() || text.front() == '+') {
+        return false;
+    }
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() && std::isfinite(value);
+}
+
+Json pointJson(const FlowPoint& p) {
+    Json j;
+    j["x"] = jsonNumber(p.x);
+    j["y"] = jsonNumber(p.y);
+    j["xc"] = jsonNumber(p.xc);
+    j["yc"] = jsonNumber(p.yc);
+    return j;
+}
+
+Json windowJson(const PlaneWindow& w) {
+    Json j;
+    j["x_min"] = jsonNumber(w.xMin);
+    j["x_max"] = jsonNumber(w.xMax);
+    j["y_min"] = jsonNumber(w.yMin);
+    j["y_max"] = jsonNumber(w.yMax);
+    return j;
+}
+
+Json probeJson(const Flow& flow, double x, double y) {
+    const FlowSample f = flow.atProfile(x, y);
+    const auto number = [&f](double value) { return f.inside ? Json(nullptr) : jsonNumber(value); };
+    const auto speed = [&f, &number](double value) {
+        return f.singular ? Json(nullptr) : number(value);
+    };
+    Json j;
+    j["x"] = jsonNumber(x);
+    j["y"] = jsonNumber(y);
+    j["inside"] = f.inside;
+    j["singular"] = f.singular;
+    j["psi"] = number(f.psi);
+    j["phi"] = number(f.potential.real());
+    j["u"] = speed(f.u);
+    j["v"] = speed(f.v);
+    j["speed_ratio"] = speed(f.speedRatio);
+    j["Cp"] = speed(f.Cp);
+    return j;
+}
+
+std::string flowJson(const ProfileResult& result, const Flow& flow, int lines,
+                     const std::vector<std::pair<double, double>>& probes) {
+    const State& s = result.state;
+    Json inputs;
+    inputs["Thickness"] = jsonNumber(s.Thickness);
+    inputs["Camber"] = jsonNumber(s.Camber);
+    inputs["AlfaD"] = jsonNumber(s.AlfaD);
+    inputs["nP"] = s.nP;
+    inputs["lines"] = lines;
+
+    Json stagnation;
+    stagnation["front"] = pointJson(flow.frontStagnation());
+    stagnation["rear"] = pointJson(flow.rearStagnation());
+
+    Json windows;
+    windows["profile"] = windowJson(flow.profileWindow());
+    windows["circle"] = windowJson(flow.circleWindow());
+
+    Json streamlines = Json::array();
+    for (const Streamline& line : flow.streamlines(lines)) {
+        Json points = Json::array();
+        for (const FlowPoint& p : line.points) {
+            points.push_back(Json::array({jsonNumber(p.x), jsonNumber(p.y)}));
+        }
+        Json j;
+        j["level"] = line.level;
+        j["psi"] = jsonNumber(line.psi);
+        j["dividing"] = line.dividing;
+        j["points"] = std::move(points);
+        streamlines.push_back(std::move(j));
+    }
+
+    Json probeList = Json::array();
+    for (const auto& [x, y] : probes) {
+        probeList.push_back(probeJson(flow, x, y));
+    }
+
+    Json document;
+    document["inputs"] = std::move(inputs);
+    document["row"] = result.row;
+    document["circulation"] = jsonNumber(flow.circulation());
+    document["stagnation"] = std::move(stagnation);
+    const auto edge = flow.singularLeadingEdge();
+    document["singular_leading_edge"] = edge ? pointJson(*edge) : Json(nullptr);
+    document["windows"] = std::move(windows);
+    document["streamlines"] = std::move(streamlines);
+    document["probes"] = std::move(probeList);
+    return document.dump(2) + "\n";
+}
+
+} // namespace
+
+std::pair<int, int> pictureSizeValue(std::string_view text) {
+    const std::size_t x = text.find('x');
+    int width = 0;
+    int height = 0;
+    if (x != std::string_view::npos && wholeOf(text.substr(0, x), width) &&
+        wholeOf(text.substr(x + 1), height) && width >= kMinWidth && width <= kMaxSide &&
+        height >= kMinHeight && height <= kMaxSide) {
+        return {width, height};
+    }
+    throw UsageError("--size must be WxH in pixels, W from " + std::to_string(kMinWidth) + " to " +
+                     std::to_string(kMaxSide) + " and H from " + std::to_string(kMinHeight) +
+                     " to " + std::to_string(kMaxSide) + ", got \"" + std::string(text) + "\"");
+}
+
+std::pair<double, double> probeValue(std::string_view text) {
+    const std::size_t comma = text.find(',');
+    double x = 0;
+    double y = 0;
+    if (comma != std::string_view::npos && decimalOf(text.substr(0, comma), x) &&
+        decimalOf(text.substr(comma + 1), y)) {
+        return {x, y};
+    }
+    throw UsageError("--probe must be X,Y, two finite numbers in chords such as 0.5,-0.1, got \"" +
+                     std::string(text) + "\"");
+}
+
+CLI::App* FlowCommand::attach(CLI::App& app) {
+    CLI::App* command = app.add_subcommand("flow", kDescription);
+    options_.attach(*command,
+                    {InputId::Thickness, InputId::Camber, InputId::Points, InputId::Alpha},
+                    ProfileOptions::Mach::NotTaken);
+    addWholeNumberOption(*command, kLinesOption, lines_,
+                         "Streamlines on each side of the dividing streamline");
+    command->add_option("--format", format_, "Output format: json, png or svg; default json")
+        ->type_name("json|png|svg");
+    command->add_option("--out", out_, "Picture file to write (png and svg only)")
+        ->type_name("FILE");
+    command->add_option("--size", size_, "Picture size in pixels; default 960x360")
+        ->type_name("WxH");
+    command
+        ->add_option("--probe", probes_,
+                     "A point x/c,y/c at which to report the field; may be repeated")
+        ->type_name("X,Y")
+        ->expected(1)
+        ->multi_option_policy(CLI::MultiOptionPolicy::TakeAll);
+    command->footer(kFooter);
+    return command;
+}
+
+std::string FlowCommand::run() {
+    // Every option is checked before anything is computed or written.
+    const ChainInputs request = options_.request();
+    const int lines = wholeNumberValue(kLinesOption, lines_);
+    if (format_ != "json" && format_ != "png" && format_ != "svg") {
+        throw UsageError("--format must be json, png or svg, got \"" + format_ + "\"");
+    }
+    const bool json = format_ == "json";
+    const auto [width, height] = pictureSizeValue(size_);
+    std::vector<std::pair<double, double>> probes;
+    for (const std::string& probe : probes_) {
+        probes.push_back(probeValue(probe));
+    }
+    if (json && !out_.empty()) {
+        throw UsageError("--out is for pictures (--format png or svg); JSON goes to standard "
+                         "output");
+    }
+    if (!json && out_.empty()) {
+        throw UsageError("--out is required for --format " + format_ + ": the picture file");
+    }
+
+    const ProfileResult result = computeProfileResult(request);
+    if (json) {
+        return flowJson(result, Flow(result.state), lines, probes);
+    }
+    const FlowPicture picture(result.state, lines);
+    const QByteArray bytes = renderFlowPicture(
+        picture, width, height, format_ == "png" ? PictureFormat::Png : PictureFormat::Svg);
+    writeFilesAtomically({{out_, bytes.toStdString()}});
+    return out_ + "\n";
+}
+
+} // namespace kestrel::cli

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+// The probe of the study window's flow view: the fluid point under the mouse, in a plane that the
+// mapping has carried part of the way from the circle to the profile.
+#pragma once
+
+#include "model/flow.h"
+
+#include <complex>
+
+namespace kestrel {
+
+// What the probe reads at one point: the circle-plane point (xc, yc) that the mapping at stage t
+// carries onto the probed point, its image (x, y) in the profile plane (x/c, y/c), and the
+// profile flow's speed ratio and Cp there. A point inside the body has inside = true and no
+// numbers; so has a point that the mapping at that stage does not reach from outside the circle.
+struct ProbeReading {
+    bool inside = false;
+    double xc = 0;
+    double yc = 0;
+    double x = 0;
+    double y = 0;
+    double speedRatio = 0;
+    double Cp = 0;
+};
+
+// The probe at point w of the plane at mapping stage t (0: the circle plane, 1: the profile
+// plane; every point zeta is drawn at Flow::mapAt(zeta, t)). Between the two ends the circle
+// point is found by Newton's method to 1e-12 of the plane's scale.
+ProbeReading probeAt(const Flow& flow, std::complex<double> w, double t);
+
+} // namespace kestrel

@@ -1,0 +1,205 @@
+// SPDX-License-Identifier: MIT
+#include "plots/compressibility_chart.h"
+
+#include "plots/colours.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+#include <optional>
+#include <string>
+
+namespace kestrel {
+
+namespace {
+
+constexpr Colour kGrid = rgb(218, 218, 218);
+constexpr Colour kAxis = rgb(64, 64, 64); // dark grey: black is Cp*'s colour
+constexpr Colour kFreeStream = rgb(110, 110, 110);
+constexpr double kCurveWidth = 2;
+
+// Room around the plotting area for the numbers and titles, as fractions of the axes' spans.
+constexpr double kLeftRoom = 0.13;
+constexpr double kRightRoom = 0.03;
+constexpr double kTopRoom = 0.06;
+constexpr double kBottomRoom = 0.16;
+
+const std::array<const char*, 3> kRuleLabels = {"Prandtl–Glauert", "Kármán–Tsien", "Laitone"};
+
+// A number with a typographic minus sign.
+std::string tickText(double value, int decimals) {
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, std::fabs(value));
+    const bool negative =
+        value < 0 && std::string(buffer).find_first_not_of("0.") != std::string::npos;
+    return (negative ? "\u2212" : "") + std::string(buffer);
+}
+
+// Adds one curve of (M, Cp) points as polylines: a missing value breaks the curve, and a piece
+// that rises above the top of the chart is cut where it crosses the top.
+class ClippedCurve {
+public:
+    ClippedCurve(Surface& surface, double top, Colour colour)
+        : surface_(surface), top_(top), colour_(colour) {}
+    ~ClippedCurve() { flush(); }
+    ClippedCurve(const ClippedCurve&) = delete;
+    ClippedCurve& operator=(const ClippedCurve&) = delete;
+
+    void add(double mach, std::optional<double> cp) {
+        if (!cp || !std::isfinite(*cp)) {
+            flush();
+            previous_.reset();
+            return;
+        }
+        const UserPoint point{mach, *cp};
+        if (previous_) {
+            segment(*previous_, point);
+        }
+        previous_ = point;
+    }
+
+private:
+    void segment(UserPoint a, UserPoint b) {
+        const bool aIn = a.y >= top_;
+        const bool bIn = b.y >= top_;
+        if (!aIn && !bIn) {
+            return;
+        }
+        const auto crossing = [this](UserPoint p, UserPoint q) {
+            const double f = (top_ - p.y) / (q.y - p.y);
+            return UserPoint{p.x + f * (q.x - p.x), top_};
+        };
+        if (run_.empty()) {
+            run_.push_back(aIn ? a : crossing(a, b));
+        }
+        if (bIn) {
+            run_.push_back(b);
+        } else {
+            run_.push_back(crossing(a, b));
+            flush();
+        }
+    }
+
+    void flush() {
+        if (run_.size() >= 2) {
+            surface_.Polyline(run_, colour_, kCurveWidth);
+        }
+        run_.clear();
+    }
+
+    Surface& surface_;
+    double top_;
+    Colour colour_;
+    std::optional<UserPoint> previous_;
+    std::vector<UserPoint> run_;
+};
+
+void drawGridAndAxes(Surface& s, const ChartPressureAxis& axis) {
+    const double span = -axis.top;
+    for (int k = 1; k < 10; ++k) {
+        s.Line(k / 10.0, 0, k / 10.0, axis.top, kGrid);
+    }
+    const int steps = static_cast<int>(std::lround(span / axis.step));
+    for (int k = 1; k < steps; ++k) {
+        s.Line(0, -k * axis.step, 1, -k * axis.step, kGrid);
+    }
+    s.Polyline({{0, axis.top}, {0, 0}, {1, 0}, {1, axis.top}, {0, axis.top}}, kAxis);
+    const int decimals = axis.step < 1 ? 1 : 0;
+    for (int k = 0; k <= steps; ++k) {
+        s.Text(-0.012, -k * axis.step, tickText(-k * axis.step, decimals), kAxis, TextAlign::Right);
+    }
+    for (int k = 0; k <= 10; ++k) {
+        s.Text(k / 10.0, 0.045 * span, tickText(k / 10.0, 1), kAxis, TextAlign::Centre);
+    }
+    s.Text(0.5, 0.11 * span, "free-stream Mach number M∞", kAxis, TextAlign::Centre,
+           TextFont::Heading);
+    s.Text(-0.085, axis.top / 2, "Cp", kAxis, TextAlign::Right, TextFont::Heading);
+}
+
+void drawLegend(Surface& s, const ChartPressureAxis& axis) {
+    const double span = -axis.top;
+    const double x = 0.03;
+    double y = axis.top + 0.06 * span;
+    const auto entry = [&](Colour colour, const std::string& text) {
+        s.Polyline({{x, y}, {x + 0.05, y}}, colour, kCurveWidth);
+        s.Text(x + 0.065, y, text, kAxis);
+        y += 0.075 * span;
+    };
+    entry(criticalPressureColour(), "Cp*, sonic speed");
+    for (const CompressibilityRule rule : kCompressibilityRules) {
+        entry(ruleColour(rule), std::string("Cp_min, ") + kRuleLabels[ruleIndex(rule)]);
+    }
+}
+
+void drawFreeStreamMach(Surface& s, const ChartPressureAxis& axis, double mach) {
+    if (!(mach < 1)) {
+        return;
+    }
+    s.Polyline({{mach, 0}, {mach, axis.top}}, kFreeStream, 1.5);
+    char text[32];
+    std::snprintf(text, sizeof text, "M∞ = %.2f", mach);
+    s.Text(mach + 0.01, axis.top + 0.03 * -axis.top, text, kFreeStream,
+           mach > 0.8 ? TextAlign::Right : TextAlign::Left);
+}
+
+} // namespace
+
+Colour criticalPressureColour() {
+    return rgb(0, 0, 0);
+}
+
+Colour ruleColour(CompressibilityRule rule) {
+    switch (rule) {
+    case CompressibilityRule::PrandtlGlauert:
+        return kMagenta;
+    case CompressibilityRule::KarmanTsien:
+        return rgb(0, 70, 255);
+    case CompressibilityRule::Laitone:
+        return rgb(255, 140, 0);
+    }
+    return kMagenta;
+}
+
+ChartPressureAxis chartPressureAxis(const SurfaceMinimum& minimum) {
+    const double wanted = minimum.unbounded ? 2 : std::clamp(-2 * minimum.Cp, 2.0, 10.0);
+    const double step = wanted <= 2 ? 0.5 : (wanted <= 5 ? 1 : 2);
+    return {-std::ceil(wanted / step - 1e-9) * step, step};
+}
+
+void drawCompressibilityChart(Surface& s, const std::vector<CompressibilityAnalysis>& chart,
+                              double mach) {
+    s.Cls();
+    if (chart.empty()) {
+        return;
+    }
+    mach = std::fabs(mach);
+    const ChartPressureAxis axis = chartPressureAxis(chart.front().minimum);
+    const double span = -axis.top;
+    s.Scale(-kLeftRoom, axis.top - kTopRoom * span, 1 + kRightRoom, kBottomRoom * span);
+    drawGridAndAxes(s, axis);
+    {
+        ClippedCurve critical(s, axis.top, criticalPressureColour());
+        for (const CompressibilityAnalysis& a : chart) {
+            critical.add(a.mach, a.criticalPressure);
+        }
+    }
+    for (const CompressibilityRule rule : kCompressibilityRules) {
+        ClippedCurve curve(s, axis.top, ruleColour(rule));
+        for (const CompressibilityAnalysis& a : chart) {
+            curve.add(a.mach, a.rules[ruleIndex(rule)].CpMin);
+        }
+    }
+    for (const CompressibilityRule rule : kCompressibilityRules) {
+        const std::optional<double> critical = chart.front().rules[ruleIndex(rule)].criticalMach;
+        const std::optional<double> cpStar =
+            critical ? criticalPressureCoefficient(*critical) : std::nullopt;
+        if (cpStar && *cpStar >= axis.top) {
+            s.Marker(*critical, *cpStar, 8, ruleColour(rule));
+        }
+    }
+    drawFreeStreamMach(s, axis, mach);
+    drawLegend(s, axis);
+}
+
+} // namespace kestrel

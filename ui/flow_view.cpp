@@ -1,0 +1,259 @@
+// SPDX-License-Identifier: MIT
+#include "ui/flow_view.h"
+
+#include "model/coefficients.h"
+#include "plots/flow_painter.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSlider>
+#include <QVBoxLayout>
+#include <cmath>
+#include <stdexcept>
+
+namespace kestrel {
+
+namespace {
+
+// Particles start one unit of travel time apart (a chord at free-stream speed) divided by this.
+constexpr double kParticleSpacing = 0.25;
+constexpr double kParticleSize = 5;
+constexpr int kMappingSteps = 100;
+
+const QString kProbeHint = QStringLiteral("Move the mouse over the flow to read it.");
+
+QRectF rectOf(const PixelBox& box) {
+    return QRectF(box.left, box.top, box.width, box.height);
+}
+
+// The map between a plane's user coordinates and its box, as the painter draws it.
+ScaleMap planeMap(const Flow& flow, const PixelBox& box, double t) {
+    const PlaneWindow v = flowView(flow, t, aspectOf(box));
+    const UserRect user{static_cast<float>(v.xMin), static_cast<float>(v.yMax),
+                        static_cast<float>(v.xMax), static_cast<float>(v.yMin)};
+    return ScaleMap(user, box.left, box.top, box.width, box.height);
+}
+
+QString number(double value, int decimals) {
+    return QString::number(value, 'f', decimals).replace(QLatin1Char('-'), QChar(0x2212));
+}
+
+QString probeText(const ProbeReading& r, bool circlePlane) {
+    if (r.inside) {
+        return QStringLiteral("inside the profile");
+    }
+    QString text =
+        QStringLiteral("x/c %1   y/c %2   V/V∞ %3   Cp %4")
+            .arg(number(r.x, 4), number(r.y, 4), number(r.speedRatio, 4), number(r.Cp, 4));
+    if (circlePlane) {
+        text +=
+            QStringLiteral("   (circle plane ξ %1, η %2)").arg(number(r.xc, 4), number(r.yc, 4));
+    }
+    return text;
+}
+
+} // namespace
+
+FlowView::FlowView(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("flowView"));
+    setAccessibleName(QStringLiteral("flow picture"));
+    setToolTip(QStringLiteral(
+        "The flow about the profile. Left: the circle plane, carried towards the profile plane "
+        "by the Mapping slider; right: the profile plane. Shading: the pressure coefficient Cp; "
+        "dark lines: streamlines, the dividing streamline wider; white dots: the stagnation "
+        "points."));
+    setMouseTracking(true);
+    setMinimumSize(480, 200);
+}
+
+void FlowView::setState(const State& s) {
+    tracks_.reset();
+    picture_.reset();
+    if (profileExists(s)) {
+        picture_ = std::make_unique<FlowPicture>(s);
+        tracks_ = std::make_unique<ParticleTracks>(picture_->flow(), picture_->streamlines(),
+                                                   kParticleSpacing);
+    }
+    backgroundStale_ = true;
+    update();
+}
+
+void FlowView::setStage(double t) {
+    if (t != t_) {
+        t_ = t;
+        backgroundStale_ = true;
+        update();
+    }
+}
+
+void FlowView::setParticleTime(std::optional<double> time) {
+    particleTime_ = time;
+    update();
+}
+
+const QImage& FlowView::background() {
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = size() * ratio;
+    if (backgroundStale_ || background_.size() != pixels) {
+        background_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        background_.fill(Qt::white);
+        if (picture_) {
+            QPainter painter(&background_);
+            paintFlowPicture(painter, *picture_, size(), ratio, t_);
+        }
+        background_.setDevicePixelRatio(ratio);
+        backgroundStale_ = false;
+    }
+    return background_;
+}
+
+void FlowView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(QPointF(0, 0), background());
+    if (picture_ && tracks_ && particleTime_) {
+        paintParticles(painter);
+    }
+}
+
+void FlowView::paintParticles(QPainter& painter) const {
+    const FlowLayout layout = flowLayout(width(), height());
+    const ScaleMap left = planeMap(picture_->flow(), layout.left, t_);
+    const ScaleMap right = planeMap(picture_->flow(), layout.right, 1);
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setPen(QPen(QColor(20, 20, 20), 1));
+    painter.setBrush(QColor(255, 255, 255));
+    const auto dot = [&](const QRectF& box, double x, double y) {
+        if (box.contains(x, y)) {
+            painter.drawEllipse(QPointF(x, y), kParticleSize / 2, kParticleSize / 2);
+        }
+    };
+    const QRectF leftBox = rectOf(layout.left);
+    const QRectF rightBox = rectOf(layout.right);
+    for (const FlowPoint& p : tracks_->at(*particleTime_)) {
+        const double xs = p.xc + t_ * (p.x - p.xc);
+        const double ys = p.yc + t_ * (p.y - p.yc);
+        dot(leftBox, left.x(xs), left.y(ys));
+        dot(rightBox, right.x(p.x), right.y(p.y));
+    }
+}
+
+std::optional<ProbeReading> FlowView::probeAt(QPointF point) const {
+    if (!picture_) {
+        return std::nullopt;
+    }
+    const FlowLayout layout = flowLayout(width(), height());
+    for (const auto& [box, t] : {std::pair{layout.left, t_}, std::pair{layout.right, 1.0}}) {
+        if (rectOf(box).contains(point)) {
+            const ScaleMap map = planeMap(picture_->flow(), box, t);
+            return kestrel::probeAt(picture_->flow(), {map.userX(point.x()), map.userY(point.y())},
+                                    t);
+        }
+    }
+    return std::nullopt;
+}
+
+void FlowView::mouseMoveEvent(QMouseEvent* event) {
+    QWidget::mouseMoveEvent(event);
+    if (!onProbe_) {
+        return;
+    }
+    const std::optional<ProbeReading> reading = probeAt(event->position());
+    const bool circlePlane =
+        rectOf(flowLayout(width(), height()).left).contains(event->position()) && t_ < 1;
+    onProbe_(reading ? probeText(*reading, circlePlane) : kProbeHint);
+}
+
+void FlowView::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    if (onProbe_) {
+        onProbe_(kProbeHint);
+    }
+}
+
+void FlowView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    backgroundStale_ = true;
+}
+
+FlowTab::FlowTab(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("flowTab"));
+    view_ = new FlowView(this);
+
+    auto* mappingLabel = new QLabel(QStringLiteral("&Mapping"), this);
+    mapping_ = new QSlider(Qt::Horizontal, this);
+    mapping_->setObjectName(QStringLiteral("mappingSlider"));
+    mapping_->setRange(0, kMappingSteps);
+    mapping_->setPageStep(10);
+    mapping_->setAccessibleName(
+        QStringLiteral("Mapping from the circle plane to the profile plane"));
+    mapping_->setToolTip(QStringLiteral(
+        "Carries the left picture from the circle plane (left end) to the profile plane (right "
+        "end): every point ζ moves to ζ + t·(z(ζ) − ζ), z the Joukowski mapping."));
+    mappingLabel->setBuddy(mapping_);
+
+    particles_ = new QCheckBox(QStringLiteral("&Particles"), this);
+    particles_->setObjectName(QStringLiteral("particlesSwitch"));
+    particles_->setAccessibleName(QStringLiteral("Particles"));
+    particles_->setToolTip(QStringLiteral(
+        "Fluid particles carried along the streamlines at the local speed of the flow"));
+
+    probe_ = new QLabel(kProbeHint, this);
+    probe_->setObjectName(QStringLiteral("probeReading"));
+    probe_->setAccessibleName(QStringLiteral("probe reading"));
+    probe_->setToolTip(QStringLiteral(
+        "The flow under the mouse: position x/c, y/c in the profile plane, speed over the "
+        "free-stream speed V/V∞, and the pressure coefficient Cp"));
+    probe_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    view_->setOnProbe([this](const QString& text) { probe_->setText(text); });
+
+    auto* controls = new QHBoxLayout;
+    controls->addWidget(mappingLabel);
+    controls->addWidget(mapping_, 1);
+    controls->addSpacing(16);
+    controls->addWidget(particles_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(view_, 1);
+    layout->addLayout(controls);
+    layout->addWidget(probe_);
+
+    timer_.setTimerType(Qt::PreciseTimer);
+    timer_.setInterval(1000 / kFramesPerSecond);
+    connect(&timer_, &QTimer::timeout, this, [this] { nextFrame(); });
+    connect(mapping_, &QSlider::valueChanged, this,
+            [this](int value) { view_->setStage(static_cast<double>(value) / kMappingSteps); });
+    connect(particles_, &QCheckBox::toggled, this, [this] { updateTimer(); });
+}
+
+void FlowTab::setState(const State& s) {
+    view_->setState(s);
+}
+
+void FlowTab::setSeen(bool seen) {
+    seen_ = seen;
+    updateTimer();
+}
+
+void FlowTab::updateTimer() {
+    const bool run = seen_ && particles_->isChecked();
+    if (run && !timer_.isActive()) {
+        clock_.start();
+        timer_.start();
+        nextFrame();
+    } else if (!run && timer_.isActive()) {
+        elapsedBefore_ += clock_.elapsed() / 1000.0;
+        timer_.stop();
+    }
+    if (!particles_->isChecked()) {
+        view_->setParticleTime(std::nullopt);
+    }
+}
+
+void FlowTab::nextFrame() {
+    const double seconds = elapsedBefore_ + clock_.elapsed() / 1000.0;
+    view_->setParticleTime(seconds * kChordsPerSecond);
+}
+
+} // namespace kestrel

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+#include "ui/surface_view.h"
+
+#include "plots/painter.h"
+
+#include <QPainter>
+
+namespace kestrel {
+
+SurfaceView::SurfaceView(QWidget* parent) : QWidget(parent), surface_(0, rgb(255, 255, 255)) {
+    surface_.setOnChange([this] { update(); });
+}
+
+void SurfaceView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), toQColor(surface_.background()));
+    paintSurface(painter, surface_, QRectF(rect()));
+}
+
+} // namespace kestrel

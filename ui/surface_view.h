@@ -1,0 +1,27 @@
+// SPDX-License-Identifier: MIT
+// A widget that shows one recorded surface stretched over its whole area, on a white ground;
+// for the study window's chart.
+#pragma once
+
+#include "plots/surface.h"
+
+#include <QWidget>
+
+namespace kestrel {
+
+class SurfaceView : public QWidget {
+public:
+    explicit SurfaceView(QWidget* parent = nullptr);
+
+    // Draw into this surface; the view repaints whenever it changes.
+    Surface& surface() { return surface_; }
+    const Surface& surface() const { return surface_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Surface surface_;
+};
+
+} // namespace kestrel
