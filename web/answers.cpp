@@ -54,6 +54,17 @@ void optionalNumber(JsonWriter& json, const std::optional<double>& number) {
     }
 }
 
+constexpr const char* kAlignments[] = {"Left", "Centre", "Right"};
+
+// The corners of a polyline or polygon as one flat array x1, y1, x2, y2, ...
+void points(JsonWriter& json, const std::vector<SurfacePoint>& corners) {
+    json.key("points").beginArray();
+    for (const SurfacePoint& p : corners) {
+        json.value(p.x).value(p.y);
+    }
+    json.endArray();
+}
+
 std::string errorJson(const std::exception& error) {
     JsonWriter json;
     json.beginObject().key("error").value(error.what()).endObject();
@@ -141,6 +152,24 @@ std::string surfaceJson(const Surface& surface, const SurfaceDefinition& definit
         case SurfaceItem::Kind::Circle:
             json.key("kind").value("Circle").key("x").value(item.x1).key("y").value(item.y1);
             json.key("r").value(item.r);
+            break;
+        case SurfaceItem::Kind::Polyline:
+            json.key("kind").value("Polyline").key("width").value(item.sizePx);
+            points(json, item.points);
+            break;
+        case SurfaceItem::Kind::Polygon:
+            json.key("kind").value("Polygon");
+            points(json, item.points);
+            break;
+        case SurfaceItem::Kind::Text:
+            json.key("kind").value("Text").key("x").value(item.x1).key("y").value(item.y1);
+            json.key("text").value(item.text);
+            json.key("align").value(kAlignments[static_cast<int>(item.align)]);
+            json.key("font").value(item.font == TextFont::Heading ? "Heading" : "Caption");
+            break;
+        case SurfaceItem::Kind::Marker:
+            json.key("kind").value("Marker").key("x").value(item.x1).key("y").value(item.y1);
+            json.key("size").value(item.sizePx);
             break;
         }
         json.key("colour").value(item.colour).endObject();

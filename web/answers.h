@@ -16,9 +16,14 @@ namespace kestrel::web {
 std::string runJson(const HandlerRun& run);
 
 // {"name", "width", "height", "foreground", "background", "scale": [x1, y1, x2, y2],
-//  "items": [{"kind": "Line", "x1", "y1", "x2", "y2", "colour"} or
-//            {"kind": "Circle", "x", "y", "r", "colour"}]}; colours as 24-bit integers with red
-// in the low byte.
+//  "items": [{"kind": "Line", "x1", "y1", "x2", "y2", "colour"},
+//            {"kind": "Circle", "x", "y", "r", "colour"},
+//            {"kind": "Polyline", "width", "points": [x1, y1, x2, y2, ...], "colour"},
+//            {"kind": "Polygon", "points": [...], "colour"},
+//            {"kind": "Text", "x", "y", "text", "align": "Left"|"Centre"|"Right",
+//             "font": "Caption"|"Heading", "colour"},
+//            {"kind": "Marker", "x", "y", "size", "colour"}, ...]}; widths and sizes in logical
+// pixels, colours as 24-bit integers with red in the low byte.
 std::string surfaceJson(const Surface& surface, const SurfaceDefinition& definition);
 
 // The numbers of a state in the shape of kestrel-calc profile's answer: inputs, row, profile,

@@ -131,6 +131,35 @@ async function main() {
         assert.equal(await valueOf(page, 'Text1'), calcTexts(12, 1, 5, 5, '0.6').Text1);
         await screenshot(page, 'window.png');
 
+        // The painter's other kinds, on a canvas of their own: user units of 10 pixels inside a
+        // border of 2.
+        const kinds = await page.evaluate(`(() => {
+            const canvas = document.createElement('canvas');
+            window.kestrelPaintSurface(canvas, { width: 104, height: 104, background: 0xffffff,
+                scale: [0, 0, 10, 10], items: [
+                    { kind: 'Polygon', points: [1, 1, 4, 1, 4, 4, 1, 4], colour: 0x0000ff },
+                    { kind: 'Polyline', width: 3, points: [6, 1, 9, 1, 9, 4], colour: 0xff0000 },
+                    { kind: 'Marker', x: 2.5, y: 7.5, size: 10, colour: 0xff00ff },
+                    { kind: 'Text', x: 7.5, y: 7.5, text: 'W', align: 'Centre',
+                      font: 'Heading', colour: 0x00ff00 },
+                    { kind: 'Unknown' }] }, 2);
+            const ratio = window.devicePixelRatio;
+            const at = (x, y) => Array.from(canvas.getContext('2d').getImageData(
+                Math.round((2 + 10 * x) * ratio), Math.round((2 + 10 * y) * ratio), 1, 1).data
+                .slice(0, 3));
+            const text = canvas.getContext('2d').getImageData(Math.round(62 * ratio),
+                Math.round(62 * ratio), Math.round(30 * ratio), Math.round(30 * ratio)).data;
+            let green = 0;
+            for (let i = 0; i < text.length; i += 4) {
+                green += text[i + 1] > 200 && text[i] < 90 ? 1 : 0;
+            }
+            return { polygon: at(2.5, 2.5), polyline: at(7.5, 1), corner: at(9, 2.5),
+                marker: at(2.5, 7.5), beside: at(2.5, 9.5), green };
+        })()`);
+        assert.deepEqual([kinds.polygon, kinds.polyline, kinds.corner, kinds.marker, kinds.beside],
+            [[255, 0, 0], [0, 0, 255], [0, 0, 255], [255, 0, 255], [255, 255, 255]]);
+        assert.ok(kinds.green > 20, `text pixels: ${kinds.green}`);
+
         // The keyboard visits the controls in the window's tab order.
         await focus(page, 'profil');
         const order = ['profil'];

@@ -45,18 +45,63 @@
         horizontalLength(userLength) { return Math.abs(userLength * this.sx); }
     }
 
-    // One small function per recorded kind; a kind the page does not know is skipped.
+    const SANS = 'Arial, "Liberation Sans", "DejaVu Sans", sans-serif';
+    // Small plain (8 points) and bold (9 points) sans-serif text.
+    const TEXT_FONTS = { Caption: `10.667px ${SANS}`, Heading: `bold 12px ${SANS}` };
+    const TEXT_ALIGN = { Left: 'left', Centre: 'center', Right: 'right' };
+
+    function tracePoints(ctx, map, points) {
+        ctx.beginPath();
+        for (let i = 0; i + 1 < points.length; i += 2) {
+            ctx.lineTo(map.x(points[i]), map.y(points[i + 1]));
+        }
+    }
+
+    // One small function per recorded kind, as the desktop painter draws it; a kind the page
+    // does not know is skipped. Lines and circles are one logical pixel wide.
     const painters = {
         Line(ctx, map, item) {
+            ctx.lineWidth = 1;
+            ctx.strokeStyle = cssColour(item.colour);
             ctx.beginPath();
             ctx.moveTo(map.x(item.x1), map.y(item.y1));
             ctx.lineTo(map.x(item.x2), map.y(item.y2));
             ctx.stroke();
         },
         Circle(ctx, map, item) {
+            ctx.lineWidth = 1;
+            ctx.strokeStyle = cssColour(item.colour);
             ctx.beginPath();
             ctx.arc(map.x(item.x), map.y(item.y), map.horizontalLength(item.r), 0, 2 * Math.PI);
             ctx.stroke();
+        },
+        Polyline(ctx, map, item) {
+            ctx.lineWidth = item.width;
+            ctx.strokeStyle = cssColour(item.colour);
+            tracePoints(ctx, map, item.points);
+            ctx.stroke();
+        },
+        // Filled, without an outline.
+        Polygon(ctx, map, item) {
+            ctx.fillStyle = cssColour(item.colour);
+            tracePoints(ctx, map, item.points);
+            ctx.closePath();
+            ctx.fill();
+        },
+        // Aligned horizontally on its anchor, centred vertically on it.
+        Text(ctx, map, item) {
+            ctx.font = TEXT_FONTS[item.font];
+            ctx.textAlign = TEXT_ALIGN[item.align];
+            ctx.textBaseline = 'middle';
+            ctx.fillStyle = cssColour(item.colour);
+            ctx.fillText(item.text, map.x(item.x), map.y(item.y));
+        },
+        // A filled dot, its size the diameter in logical pixels.
+        Marker(ctx, map, item) {
+            ctx.fillStyle = cssColour(item.colour);
+            ctx.beginPath();
+            ctx.arc(map.x(item.x), map.y(item.y), item.size / 2, 0, 2 * Math.PI);
+            ctx.fill();
         },
     };
 
@@ -90,7 +135,7 @@
     }
 
     // Paints a recorded surface into its canvas at the screen's device-pixel ratio: background,
-    // border, then the lines and circles in order inside the border, one logical pixel wide.
+    // border, then the recorded items in order inside the border.
     function paintSurface(canvas, surface, border) {
         const ratio = window.devicePixelRatio || 1;
         const { width, height } = surface;
@@ -113,15 +158,10 @@
         ctx.beginPath();
         ctx.rect(border, border, innerWidth, innerHeight);
         ctx.clip();
-        ctx.lineWidth = 1;
         ctx.lineCap = 'round';
         ctx.lineJoin = 'round';
         for (const item of surface.items) {
-            const paint = painters[item.kind];
-            if (paint) {
-                ctx.strokeStyle = cssColour(item.colour);
-                paint(ctx, map, item);
-            }
+            painters[item.kind]?.(ctx, map, item);
         }
         ctx.restore();
     }
@@ -350,6 +390,7 @@
         status.hidden = true;
         byId('profil').focus();
         window.kestrel = window_;
+        window.kestrelPaintSurface = paintSurface;
         performance.mark('kestrel-ready');
         document.documentElement.dataset.ready = 'true';
     }, (error) => {
