@@ -2,11 +2,10 @@
 #include "cli/coords_command.h"
 
 #include "model/csv.h"
+#include "model/decimal.h"
 #include "model/numeric.h"
 #include "model/state.h"
 #include "model/text.h"
-
-#include <charconv>
 
 namespace kestrel::cli {
 
@@ -41,10 +40,7 @@ Examples:
 // x or y with 8 decimals in fixed notation. A value that rounds to zero is written without a
 // minus sign, so that the file never holds "-0.00000000".
 std::string fixedEight(double value) {
-    char buffer[64];
-    const auto [end, error] =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 8);
-    std::string text(buffer, error == std::errc() ? end : buffer);
+    std::string text = fixedDecimals(value, 8);
     if (text == "-0.00000000") {
         text.erase(0, 1);
     }

@@ -24,8 +24,7 @@ FlowPoint between(const FlowPoint& a, const FlowPoint& b, double f) {
 } // namespace
 
 ParticleTracks::ParticleTracks(const Flow& flow, const std::vector<Streamline>& lines,
-                               double spacing)
-    : spacing_(spacing) {
+                               double spacing) {
     if (!(spacing > 0) || !std::isfinite(spacing)) {
         throw std::invalid_argument("the particle spacing must be a positive time");
     }

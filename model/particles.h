@@ -36,7 +36,6 @@ private:
     static FlowPoint pointAt(const Track& track, double time);
 
     std::vector<Track> tracks_;
-    double spacing_;
 };
 
 } // namespace kestrel

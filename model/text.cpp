@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "model/text.h"
 
-#include <cctype>
-#include <charconv>
+#include "model/decimal.h"
+
 #include <cmath>
-#include <locale.h>
-#include <stdlib.h>
-#include <system_error>
 
 namespace kestrel {
 
@@ -55,25 +52,14 @@ std::size_t leadingNumberLength(const std::string& s) {
     return i;
 }
 
-// Reads a well-formed decimal number with "." as the point, independent of the C locale;
-// out-of-range values become infinities or zeros as strtod gives them.
-double parseDecimal(const std::string& number) {
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
-    return strtod_l(number.c_str(), nullptr, cLocale);
-}
-
 } // namespace
 
 std::string numberText(double value, std::string_view decimalSeparator) {
     if (value == 0) {
         return "0"; // also for -0
     }
-    char buffer[512];
-    const auto result =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    const std::string_view digits(buffer, result.ec == std::errc() ? result.ptr : buffer);
     std::string text;
-    for (char c : digits) {
+    for (char c : shortestFixed(value)) {
         if (c == '.') {
             text += decimalSeparator;
         } else {
@@ -99,7 +85,7 @@ double machFromText(std::string_view text) {
     if (length == 0) {
         return 0;
     }
-    return parseDecimal(compact.substr(0, length));
+    return readDecimal(std::string_view(compact).substr(0, length));
 }
 
 std::string liftBoxText(double CLcur, std::string_view decimalSeparator) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# Installs the Debian packages that Kestrel needs to build, test and run.
+# Installs the Debian packages that Kestrel needs to build, test and run, the browser build
+# included (em++, Node for its tests and server, Chromium for the page's test).
 # As root it installs whatever is missing; otherwise it prints the one apt-get line and stops.
 set -euo pipefail
 
@@ -13,6 +14,7 @@ packages=(
     fonts-liberation fonts-dejavu-core
     appstream help2man
     locales
+    emscripten node-acorn nodejs chromium
 )
 
 missing=()

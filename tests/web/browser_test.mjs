@@ -1,0 +1,205 @@
+// SPDX-License-Identifier: MIT
+// The page in real headless Chromium: it loads without a console error, the sliders, a plot
+// click and the Mach box follow the window's event rules, the boxes show kestrel-calc's texts,
+// the plots are painted (their pixels), the keyboard visits the window's tab order, and the
+// About window opens once. Screenshots are written for a person to look at.
+//
+//   node tests/web/browser_test.mjs SITE SERVE_SCRIPT KESTREL_CALC OUT
+import assert from 'node:assert/strict';
+import { execFileSync } from 'node:child_process';
+import { mkdirSync, writeFileSync } from 'node:fs';
+import { join } from 'node:path';
+
+import { clickElement, launchChromium, pressKey, startServer, waitForReady } from './chromium.mjs';
+
+const [site, serveScript, calc, out] = process.argv.slice(2);
+
+function calcTexts(thickness, camber, alpha, xm, mach) {
+    const json = execFileSync(calc, ['profile', '--thickness', `${thickness}`, '--camber',
+        `${camber}`, '--alpha', `${alpha}`, '--xm', `${xm}`, '--mach', mach], { encoding: 'utf8' });
+    const { current } = JSON.parse(json);
+    return { Text_CL: current.Text_CL, Text1: current.Text1 };
+}
+
+// Pixels of a plot's canvas inside its border, counted by the colours the plots draw in.
+const pixelsOf = (page, id) => page.evaluate(`(() => {
+    const canvas = document.getElementById(${JSON.stringify(id)});
+    const ratio = window.devicePixelRatio;
+    const inset = Math.ceil(2 * ratio);
+    const { data } = canvas.getContext('2d').getImageData(inset, inset,
+        canvas.width - 2 * inset, canvas.height - 2 * inset);
+    const count = { red: 0, green: 0, blue: 0, magenta: 0, dark: 0 };
+    let hash = 0;
+    for (let i = 0; i < data.length; i += 4) {
+        const [r, g, b] = [data[i], data[i + 1], data[i + 2]];
+        hash = (hash * 31 + r * 7 + g * 3 + b) | 0;
+        if (r > 200 && g < 90 && b > 200) count.magenta++;
+        else if (r > 200 && g < 90 && b < 90) count.red++;
+        else if (r < 90 && g > 200 && b < 90) count.green++;
+        else if (r < 90 && g < 90 && b > 200) count.blue++;
+        else if (r < 90 && g < 90 && b < 90) count.dark++;
+    }
+    return { ...count, hash, width: canvas.width };
+})()`);
+
+const valueOf = (page, id) => page.evaluate(`document.getElementById("${id}").value`);
+const focus = (page, id) => page.evaluate(`document.getElementById("${id}").focus()`);
+
+async function press(page, id, key, times, keyCode) {
+    await focus(page, id);
+    for (let i = 0; i < times; ++i) {
+        await pressKey(page, key, key, keyCode);
+    }
+}
+
+async function screenshot(page, name) {
+    const { data } = await page.send('Page.captureScreenshot',
+        { format: 'png', captureBeyondViewport: true });
+    writeFileSync(join(out, name), Buffer.from(data, 'base64'));
+}
+
+async function main() {
+    mkdirSync(out, { recursive: true });
+    const server = await startServer(serveScript, site);
+    const page = await launchChromium();
+    const problems = [];
+    try {
+        await page.send('Runtime.enable');
+        await page.send('Log.enable');
+        await page.send('Page.enable');
+        page.on('Runtime.exceptionThrown', (e) => problems.push(e.exceptionDetails.text));
+        page.on('Runtime.consoleAPICalled', (e) => {
+            if (e.type === 'error' || e.type === 'warning') {
+                problems.push(e.args.map((a) => a.value ?? a.description).join(' '));
+            }
+        });
+        page.on('Log.entryAdded', (e) => {
+            if (e.entry.level === 'error') {
+                problems.push(`${e.entry.text} ${e.entry.url ?? ''}`);
+            }
+        });
+        // A high-density screen: the plots must be painted at twice the pixels.
+        await page.send('Emulation.setDeviceMetricsOverride',
+            { width: 820, height: 560, deviceScaleFactor: 2, mobile: false });
+        await page.send('Page.navigate', { url: server.url });
+        await waitForReady(page);
+
+        // At start: blank plots, the start texts, the focus on the profile plot.
+        assert.equal(await page.evaluate('document.activeElement.id'), 'profil');
+        assert.equal(await valueOf(page, 'Text_nP'), '51');
+        assert.equal(await valueOf(page, 'Text_CL'), '0');
+        const blank = await pixelsOf(page, 'daire');
+        assert.equal(blank.width, 2 * 227, 'canvas at the device-pixel ratio');
+        assert.equal(blank.red + blank.blue + blank.dark, 0, 'nothing drawn at start');
+
+        // Twelve arrow presses on the thickness bar: twelve full chains.
+        await press(page, 'HScroll_Thickness', 'ArrowRight', 12, 39);
+        assert.equal(await valueOf(page, 'Text_Thickness'), '0.12');
+        const daire = await pixelsOf(page, 'daire');
+        assert.ok(daire.red > 100 && daire.blue > 100 && daire.dark > 50, JSON.stringify(daire));
+        const profil = await pixelsOf(page, 'profil');
+        assert.ok(profil.blue > 100 && profil.green > 100, JSON.stringify(profil));
+
+        // Five presses on the angle bar; a click in the camber bar's track right of the thumb
+        // is one large change.
+        await press(page, 'HScroll_AlfaD', 'ArrowRight', 5, 39);
+        assert.equal(await valueOf(page, 'Text_AlfaD'), '5');
+        await clickElement(page, 'HScroll_Camber', 35);
+        assert.equal(await valueOf(page, 'Text_Camber'), '0.01');
+        assert.deepEqual({ Text_CL: await valueOf(page, 'Text_CL'),
+            Text1: await valueOf(page, 'Text1') }, calcTexts(12, 1, 5, 0, '0'));
+
+        // Typing a Mach number changes nothing; a click on a plot applies it everywhere.
+        const before = await pixelsOf(page, 'pressure');
+        await focus(page, 'Text_Moo');
+        await page.evaluate('document.getElementById("Text_Moo").select()');
+        await page.send('Input.insertText', { text: '0.6' });
+        assert.equal(await valueOf(page, 'Text_Moo'), '0.6');
+        assert.equal((await pixelsOf(page, 'pressure')).hash, before.hash);
+        assert.equal(before.magenta, 0);
+        await clickElement(page, 'Picture_CL');
+        for (const id of ['pressure', 'Picture_CL', 'Picture_CM']) {
+            const p = await pixelsOf(page, id);
+            assert.ok(p.magenta > 50, `${id}: ${JSON.stringify(p)}`);
+        }
+        assert.deepEqual({ Text_CL: await valueOf(page, 'Text_CL'),
+            Text1: await valueOf(page, 'Text1') }, calcTexts(12, 1, 5, 0, '0.6'));
+
+        // A page key on the moment reference bar: five hundredths; CM about the new point.
+        await press(page, 'HScroll_xM', 'PageDown', 1, 34);
+        assert.equal(await valueOf(page, 'Text_xM'), '0.05');
+        assert.equal(await valueOf(page, 'Text1'), calcTexts(12, 1, 5, 5, '0.6').Text1);
+        await screenshot(page, 'window.png');
+
+        // The painter's other kinds, on a canvas of their own: user units of 10 pixels inside a
+        // border of 2.
+        const kinds = await page.evaluate(`(() => {
+            const canvas = document.createElement('canvas');
+            window.kestrelPaintSurface(canvas, { width: 104, height: 104, background: 0xffffff,
+                scale: [0, 0, 10, 10], items: [
+                    { kind: 'Polygon', points: [1, 1, 4, 1, 4, 4, 1, 4], colour: 0x0000ff },
+                    { kind: 'Polyline', width: 3, points: [6, 1, 9, 1, 9, 4], colour: 0xff0000 },
+                    { kind: 'Marker', x: 2.5, y: 7.5, size: 10, colour: 0xff00ff },
+                    { kind: 'Text', x: 7.5, y: 7.5, text: 'W', align: 'Centre',
+                      font: 'Heading', colour: 0x00ff00 },
+                    { kind: 'Unknown' }] }, 2);
+            const ratio = window.devicePixelRatio;
+            const at = (x, y) => Array.from(canvas.getContext('2d').getImageData(
+                Math.round((2 + 10 * x) * ratio), Math.round((2 + 10 * y) * ratio), 1, 1).data
+                .slice(0, 3));
+            const text = canvas.getContext('2d').getImageData(Math.round(62 * ratio),
+                Math.round(62 * ratio), Math.round(30 * ratio), Math.round(30 * ratio)).data;
+            let green = 0;
+            for (let i = 0; i < text.length; i += 4) {
+                green += text[i + 1] > 200 && text[i] < 90 ? 1 : 0;
+            }
+            return { polygon: at(2.5, 2.5), polyline: at(7.5, 1), corner: at(9, 2.5),
+                marker: at(2.5, 7.5), beside: at(2.5, 9.5), green };
+        })()`);
+        assert.deepEqual([kinds.polygon, kinds.polyline, kinds.corner, kinds.marker, kinds.beside],
+            [[255, 0, 0], [0, 0, 255], [0, 0, 255], [255, 0, 255], [255, 255, 255]]);
+        assert.ok(kinds.green > 20, `text pixels: ${kinds.green}`);
+
+        // The keyboard visits the controls in the window's tab order.
+        await focus(page, 'profil');
+        const order = ['profil'];
+        for (let i = 0; i < 17; ++i) {
+            await pressKey(page, 'Tab', 'Tab', 9);
+            order.push(await page.evaluate('document.activeElement.id'));
+        }
+        assert.deepEqual(order, ['profil', 'pressure', 'Text_AlfaD', 'Text_Camber',
+            'Text_Thickness', 'Text_nP', 'HScroll_AlfaD', 'HScroll_Thickness', 'HScroll_Camber',
+            'HScroll_nP', 'daire', 'Text_CL', 'Picture_CL', 'Text1', 'Picture_CM', 'Text_xM',
+            'HScroll_xM', 'Text_Moo']);
+
+        // About twice: one window, shown.
+        await clickElement(page, 'Mn_About');
+        await clickElement(page, 'Mn_About');
+        assert.equal(await page.evaluate(
+            'document.querySelectorAll("#Form_About:not([hidden])").length'), 1);
+        assert.equal(await page.evaluate('document.getElementById("About_Label2").textContent'),
+            'Aerodynamic Characteristics of Kestrel');
+        await screenshot(page, 'about.png');
+        await page.evaluate('document.querySelector("#Form_About .close").click()');
+        assert.equal(await page.evaluate('document.getElementById("Form_About").hidden'), true);
+
+        // A narrow screen: one column, the plots kept at their size.
+        await page.send('Emulation.setDeviceMetricsOverride',
+            { width: 380, height: 800, deviceScaleFactor: 1, mobile: true });
+        const column = await page.evaluate(`['plot-profil', 'Frame1', 'plot-pressure'].map(
+            (id) => document.getElementById(id).getBoundingClientRect().left)`);
+        assert.equal(new Set(column).size, 1, `one column: ${column}`);
+        await screenshot(page, 'narrow.png');
+
+        assert.deepEqual(problems, [], 'console errors');
+        console.log(`browser test: all checks passed; screenshots in ${out}`);
+    } finally {
+        await page.close();
+        server.stop();
+    }
+}
+
+main().catch((error) => {
+    console.error(error);
+    process.exit(1);
+});

@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+// The C interface of the browser module: one main window's session driven from JavaScript.
+//
+// Every function that returns text returns UTF-8 JSON in a buffer owned by the module, valid
+// until the next call that returns text. Inputs are numbered in the window's row order
+// (0 thickness, 1 camber, 2 point count, 3 angle of attack, 4 moment reference); handlers in the
+// order of kestrel_window()'s "handlers" (0 HScroll_Thickness_Change ... 10 Mn_About_Click);
+// surfaces in the order of its "surfaces" (0 daire, 1 profil, 2 pressure, 3 Picture_CL,
+// 4 Picture_CM).
+#pragma once
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+// The window as it opens again: start-up state, start positions, Mach text "0", nothing drawn.
+void kestrel_start(void);
+// Sets an input's scroll position; returns 0 (and changes nothing) for an unknown input or a
+// position outside its range, 1 otherwise. Runs nothing.
+int kestrel_set_position(int input, int position);
+// Sets the text of the Mach box. Runs nothing.
+void kestrel_set_mach_text(const char* text);
+// Sets the decimal separator of the texts the handlers write (the desktop uses its locale's).
+void kestrel_set_separator(const char* separator);
+// Runs a handler's chain; returns what it did (see runJson), or {"error"} for an unknown handler.
+const char* kestrel_run(int handler);
+// The recorded lines and circles of a surface, or {"error"} for an unknown surface.
+const char* kestrel_surface(int surface);
+// The state's numbers in the shape of kestrel-calc profile's answer.
+const char* kestrel_state(void);
+// The window's fixed definitions: inputs, handlers with their chains, surfaces, plot labels.
+const char* kestrel_window(void);
+// A fresh start-up and the full chain for these inputs, in a session of its own: what
+// kestrel-calc profile answers for them. The current session is left alone.
+const char* kestrel_profile(int thickness, int camber, int points, int alpha, int xm,
+                            const char* mach);
+// The flow of the current profile at a point of the profile plane (circle_plane 0) or of the
+// circle plane (1).
+const char* kestrel_flow_at(double x, double y, int circle_plane);
+// The compressibility analysis of the current state at the Mach number the text reads as; with
+// chart 1 also the chart for M = 0 to 0.99.
+const char* kestrel_compressibility(const char* mach, int chart);
+
+#ifdef __cplusplus
+}
+#endif

@@ -1,0 +1,399 @@
+// SPDX-License-Identifier: MIT
+// The page of Kestrel's main window: places the controls from their twips, paints the five
+// recorded surfaces on canvases, and binds each control to the window's handler, whose chain
+// runs in the WebAssembly module (kestrel.js, kestrel.wasm).
+'use strict';
+
+(() => {
+    // ---- Geometry ------------------------------------------------------------------------
+
+    const TWIPS_PER_PIXEL = 15;
+
+    // The nearest whole logical pixel of a length or position in twips.
+    const twipsToPixels = (twips) =>
+        Math.floor((2 * twips + TWIPS_PER_PIXEL) / (2 * TWIPS_PER_PIXEL));
+
+    function placeByTwips(root) {
+        for (const element of root.querySelectorAll('[data-twips]')) {
+            const [left, top, width, height] = element.dataset.twips.split(' ').map(Number);
+            element.style.left = `${twipsToPixels(left)}px`;
+            element.style.top = `${twipsToPixels(top)}px`;
+            element.style.width = `${twipsToPixels(width)}px`;
+            element.style.height = `${twipsToPixels(height)}px`;
+        }
+    }
+
+    // ---- The painter ---------------------------------------------------------------------
+
+    // A colour of the model: 24-bit RGB with red in the low byte.
+    const cssColour = (colour) =>
+        `rgb(${colour & 0xff}, ${(colour >> 8) & 0xff}, ${(colour >> 16) & 0xff})`;
+
+    // Maps a surface's user coordinates onto a device rectangle; both axes linear.
+    class ScaleMap {
+        constructor([x1, y1, x2, y2], left, top, width, height) {
+            this.x1 = x1;
+            this.y1 = y1;
+            this.left = left;
+            this.top = top;
+            this.sx = x2 - x1 !== 0 ? width / (x2 - x1) : 1;
+            this.sy = y2 - y1 !== 0 ? height / (y2 - y1) : 1;
+        }
+        x(userX) { return this.left + (userX - this.x1) * this.sx; }
+        y(userY) { return this.top + (userY - this.y1) * this.sy; }
+        // A horizontal user length in device units: circle radii are measured this way.
+        horizontalLength(userLength) { return Math.abs(userLength * this.sx); }
+    }
+
+    const SANS = 'Arial, "Liberation Sans", "DejaVu Sans", sans-serif';
+    // Small plain (8 points) and bold (9 points) sans-serif text.
+    const TEXT_FONTS = { Caption: `10.667px ${SANS}`, Heading: `bold 12px ${SANS}` };
+    const TEXT_ALIGN = { Left: 'left', Centre: 'center', Right: 'right' };
+
+    function tracePoints(ctx, map, points) {
+        ctx.beginPath();
+        for (let i = 0; i + 1 < points.length; i += 2) {
+            ctx.lineTo(map.x(points[i]), map.y(points[i + 1]));
+        }
+    }
+
+    // One small function per recorded kind, as the desktop painter draws it; a kind the page
+    // does not know is skipped. Lines and circles are one logical pixel wide.
+    const painters = {
+        Line(ctx, map, item) {
+            ctx.lineWidth = 1;
+            ctx.strokeStyle = cssColour(item.colour);
+            ctx.beginPath();
+            ctx.moveTo(map.x(item.x1), map.y(item.y1));
+            ctx.lineTo(map.x(item.x2), map.y(item.y2));
+            ctx.stroke();
+        },
+        Circle(ctx, map, item) {
+            ctx.lineWidth = 1;
+            ctx.strokeStyle = cssColour(item.colour);
+            ctx.beginPath();
+            ctx.arc(map.x(item.x), map.y(item.y), map.horizontalLength(item.r), 0, 2 * Math.PI);
+            ctx.stroke();
+        },
+        Polyline(ctx, map, item) {
+            ctx.lineWidth = item.width;
+            ctx.strokeStyle = cssColour(item.colour);
+            tracePoints(ctx, map, item.points);
+            ctx.stroke();
+        },
+        // Filled, without an outline.
+        Polygon(ctx, map, item) {
+            ctx.fillStyle = cssColour(item.colour);
+            tracePoints(ctx, map, item.points);
+            ctx.closePath();
+            ctx.fill();
+        },
+        // Aligned horizontally on its anchor, centred vertically on it.
+        Text(ctx, map, item) {
+            ctx.font = TEXT_FONTS[item.font];
+            ctx.textAlign = TEXT_ALIGN[item.align];
+            ctx.textBaseline = 'middle';
+            ctx.fillStyle = cssColour(item.colour);
+            ctx.fillText(item.text, map.x(item.x), map.y(item.y));
+        },
+        // A filled dot, its size the diameter in logical pixels.
+        Marker(ctx, map, item) {
+            ctx.fillStyle = cssColour(item.colour);
+            ctx.beginPath();
+            ctx.arc(map.x(item.x), map.y(item.y), item.size / 2, 0, 2 * Math.PI);
+            ctx.fill();
+        },
+    };
+
+    // The sunken 3-D border, one logical pixel per line: dark on the top and left, light on the
+    // bottom and right, twice.
+    function paintSunkenBorder(ctx, width, height) {
+        const edge = (colour, inset, topLeft) => {
+            const l = inset + 0.5;
+            const t = inset + 0.5;
+            const r = width - inset - 0.5;
+            const b = height - inset - 0.5;
+            ctx.strokeStyle = colour;
+            ctx.beginPath();
+            if (topLeft) {
+                ctx.moveTo(l, b);
+                ctx.lineTo(l, t);
+                ctx.lineTo(r, t);
+            } else {
+                ctx.moveTo(r, t);
+                ctx.lineTo(r, b);
+                ctx.lineTo(l, b);
+            }
+            ctx.stroke();
+        };
+        ctx.lineWidth = 1;
+        ctx.lineCap = 'butt';
+        edge('rgb(128, 128, 128)', 0, true);
+        edge('rgb(255, 255, 255)', 0, false);
+        edge('rgb(64, 64, 64)', 1, true);
+        edge('rgb(212, 208, 200)', 1, false);
+    }
+
+    // Paints a recorded surface into its canvas at the screen's device-pixel ratio: background,
+    // border, then the recorded items in order inside the border.
+    function paintSurface(canvas, surface, border) {
+        const ratio = window.devicePixelRatio || 1;
+        const { width, height } = surface;
+        const deviceWidth = Math.round(width * ratio);
+        const deviceHeight = Math.round(height * ratio);
+        if (canvas.width !== deviceWidth || canvas.height !== deviceHeight) {
+            canvas.width = deviceWidth;
+            canvas.height = deviceHeight;
+        }
+        const ctx = canvas.getContext('2d');
+        ctx.setTransform(ratio, 0, 0, ratio, 0, 0);
+        ctx.fillStyle = cssColour(surface.background);
+        ctx.fillRect(0, 0, width, height);
+        paintSunkenBorder(ctx, width, height);
+
+        const innerWidth = width - 2 * border;
+        const innerHeight = height - 2 * border;
+        const map = new ScaleMap(surface.scale, border, border, innerWidth, innerHeight);
+        ctx.save();
+        ctx.beginPath();
+        ctx.rect(border, border, innerWidth, innerHeight);
+        ctx.clip();
+        ctx.lineCap = 'round';
+        ctx.lineJoin = 'round';
+        for (const item of surface.items) {
+            painters[item.kind]?.(ctx, map, item);
+        }
+        ctx.restore();
+    }
+
+    // ---- The window ----------------------------------------------------------------------
+
+    const byId = (id) => document.getElementById(id);
+
+    const LABEL_CLASSES = { tick: 'tick', 'axis title': 'axis-title', greek: 'greek' };
+
+    // The decimal separator of the browser's language, as the desktop window uses its locale's.
+    function decimalSeparator() {
+        const part = new Intl.NumberFormat().formatToParts(1.5).find((p) => p.type === 'decimal');
+        return part ? part.value : '.';
+    }
+
+    // The scroll bar's actions for keys, as the desktop window's scroll bars take them.
+    function keyAction(key) {
+        switch (key) {
+        case 'ArrowRight':
+        case 'ArrowDown':
+            return (d, v) => v + d.smallChange;
+        case 'ArrowLeft':
+        case 'ArrowUp':
+            return (d, v) => v - d.smallChange;
+        case 'PageDown':
+            return (d, v) => v + d.largeChange;
+        case 'PageUp':
+            return (d, v) => v - d.largeChange;
+        case 'Home':
+            return (d) => d.minimum;
+        case 'End':
+            return (d) => d.maximum;
+        default:
+            return null;
+        }
+    }
+
+    // Width of the range input's thumb in pixels: a press beside it is a click in the track.
+    const THUMB_WIDTH = 14;
+
+    class Window {
+        constructor(module) {
+            this.module = module;
+            this.api = {
+                setPosition: module.cwrap('kestrel_set_position', 'number', ['number', 'number']),
+                setMachText: module.cwrap('kestrel_set_mach_text', null, ['string']),
+                setSeparator: module.cwrap('kestrel_set_separator', null, ['string']),
+                run: module.cwrap('kestrel_run', 'string', ['number']),
+                surface: module.cwrap('kestrel_surface', 'string', ['number']),
+            };
+            this.definitions = JSON.parse(module.cwrap('kestrel_window', 'string', [])());
+            this.handlers = new Map(this.definitions.handlers.map((h, i) => [h.name, i]));
+            this.surfaceIndex = new Map(this.definitions.surfaces.map((s, i) => [s.name, i]));
+            this.surfaces = new Map();
+            this.timings = [];
+            this.api.setSeparator(decimalSeparator());
+        }
+
+        build() {
+            placeByTwips(document);
+            this.addPlotLabels();
+            this.bindScrollBars();
+            this.bindPlots();
+            this.bindAbout();
+            for (const name of this.surfaceIndex.keys()) {
+                this.paint(name);
+            }
+            const ratio = () => matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`);
+            const repaintOnRatioChange = () => {
+                ratio().addEventListener('change', () => {
+                    this.repaintAll();
+                    repaintOnRatioChange();
+                }, { once: true });
+            };
+            repaintOnRatioChange();
+        }
+
+        addPlotLabels() {
+            const border = this.definitions.border;
+            for (const l of this.definitions.labels) {
+                const label = document.createElement('span');
+                label.id = l.name;
+                label.className = `label ${LABEL_CLASSES[l.font]}`;
+                label.textContent = l.text;
+                const [left, top, width, height] = l.box;
+                Object.assign(label.style, {
+                    left: `${left + border}px`,
+                    top: `${top + border}px`,
+                    width: `${width}px`,
+                    height: `${height}px`,
+                });
+                byId(`plot-${l.surface}`).append(label);
+            }
+        }
+
+        bindScrollBars() {
+            for (const d of this.definitions.inputs) {
+                const bar = byId(d.scrollBar);
+                const box = byId(d.valueBox);
+                Object.assign(bar, { min: d.minimum, max: d.maximum, step: 1 });
+                bar.value = d.start;
+                bar.setAttribute('aria-label', `${d.quantity} (${d.unit})`);
+                box.setAttribute('aria-label', d.quantity);
+                let notified = d.start;
+                // One notification per completed change: none while the thumb is dragged.
+                const moveTo = (position) => {
+                    const p = Math.min(d.maximum, Math.max(d.minimum, position));
+                    bar.value = p;
+                    if (p !== notified) {
+                        notified = p;
+                        this.runHandler(`${d.scrollBar}_Change`);
+                    }
+                };
+                bar.addEventListener('change', () => moveTo(Number(bar.value)));
+                bar.addEventListener('keydown', (event) => {
+                    const action = keyAction(event.key);
+                    if (action) {
+                        event.preventDefault();
+                        moveTo(action(d, Number(bar.value)));
+                    }
+                });
+                bar.addEventListener('wheel', (event) => {
+                    const delta = Math.abs(event.deltaY) >= Math.abs(event.deltaX)
+                        ? event.deltaY : event.deltaX;
+                    if (delta !== 0) {
+                        event.preventDefault();
+                        moveTo(Number(bar.value) + Math.sign(delta) * d.smallChange);
+                    }
+                }, { passive: false });
+                // A press in the track beside the thumb moves by the large change towards it.
+                bar.addEventListener('pointerdown', (event) => {
+                    const rect = bar.getBoundingClientRect();
+                    const fraction = (Number(bar.value) - d.minimum) / (d.maximum - d.minimum);
+                    const thumb = rect.left + THUMB_WIDTH / 2 + fraction * (rect.width - THUMB_WIDTH);
+                    const offset = event.clientX - thumb;
+                    if (Math.abs(offset) > THUMB_WIDTH / 2) {
+                        event.preventDefault();
+                        bar.focus();
+                        moveTo(Number(bar.value) + Math.sign(offset) * d.largeChange);
+                    }
+                });
+            }
+        }
+
+        bindPlots() {
+            for (const name of this.surfaceIndex.keys()) {
+                const canvas = byId(name);
+                canvas.addEventListener('click', (event) => {
+                    if (event.button === 0) {
+                        this.runHandler(`${name}_Click`);
+                    }
+                });
+                // The plots take the focus; as buttons they answer Enter and Space like a click.
+                canvas.addEventListener('keydown', (event) => {
+                    if (event.key === 'Enter' || event.key === ' ') {
+                        event.preventDefault();
+                        this.runHandler(`${name}_Click`);
+                    }
+                });
+            }
+        }
+
+        bindAbout() {
+            byId('Mn_About').addEventListener('click', () => this.runHandler('Mn_About_Click'));
+            const about = byId('Form_About');
+            placeByTwips(about);
+            about.querySelector('.close').addEventListener('click', () => { about.hidden = true; });
+        }
+
+        openAbout() {
+            const about = byId('Form_About');
+            about.hidden = false;
+            about.querySelector('.close').focus();
+        }
+
+        showMessage(text) {
+            byId('message-text').textContent = text;
+            byId('message').showModal();
+        }
+
+        // Runs the handler's chain in the module with the controls as they stand, then writes
+        // the boxes and repaints the surfaces it changed.
+        runHandler(name) {
+            const start = performance.now();
+            for (const [i, d] of this.definitions.inputs.entries()) {
+                this.api.setPosition(i, Number(byId(d.scrollBar).value));
+            }
+            this.api.setMachText(byId('Text_Moo').value);
+            const result = JSON.parse(this.api.run(this.handlers.get(name)));
+            for (const b of result.boxes) {
+                byId(b.box).value = b.text;
+            }
+            for (const surface of result.redrawn) {
+                this.paint(surface);
+            }
+            this.timings.push({ handler: name, ms: performance.now() - start });
+            if (result.openAbout) {
+                this.openAbout();
+            }
+            if (result.tableMiss) {
+                this.showMessage('bu profil veritabanında yok');
+            }
+            if (result.error) {
+                this.showMessage(`An error stopped this update: ${result.error}`);
+            }
+        }
+
+        paint(name) {
+            const surface = JSON.parse(this.api.surface(this.surfaceIndex.get(name)));
+            this.surfaces.set(name, surface);
+            paintSurface(byId(name), surface, this.definitions.border);
+        }
+
+        repaintAll() {
+            for (const [name, surface] of this.surfaces) {
+                paintSurface(byId(name), surface, this.definitions.border);
+            }
+        }
+    }
+
+    const status = byId('status');
+    createKestrel().then((module) => {
+        const window_ = new Window(module);
+        window_.build();
+        status.hidden = true;
+        byId('profil').focus();
+        window.kestrel = window_;
+        window.kestrelPaintSurface = paintSurface;
+        performance.mark('kestrel-ready');
+        document.documentElement.dataset.ready = 'true';
+    }, (error) => {
+        status.textContent = `Kestrel could not start: ${error}`;
+    });
+})();
