@@ -34,19 +34,20 @@ double:
                  streamlines on each side of the dividing one.
   row            the table row of the profile, 1 to 496.
   circulation    clockwise, in units of free-stream speed times chord; CL = 2 circulation.
-  stagnation     front and rear, each with x, y and its circle-plane point xc, yc. The rear
+  stagnation     front and rear, each {"circle": [x, y], "profile": [x, y]}. The rear
                  one is the trailing edge; the profile's flow leaves a cusped edge at a
                  finite speed, only the circle's flow stagnates there.
   singular_leading_edge
-                 the sharp leading edge of a profile of thickness 0 (x, y, xc, yc), where the
+                 the sharp leading edge of a profile of thickness 0 (circle, profile), where the
                  flow turns round the edge at infinite speed; null otherwise and at zero
                  incidence.
   windows        the profile window (x from -0.5 to 1.5, y from -0.6 to 0.6) and the circle
                  window holding its circle-plane image: x_min, x_max, y_min, y_max.
   streamlines    the dividing streamline (two parts: to the front stagnation point, from the
                  trailing edge), then the levels -N..N in rising order; each with level, psi
-                 (the stream function, 0 on the body), dividing (true or false) and points,
-                 [x, y] pairs in the direction of the flow, cut at the profile window.
+                 (the stream function, 0 on the body), dividing (true or false), and its
+                 points in the direction of the flow, cut at the profile window, as [x, y]
+                 pairs in both planes: circle (xc, yc) and profile (x/c, y/c), point for point.
   probes         one entry per --probe in the order given: x, y, inside (the point lies in
                  the profile), singular (on the singular leading edge), psi, phi (the
                  velocity potential, which jumps by the circulation across the image of the
@@ -95,12 +96,15 @@ bool decimalOf(std::string_view text, double& value) {
     return error == std::errc() && end == text.data() + text.size() && std::isfinite(value);
 }
 
+Json pairJson(double x, double y) {
+    return Json::array({jsonNumber(x), jsonNumber(y)});
+}
+
+// A point in both planes: {"circle": [x, y], "profile": [x, y]}.
 Json pointJson(const FlowPoint& p) {
     Json j;
-    j["x"] = jsonNumber(p.x);
-    j["y"] = jsonNumber(p.y);
-    j["xc"] = jsonNumber(p.xc);
-    j["yc"] = jsonNumber(p.yc);
+    j["circle"] = pairJson(p.xc, p.yc);
+    j["profile"] = pairJson(p.x, p.y);
     return j;
 }
 
@@ -140,7 +144,7 @@ std::string flowJson(const ProfileResult& result, const Flow& flow, int lines,
     inputs["Thickness"] = jsonNumber(s.Thickness);
     inputs["Camber"] = jsonNumber(s.Camber);
     inputs["AlfaD"] = jsonNumber(s.AlfaD);
-    inputs["nP"] = s.nP;
+    inputs["nP"] = jsonNumber(s.nP);
     inputs["lines"] = lines;
 
     Json stagnation;
@@ -153,15 +157,18 @@ std::string flowJson(const ProfileResult& result, const Flow& flow, int lines,
 
     Json streamlines = Json::array();
     for (const Streamline& line : flow.streamlines(lines)) {
-        Json points = Json::array();
+        Json circle = Json::array();
+        Json profile = Json::array();
         for (const FlowPoint& p : line.points) {
-            points.push_back(Json::array({jsonNumber(p.x), jsonNumber(p.y)}));
+            circle.push_back(pairJson(p.xc, p.yc));
+            profile.push_back(pairJson(p.x, p.y));
         }
         Json j;
         j["level"] = line.level;
         j["psi"] = jsonNumber(line.psi);
         j["dividing"] = line.dividing;
-        j["points"] = std::move(points);
+        j["circle"] = std::move(circle);
+        j["profile"] = std::move(profile);
         streamlines.push_back(std::move(j));
     }
 

@@ -49,13 +49,12 @@ TEST(FlowDocument, KeysStagnationPointsStreamlinesAndProbes) {
 
     // The rear stagnation point is the trailing edge in both planes.
     const Json& rear = d["stagnation"]["rear"];
-    EXPECT_EQ(rear["x"], 1);
-    EXPECT_EQ(rear["y"], 0);
-    EXPECT_EQ(rear["xc"], 1);
-    EXPECT_EQ(rear["yc"], 0);
+    EXPECT_EQ(rear["profile"], Json::array({1, 0}));
+    EXPECT_EQ(rear["circle"], Json::array({1, 0}));
     // At 5 degrees the front one lies under the nose, on the lower surface near x = 0.
-    EXPECT_LT(d["stagnation"]["front"]["x"].get<double>(), 0.05);
-    EXPECT_LT(d["stagnation"]["front"]["y"].get<double>(), 0);
+    EXPECT_LT(d["stagnation"]["front"]["profile"][0].get<double>(), 0.05);
+    EXPECT_LT(d["stagnation"]["front"]["profile"][1].get<double>(), 0);
+    EXPECT_TRUE(d["inputs"]["nP"].is_number_integer());
     EXPECT_TRUE(d["singular_leading_edge"].is_null());
     EXPECT_EQ(d["windows"]["profile"]["x_min"], -0.5);
     // Positive circulation lifts.
@@ -74,8 +73,9 @@ TEST(FlowDocument, KeysStagnationPointsStreamlinesAndProbes) {
             levels.insert(level);
             EXPECT_NEAR(line["psi"].get<double>(), level * 0.15, 1e-12);
         }
-        EXPECT_GE(line["points"].size(), 2u);
-        EXPECT_EQ(line["points"][0].size(), 2u);
+        EXPECT_GE(line["profile"].size(), 2u);
+        EXPECT_EQ(line["profile"][0].size(), 2u);
+        EXPECT_EQ(line["circle"].size(), line["profile"].size()); // point for point
     }
     EXPECT_EQ(dividing, 2);
     EXPECT_EQ(levels, (std::set<int>{-3, -2, -1, 1, 2, 3}));
@@ -104,8 +104,8 @@ TEST(FlowDocument, FlatPlateMarksItsSingularLeadingEdge) {
     const Json d = documentOf(
         {"flow", "--thickness", "0", "--camber", "0", "--alpha", "10", "--probe", "0,0"});
     const Json& edge = d["singular_leading_edge"];
-    EXPECT_EQ(edge["x"], 0);
-    EXPECT_EQ(edge["xc"], -1);
+    EXPECT_EQ(edge["profile"], Json::array({0, 0}));
+    EXPECT_EQ(edge["circle"], Json::array({-1, 0}));
     const Json& probe = d["probes"][0];
     EXPECT_TRUE(probe["singular"]);
     EXPECT_TRUE(probe["Cp"].is_null());
