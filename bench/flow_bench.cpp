@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Benchmarks of the flow view's computing: the streamlines, the two pressure rasters and one
 // whole frame of a live view, for a cambered profile, the symmetric profile and the flat plate.
+#include "bench/flow_cases.h"
 #include "model/flow.h"
-#include "model/pressure.h"
-#include "model/profile.h"
-#include "model/startup.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>
@@ -15,17 +13,8 @@ namespace {
 using kestrel::Flow;
 using kestrel::State;
 
-// The three cases as scroll positions: thickness and camber in hundredths, angle in degrees.
-struct Case {
-    int thickness;
-    int camber;
-    int alfa;
-    const char* label;
-};
-
-constexpr Case kCases[] = {{12, 4, 5, "t/c 0.12, f/c 0.04, alpha 5"},
-                           {12, 0, 0, "t/c 0.12, f/c 0, alpha 0"},
-                           {0, 0, 10, "flat plate, alpha 10"}};
+using Case = kestrel::bench::FlowCase;
+constexpr const auto& kCases = kestrel::bench::kFlowCases;
 
 // A live view of 960 x 360 pixels shows both planes side by side, 480 x 360 each. The shading
 // raster has one cell per 2 x 2 pixels, which the painter smooths when it scales the raster up.
@@ -33,23 +22,11 @@ constexpr int kPlaneWidth = 480;
 constexpr int kPlaneHeight = 360;
 constexpr int kCellPixels = 2;
 
-// The state after the window's chain for the case; false on a table miss.
-bool prepare(State& s, const Case& c) {
-    kestrel::startUp(s);
-    kestrel::setProfileInputs(s, c.thickness, c.camber, 51);
-    if (!kestrel::computeProfile(s)) {
-        return false;
-    }
-    kestrel::setAngleInput(s, c.alfa);
-    kestrel::computePressure(s);
-    return true;
-}
-
 // Runs the body on the flow of the benchmark's case (argument 0), or reports the skip.
 template <class Body> void onFlow(benchmark::State& bench, Body body) {
     const Case& c = kCases[bench.range(0)];
     State s;
-    if (!prepare(s, c)) {
+    if (!kestrel::bench::prepareFlowCase(s, c)) {
         bench.SkipWithError("profile not in the table");
         return;
     }
@@ -93,7 +70,7 @@ BENCHMARK(BM_Rasters)->ArgsProduct({{0, 1, 2}, {1, kCellPixels}})->Unit(benchmar
 void BM_LiveFrame(benchmark::State& bench) {
     const Case& c = kCases[bench.range(0)];
     State s;
-    if (!prepare(s, c)) {
+    if (!kestrel::bench::prepareFlowCase(s, c)) {
         bench.SkipWithError("profile not in the table");
         return;
     }

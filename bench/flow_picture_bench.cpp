@@ -2,9 +2,7 @@
 // Benchmarks of the flow picture: building its data for a state (flow, streamlines, pressure
 // mesh), recording one plane, and painting a whole 960 x 360 frame into an image, for a cambered
 // profile, the symmetric profile and the flat plate.
-#include "model/pressure.h"
-#include "model/profile.h"
-#include "model/startup.h"
+#include "bench/flow_cases.h"
 #include "plots/flow_painter.h"
 
 #include <QGuiApplication>
@@ -17,36 +15,17 @@ namespace {
 using kestrel::FlowPicture;
 using kestrel::State;
 
-struct Case {
-    int thickness;
-    int camber;
-    int alfa;
-    const char* label;
-};
-
-constexpr Case kCases[] = {{12, 4, 5, "t/c 0.12, f/c 0.04, alpha 5"},
-                           {12, 0, 0, "t/c 0.12, f/c 0, alpha 0"},
-                           {0, 0, 10, "flat plate, alpha 10"}};
+using Case = kestrel::bench::FlowCase;
+constexpr const auto& kCases = kestrel::bench::kFlowCases;
 
 constexpr int kWidth = 960;
 constexpr int kHeight = 360;
-
-bool prepare(State& s, const Case& c) {
-    kestrel::startUp(s);
-    kestrel::setProfileInputs(s, c.thickness, c.camber, 51);
-    if (!kestrel::computeProfile(s)) {
-        return false;
-    }
-    kestrel::setAngleInput(s, c.alfa);
-    kestrel::computePressure(s);
-    return true;
-}
 
 // The data of one state: the flow, its streamlines and the pressure mesh.
 void BM_FlowPictureData(benchmark::State& bench) {
     const Case& c = kCases[bench.range(0)];
     State s;
-    if (!prepare(s, c)) {
+    if (!kestrel::bench::prepareFlowCase(s, c)) {
         bench.SkipWithError("profile not in the table");
         return;
     }
@@ -62,7 +41,7 @@ BENCHMARK(BM_FlowPictureData)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 void BM_RecordPlane(benchmark::State& bench) {
     const Case& c = kCases[bench.range(0)];
     State s;
-    if (!prepare(s, c)) {
+    if (!kestrel::bench::prepareFlowCase(s, c)) {
         bench.SkipWithError("profile not in the table");
         return;
     }
@@ -83,7 +62,7 @@ BENCHMARK(BM_RecordPlane)->ArgsProduct({{0, 1, 2}, {0, 2, 4}})->Unit(benchmark::
 void BM_PictureFrame(benchmark::State& bench) {
     const Case& c = kCases[bench.range(0)];
     State s;
-    if (!prepare(s, c)) {
+    if (!kestrel::bench::prepareFlowCase(s, c)) {
         bench.SkipWithError("profile not in the table");
         return;
     }
