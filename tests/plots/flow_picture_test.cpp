@@ -181,5 +181,31 @@ TEST_F(FlowPictureTest, PlanesWindowsAndMarkers) {
     EXPECT_EQ(markersOf(surface).size(), 4u);
 }
 
+// The table's corners and a needle-nosed row at both extreme angles: the picture is built and
+// drawn at every stage with finite numbers only, the singular leading edges included.
+TEST_F(FlowPictureTest, ExtremeRowsDrawOnlyFiniteNumbers) {
+    const int rows[][2] = {{0, 0}, {0, 15}, {1, 0}, {30, 0}, {30, 15}};
+    for (const auto& row : rows) {
+        for (int alfa : {-10, 10}) {
+            const FlowPicture picture = pictureOf(row[0], row[1], alfa);
+            for (int k = 0; k < picture.rings(); ++k) {
+                for (int j = 0; j < picture.sectors(); ++j) {
+                    ASSERT_TRUE(std::isfinite(picture.profileCp(k, j)));
+                }
+            }
+            Surface surface;
+            for (double t : {0.0, 0.5, 1.0}) {
+                drawFlowPlane(surface, picture, t, 1.5);
+                for (const SurfaceItem& item : surface.items()) {
+                    for (const SurfacePoint p : item.points) {
+                        ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y))
+                            << row[0] << "/" << row[1] << " at " << alfa << ", t " << t;
+                    }
+                }
+            }
+        }
+    }
+}
+
 } // namespace
 } // namespace kestrel
