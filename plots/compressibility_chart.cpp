@@ -22,7 +22,7 @@ constexpr double kCurveWidth = 2;
 // Room around the plotting area for the numbers and titles, as fractions of the axes' spans.
 constexpr double kLeftRoom = 0.13;
 constexpr double kRightRoom = 0.03;
-constexpr double kTopRoom = 0.06;
+constexpr double kTopRoom = 0.17; // the legend's two rows
 constexpr double kBottomRoom = 0.16;
 
 const std::array<const char*, 3> kRuleLabels = {"Prandtl–Glauert", "Kármán–Tsien", "Laitone"};
@@ -117,19 +117,28 @@ void drawGridAndAxes(Surface& s, const ChartPressureAxis& axis) {
     s.Text(-0.085, axis.top / 2, "Cp", kAxis, TextAlign::Right, TextFont::Heading);
 }
 
+// The legend, in two rows of two above the plotting area.
 void drawLegend(Surface& s, const ChartPressureAxis& axis) {
     const double span = -axis.top;
-    const double x = 0.03;
-    double y = axis.top + 0.06 * span;
-    const auto entry = [&](Colour colour, const std::string& text) {
+    int entry = 0;
+    const auto add = [&](Colour colour, const std::string& text) {
+        const double x = entry % 2 == 0 ? 0 : 0.5;
+        const double y = axis.top - (entry < 2 ? 0.125 : 0.05) * span;
         s.Polyline({{x, y}, {x + 0.05, y}}, colour, kCurveWidth);
         s.Text(x + 0.065, y, text, kAxis);
-        y += 0.075 * span;
+        ++entry;
     };
-    entry(criticalPressureColour(), "Cp*, sonic speed");
+    add(criticalPressureColour(), "Cp*: the local flow reaches sonic speed");
     for (const CompressibilityRule rule : kCompressibilityRules) {
-        entry(ruleColour(rule), std::string("Cp_min, ") + kRuleLabels[ruleIndex(rule)]);
+        add(ruleColour(rule), std::string("Cp_min, ") + kRuleLabels[ruleIndex(rule)]);
     }
+}
+
+// A profile of thickness 0 at incidence has no smallest surface pressure.
+void drawUnboundedNote(Surface& s, const ChartPressureAxis& axis) {
+    s.Text(0.02, 0.15 * axis.top,
+           "Unbounded suction round the sharp leading edge: no Cp_min, no critical Mach number",
+           kAxis);
 }
 
 void drawFreeStreamMach(Surface& s, const ChartPressureAxis& axis, double mach) {
@@ -139,7 +148,7 @@ void drawFreeStreamMach(Surface& s, const ChartPressureAxis& axis, double mach) 
     s.Polyline({{mach, 0}, {mach, axis.top}}, kFreeStream, 1.5);
     char text[32];
     std::snprintf(text, sizeof text, "M∞ = %.2f", mach);
-    s.Text(mach + 0.01, axis.top + 0.03 * -axis.top, text, kFreeStream,
+    s.Text(mach + 0.01, axis.top + 0.04 * -axis.top, text, kFreeStream,
            mach > 0.8 ? TextAlign::Right : TextAlign::Left);
 }
 
@@ -200,6 +209,9 @@ void drawCompressibilityChart(Surface& s, const std::vector<CompressibilityAnaly
     }
     drawFreeStreamMach(s, axis, mach);
     drawLegend(s, axis);
+    if (chart.front().minimum.unbounded) {
+        drawUnboundedNote(s, axis);
+    }
 }
 
 } // namespace kestrel
