@@ -560,6 +560,9 @@
                 return;
             }
             const size = this.viewSize();
+            if (size.width <= 0 || size.height <= 0) {
+                return; // not laid out: hidden
+            }
             if (!this.size || size.width !== this.size.width || size.height !== this.size.height) {
                 this.size = size;
                 this.parts = {};
@@ -585,6 +588,9 @@
 
         // The cached picture, and the particles over it while they run.
         showFlow() {
+            if (!this.size || this.background.width === 0) {
+                return;
+            }
             const { width, height } = this.size;
             const ctx = sizeCanvas(this.view, width, height);
             ctx.save();
