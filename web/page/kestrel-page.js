@@ -494,7 +494,8 @@
             this.button.setAttribute('aria-expanded', 'true');
             this.redrawCurrent();
             this.updateAnimation();
-            this.tabs[this.current()].focus();
+            this.tabs[this.current()].focus({ preventScroll: true });
+            this.panel.scrollIntoView({ block: 'nearest' });
         }
 
         close() {
