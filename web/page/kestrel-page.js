@@ -400,6 +400,7 @@
             for (const [name, surface] of this.surfaces) {
                 paintSurface(byId(name), surface, this.definitions.border);
             }
+            this.study.follow(); // nothing new to compute: repainted at the new ratio
         }
     }
 
