@@ -89,7 +89,8 @@ async function main() {
             }
             const study = await page.evaluate('window.kestrel.timings');
             const name = tab === 'flowTabButton' ? 'Flow' : 'Compressibility';
-            console.log(`${`input change + ${name} tab`.padEnd(26)} ` +
+            const label = `study ${name} followed`;
+            console.log(`${label.padEnd(26)} ` +
                 `${summary(study.map((t) => t.total))}`);
         }
     } finally {
