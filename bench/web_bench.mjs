@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Measures the page in headless Chromium: load to the first painted plots, each input change
-// answered (the chain in the module, the boxes written and the changed plots painted), and the
-// size of the folder of static files.
+// answered (the chain in the module, the boxes written and the changed plots painted), the same
+// with the study panel open until its visible tab is redrawn (Flow, then Compressibility), and
+// the size of the folder of static files.
 //
 //   node bench/web_bench.mjs SITE SERVE_SCRIPT [LOADS] [CHANGES]
 import { readdirSync, statSync } from 'node:fs';
@@ -71,6 +72,27 @@ async function main() {
             console.log(`${handler.padEnd(26)} ${summary(ms)}`);
         }
         console.log(`${'every input change'.padEnd(26)} ${summary(timings.map((t) => t.ms))}`);
+
+        // The study panel open: from the handler's start to its visible tab redrawn (for the
+        // Flow tab: the picture built, its three parts recorded and painted).
+        await clickElement(page, 'studyButton');
+        const rounds = Math.max(1, Math.round(changes / 4));
+        for (const tab of ['flowTabButton', 'compressibilityTabButton']) {
+            await page.evaluate(`document.getElementById('${tab}').click()`);
+            await page.evaluate('window.kestrel.timings = []');
+            // Forth and back in turns: every press is a change.
+            for (let i = 0; i < rounds; ++i) {
+                for (const [id, forward, back] of keys) {
+                    await page.evaluate(`document.getElementById("${id}").focus()`);
+                    await pressKey(page, i % 2 === 0 ? forward : back);
+                }
+            }
+            const study = await page.evaluate('window.kestrel.timings');
+            const name = tab === 'flowTabButton' ? 'Flow' : 'Compressibility';
+            const label = `study ${name} followed`;
+            console.log(`${label.padEnd(26)} ` +
+                `${summary(study.map((t) => t.total))}`);
+        }
     } finally {
         await page.close();
         server.stop();

@@ -2,6 +2,7 @@
 #include "model/probe.h"
 
 #include <cmath>
+#include <cstdio>
 #include <optional>
 
 namespace kestrel {
@@ -81,6 +82,38 @@ ProbeReading probeAt(const Flow& flow, std::complex<double> w, double t) {
     ProbeReading outside;
     outside.inside = true;
     return zeta ? readingAt(flow, *zeta) : outside;
+}
+
+namespace {
+
+// A number with 4 decimals, its minus sign the typographic one.
+std::string probeNumber(double value) {
+    char digits[64];
+    std::snprintf(digits, sizeof digits, "%.4f", value);
+    std::string text;
+    for (const char* c = digits; *c != 0; ++c) {
+        if (*c == '-') {
+            text += "\u2212";
+        } else {
+            text += *c;
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+std::string probeText(const ProbeReading& r, bool circlePlane) {
+    if (r.inside) {
+        return "inside the profile";
+    }
+    std::string text = "x/c " + probeNumber(r.x) + "   y/c " + probeNumber(r.y) + "   V/V\u221e " +
+                       probeNumber(r.speedRatio) + "   Cp " + probeNumber(r.Cp);
+    if (circlePlane) {
+        text +=
+            "   (circle plane \u03be " + probeNumber(r.xc) + ", \u03b7 " + probeNumber(r.yc) + ")";
+    }
+    return text;
 }
 
 } // namespace kestrel

@@ -6,6 +6,8 @@
 #include "model/flow.h"
 
 #include <complex>
+#include <string>
+#include <string_view>
 
 namespace kestrel {
 
@@ -27,5 +29,13 @@ struct ProbeReading {
 // plane; every point zeta is drawn at Flow::mapAt(zeta, t)). Between the two ends the circle
 // point is found by Newton's method to 1e-12 of the plane's scale.
 ProbeReading probeAt(const Flow& flow, std::complex<double> w, double t);
+
+// The probe's line under the flow picture before the mouse is over it.
+inline constexpr std::string_view kProbeHint = "Move the mouse over the flow to read it.";
+
+// The probe's line for a reading: "inside the profile", or x/c, y/c, V/V∞ and Cp with 4 decimals
+// (minus signs as U+2212), followed by the circle-plane point where the reading was taken in the
+// circle plane or on the way from it.
+std::string probeText(const ProbeReading& reading, bool circlePlane);
 
 } // namespace kestrel

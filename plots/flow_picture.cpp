@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <numbers>
 #include <string>
+#include <tuple>
 
 namespace kestrel {
 
@@ -314,6 +315,49 @@ FlowLayout flowLayout(int width, int height) {
 
 double aspectOf(const PixelBox& box) {
     return box.width > 0 && box.height > 0 ? static_cast<double>(box.width) / box.height : 1.0;
+}
+
+bool boxContains(const PixelBox& box, double x, double y) {
+    return x >= box.left && x <= box.left + box.width && y >= box.top && y <= box.top + box.height;
+}
+
+ScaleMap flowPlaneMap(const Flow& flow, const PixelBox& box, double t) {
+    const PlaneWindow v = flowView(flow, t, aspectOf(box));
+    const UserRect user{static_cast<float>(v.xMin), static_cast<float>(v.yMax),
+                        static_cast<float>(v.xMax), static_cast<float>(v.yMin)};
+    return ScaleMap(user, box.left, box.top, box.width, box.height);
+}
+
+std::optional<PictureProbe> probePicture(const FlowPicture& picture, double x, double y, double t,
+                                         int width, int height) {
+    const FlowLayout layout = flowLayout(width, height);
+    for (const auto& [box, stage, left] :
+         {std::tuple{layout.left, t, true}, std::tuple{layout.right, 1.0, false}}) {
+        if (boxContains(box, x, y)) {
+            const ScaleMap map = flowPlaneMap(picture.flow(), box, stage);
+            return PictureProbe{left, probeAt(picture.flow(), {map.userX(x), map.userY(y)}, stage)};
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<PicturePoint> particleDots(const FlowPicture& picture, const ParticleTracks& tracks,
+                                       double time, double t, int width, int height) {
+    const FlowLayout layout = flowLayout(width, height);
+    const ScaleMap left = flowPlaneMap(picture.flow(), layout.left, t);
+    const ScaleMap right = flowPlaneMap(picture.flow(), layout.right, 1);
+    std::vector<PicturePoint> dots;
+    const auto dot = [&dots](const PixelBox& box, double x, double y) {
+        if (boxContains(box, x, y)) {
+            dots.push_back({x, y});
+        }
+    };
+    for (const FlowPoint& p : tracks.at(time)) {
+        const Complex at = morphOf(p).at(t);
+        dot(layout.left, left.x(at.real()), left.y(at.imag()));
+        dot(layout.right, right.x(p.x), right.y(p.y));
+    }
+    return dots;
 }
 
 } // namespace kestrel

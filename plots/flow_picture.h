@@ -5,10 +5,13 @@
 #pragma once
 
 #include "model/flow.h"
+#include "model/particles.h"
+#include "model/probe.h"
 #include "plots/labels.h"
 #include "plots/surface.h"
 
 #include <complex>
+#include <optional>
 #include <vector>
 
 namespace kestrel {
@@ -83,5 +86,38 @@ FlowLayout flowLayout(int width, int height);
 
 // The aspect ratio (width / height) of a box; 1 for an empty one.
 double aspectOf(const PixelBox& box);
+
+// Whether a point of the picture lies in the box, its edges included.
+bool boxContains(const PixelBox& box, double x, double y);
+
+// The map between a plane's user coordinates and its box in the picture: the plane at stage t
+// as drawFlowPlane records it, stretched over the box.
+ScaleMap flowPlaneMap(const Flow& flow, const PixelBox& box, double t);
+
+// What the probe reads at point (x, y) of a width x height picture whose left plane is at stage
+// t: the plane it lies in and the reading there; nothing off both planes.
+struct PictureProbe {
+    bool leftPlane = false;
+    ProbeReading reading;
+};
+std::optional<PictureProbe> probePicture(const FlowPicture& picture, double x, double y, double t,
+                                         int width, int height);
+
+// The particle animation over the picture: particles start one unit of travel time (a chord at
+// free-stream speed) divided by 4 apart along each streamline, their travel time runs at 0.35
+// chords per second of the animation, and each is a white dot of 5 logical pixels with a dark
+// ring.
+inline constexpr double kParticleSpacing = 0.25;
+inline constexpr double kParticleChordsPerSecond = 0.35;
+inline constexpr double kParticleDotSize = 5;
+inline constexpr Colour kParticleRing = rgb(20, 20, 20);
+
+// Where the particles of `tracks` at travel time `time` are drawn in a width x height picture
+// whose left plane is at stage t: each particle once in each plane, kept only inside its box.
+struct PicturePoint {
+    double x = 0, y = 0;
+};
+std::vector<PicturePoint> particleDots(const FlowPicture& picture, const ParticleTracks& tracks,
+                                       double time, double t, int width, int height);
 
 } // namespace kestrel

@@ -3,6 +3,7 @@
 
 #include "model/coefficients.h"
 #include "plots/flow_painter.h"
+#include "plots/painter.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -13,47 +14,19 @@
 #include <QVBoxLayout>
 #include <cmath>
 #include <stdexcept>
+#include <string_view>
 
 namespace kestrel {
 
 namespace {
 
-// Particles start one unit of travel time apart (a chord at free-stream speed) divided by this.
-constexpr double kParticleSpacing = 0.25;
-constexpr double kParticleSize = 5;
 constexpr int kMappingSteps = 100;
 
-const QString kProbeHint = QStringLiteral("Move the mouse over the flow to read it.");
-
-QRectF rectOf(const PixelBox& box) {
-    return QRectF(box.left, box.top, box.width, box.height);
+QString qtText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// The map between a plane's user coordinates and its box, as the painter draws it.
-ScaleMap planeMap(const Flow& flow, const PixelBox& box, double t) {
-    const PlaneWindow v = flowView(flow, t, aspectOf(box));
-    const UserRect user{static_cast<float>(v.xMin), static_cast<float>(v.yMax),
-                        static_cast<float>(v.xMax), static_cast<float>(v.yMin)};
-    return ScaleMap(user, box.left, box.top, box.width, box.height);
-}
-
-QString number(double value, int decimals) {
-    return QString::number(value, 'f', decimals).replace(QLatin1Char('-'), QChar(0x2212));
-}
-
-QString probeText(const ProbeReading& r, bool circlePlane) {
-    if (r.inside) {
-        return QStringLiteral("inside the profile");
-    }
-    QString text =
-        QStringLiteral("x/c %1   y/c %2   V/V∞ %3   Cp %4")
-            .arg(number(r.x, 4), number(r.y, 4), number(r.speedRatio, 4), number(r.Cp, 4));
-    if (circlePlane) {
-        text +=
-            QStringLiteral("   (circle plane ξ %1, η %2)").arg(number(r.xc, 4), number(r.yc, 4));
-    }
-    return text;
-}
+const QString kProbeHintText = qtText(kProbeHint);
 
 } // namespace
 
@@ -119,24 +92,12 @@ void FlowView::paintEvent(QPaintEvent*) {
 }
 
 void FlowView::paintParticles(QPainter& painter) const {
-    const FlowLayout layout = flowLayout(width(), height());
-    const ScaleMap left = planeMap(picture_->flow(), layout.left, t_);
-    const ScaleMap right = planeMap(picture_->flow(), layout.right, 1);
     painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(QPen(QColor(20, 20, 20), 1));
+    painter.setPen(QPen(toQColor(kParticleRing), 1));
     painter.setBrush(QColor(255, 255, 255));
-    const auto dot = [&](const QRectF& box, double x, double y) {
-        if (box.contains(x, y)) {
-            painter.drawEllipse(QPointF(x, y), kParticleSize / 2, kParticleSize / 2);
-        }
-    };
-    const QRectF leftBox = rectOf(layout.left);
-    const QRectF rightBox = rectOf(layout.right);
-    for (const FlowPoint& p : tracks_->at(*particleTime_)) {
-        const double xs = p.xc + t_ * (p.x - p.xc);
-        const double ys = p.yc + t_ * (p.y - p.yc);
-        dot(leftBox, left.x(xs), left.y(ys));
-        dot(rightBox, right.x(p.x), right.y(p.y));
+    for (const PicturePoint& p :
+         particleDots(*picture_, *tracks_, *particleTime_, t_, width(), height())) {
+        painter.drawEllipse(QPointF(p.x, p.y), kParticleDotSize / 2, kParticleDotSize / 2);
     }
 }
 
@@ -144,15 +105,9 @@ std::optional<ProbeReading> FlowView::probeAt(QPointF point) const {
     if (!picture_) {
         return std::nullopt;
     }
-    const FlowLayout layout = flowLayout(width(), height());
-    for (const auto& [box, t] : {std::pair{layout.left, t_}, std::pair{layout.right, 1.0}}) {
-        if (rectOf(box).contains(point)) {
-            const ScaleMap map = planeMap(picture_->flow(), box, t);
-            return kestrel::probeAt(picture_->flow(), {map.userX(point.x()), map.userY(point.y())},
-                                    t);
-        }
-    }
-    return std::nullopt;
+    const std::optional<PictureProbe> probe =
+        probePicture(*picture_, point.x(), point.y(), t_, width(), height());
+    return probe ? std::optional(probe->reading) : std::nullopt;
 }
 
 void FlowView::mouseMoveEvent(QMouseEvent* event) {
@@ -160,16 +115,18 @@ void FlowView::mouseMoveEvent(QMouseEvent* event) {
     if (!onProbe_) {
         return;
     }
-    const std::optional<ProbeReading> reading = probeAt(event->position());
-    const bool circlePlane =
-        rectOf(flowLayout(width(), height()).left).contains(event->position()) && t_ < 1;
-    onProbe_(reading ? probeText(*reading, circlePlane) : kProbeHint);
+    const std::optional<PictureProbe> probe =
+        picture_ ? probePicture(*picture_, event->position().x(), event->position().y(), t_,
+                                width(), height())
+                 : std::nullopt;
+    onProbe_(probe ? qtText(probeText(probe->reading, probe->leftPlane && t_ < 1))
+                   : kProbeHintText);
 }
 
 void FlowView::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
     if (onProbe_) {
-        onProbe_(kProbeHint);
+        onProbe_(kProbeHintText);
     }
 }
 
@@ -200,7 +157,7 @@ FlowTab::FlowTab(QWidget* parent) : QWidget(parent) {
     particles_->setToolTip(QStringLiteral(
         "Fluid particles carried along the streamlines at the local speed of the flow"));
 
-    probe_ = new QLabel(kProbeHint, this);
+    probe_ = new QLabel(kProbeHintText, this);
     probe_->setObjectName(QStringLiteral("probeReading"));
     probe_->setAccessibleName(QStringLiteral("probe reading"));
     probe_->setToolTip(QStringLiteral(

@@ -71,7 +71,7 @@ public:
     // Frames a second of the particle animation.
     static constexpr int kFramesPerSecond = 60;
     // Particle travel time (chords at free-stream speed) per second of the animation.
-    static constexpr double kChordsPerSecond = 0.35;
+    static constexpr double kChordsPerSecond = kParticleChordsPerSecond;
 
     explicit FlowTab(QWidget* parent = nullptr);
 

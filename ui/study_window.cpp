@@ -3,7 +3,7 @@
 
 #include "model/coefficients.h"
 #include "model/compressibility.h"
-#include "model/text.h"
+#include "model/rule_table.h"
 #include "plots/compressibility_chart.h"
 #include "ui/flow_view.h"
 #include "ui/surface_view.h"
@@ -17,22 +17,16 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <cmath>
-#include <optional>
+#include <string_view>
 
 namespace kestrel {
 
 namespace {
 
-const QString kSonic =
-    QStringLiteral("the flow reaches sonic speed; the corrections no longer hold");
-const QString kNotSubsonic =
-    QStringLiteral("|M∞| ≥ 1: the free stream is not subsonic, and none of these rules applies");
+QString qtText(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
-// The rows of the rule table: the incompressible values first, then the three rules.
-const QString kRowNames[] = {QStringLiteral("incompressible"), QStringLiteral("Prandtl–Glauert"),
-                             QStringLiteral("Kármán–Tsien"), QStringLiteral("Laitone")};
-const QString kColumnNames[] = {QStringLiteral("CL"), QStringLiteral("CM"),
-                                QStringLiteral("Cp_min"), QStringLiteral("critical M")};
 const QString kColumnTips[] = {
     QStringLiteral("Lift coefficient at M∞: the corrected surface pressure integrated around the "
                    "profile, chord 1"),
@@ -40,18 +34,6 @@ const QString kColumnTips[] = {
     QStringLiteral("The smallest pressure coefficient on the surface, corrected for M∞"),
     QStringLiteral("The free-stream Mach number at which the corrected Cp_min reaches Cp*, the "
                    "pressure of sonic speed")};
-
-// A value rounded for the table; a dash where there is none (or it is not finite).
-QString valueText(double value, int decimals) {
-    if (!std::isfinite(value)) {
-        return QStringLiteral("–");
-    }
-    return QString::fromStdString(numberText(roundDecimals(value, decimals), "."));
-}
-
-QString valueText(std::optional<double> value, int decimals) {
-    return valueText(value.value_or(std::nan("")), decimals);
-}
 
 } // namespace
 
@@ -91,12 +73,12 @@ QWidget* StudyWindow::buildCompressibilityTab() {
                                                  "Mach number of each compressibility rule"));
     ruleTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     for (int c = 0; c < 4; ++c) {
-        auto* header = new QTableWidgetItem(kColumnNames[c]);
+        auto* header = new QTableWidgetItem(qtText(kRuleTableColumns[c]));
         header->setToolTip(kColumnTips[c]);
         ruleTable_->setHorizontalHeaderItem(c, header);
     }
     for (int r = 0; r < 4; ++r) {
-        ruleTable_->setVerticalHeaderItem(r, new QTableWidgetItem(kRowNames[r]));
+        ruleTable_->setVerticalHeaderItem(r, new QTableWidgetItem(qtText(kRuleTableRows[r])));
     }
     ruleTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     ruleTable_->setFixedHeight(ruleTable_->verticalHeader()->length() +
@@ -187,43 +169,26 @@ void StudyWindow::redrawCurrentTab() {
 }
 
 void StudyWindow::redrawCompressibility() {
-    const auto setRow = [this](int row, const QString(&texts)[4]) {
-        for (int c = 0; c < 4; ++c) {
-            auto* item = new QTableWidgetItem(texts[c]);
-            item->setToolTip(kColumnTips[c]);
-            ruleTable_->setItem(row, c, item);
-        }
-    };
-    if (!profileExists(state_)) {
-        for (int r = 0; r < 4; ++r) {
-            setRow(r, {QStringLiteral("–"), QStringLiteral("–"), QStringLiteral("–"),
-                       QStringLiteral("–")});
-        }
-        warning_->setText(QStringLiteral("No profile yet: move a scroll bar or click a plot of the "
-                                         "main window."));
-        chart_->surface().Cls();
-        return;
-    }
-    const double mach = std::fabs(values_.mach);
-    const CompressibleSurface surface(state_);
-    const CompressibilityAnalysis a = surface.analyse(mach);
-    drawCompressibilityChart(chart_->surface(), machChart(surface), mach);
-    const double cpMin = a.minimum.unbounded ? -INFINITY : a.minimum.Cp;
-    setRow(0, {valueText(a.CL, 4), valueText(a.CM, 5), valueText(cpMin, 4), QStringLiteral("")});
-    bool supercritical = false;
-    for (const CompressibilityRule rule : kCompressibilityRules) {
-        const RuleResult& r = a.rules[ruleIndex(rule)];
-        setRow(static_cast<int>(ruleIndex(rule)) + 1,
-               {valueText(r.CL, 4), valueText(r.CM, 5), valueText(r.CpMin, 4),
-                valueText(r.criticalMach, 4)});
-        supercritical = supercritical || (mach != 0 && r.supercritical);
-    }
-    if (!(mach < 1)) {
-        warning_->setText(kNotSubsonic);
-    } else if (supercritical) {
-        warning_->setText(kSonic);
+    RuleTable table = emptyRuleTable();
+    if (profileExists(state_)) {
+        const double mach = std::fabs(values_.mach);
+        const CompressibleSurface surface(state_);
+        drawCompressibilityChart(chart_->surface(), machChart(surface), mach);
+        table = ruleTable(surface, mach);
     } else {
+        chart_->surface().Cls();
+    }
+    for (int r = 0; r < 4; ++r) {
+        for (int c = 0; c < 4; ++c) {
+            auto* item = new QTableWidgetItem(qtText(table.cells[r][c]));
+            item->setToolTip(kColumnTips[c]);
+            ruleTable_->setItem(r, c, item);
+        }
+    }
+    if (table.warning.empty()) {
         warning_->clear();
+    } else {
+        warning_->setText(qtText(table.warning));
     }
 }
 

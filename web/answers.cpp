@@ -133,10 +133,7 @@ std::string runJson(const HandlerRun& run) {
     return json.text();
 }
 
-std::string surfaceJson(const Surface& surface, const SurfaceDefinition& definition) {
-    JsonWriter json;
-    json.beginObject().key("name").value(definition.name);
-    json.key("width").value(definition.width).key("height").value(definition.height);
+void surfaceRecord(JsonWriter& json, const Surface& surface) {
     json.key("foreground").value(surface.foreground());
     json.key("background").value(surface.background());
     const UserRect& scale = surface.scale();
@@ -174,7 +171,15 @@ std::string surfaceJson(const Surface& surface, const SurfaceDefinition& definit
         }
         json.key("colour").value(item.colour).endObject();
     }
-    json.endArray().endObject();
+    json.endArray();
+}
+
+std::string surfaceJson(const Surface& surface, const SurfaceDefinition& definition) {
+    JsonWriter json;
+    json.beginObject().key("name").value(definition.name);
+    json.key("width").value(definition.width).key("height").value(definition.height);
+    surfaceRecord(json, surface);
+    json.endObject();
     return json.text();
 }
 

@@ -5,6 +5,7 @@
 
 #include "model/chain.h"
 #include "plots/surfaces.h"
+#include "web/json.h"
 #include "web/session.h"
 
 #include <string>
@@ -25,6 +26,10 @@ std::string runJson(const HandlerRun& run);
 //            {"kind": "Marker", "x", "y", "size", "colour"}, ...]}; widths and sizes in logical
 // pixels, colours as 24-bit integers with red in the low byte.
 std::string surfaceJson(const Surface& surface, const SurfaceDefinition& definition);
+
+// The keys "foreground", "background", "scale" and "items" of a surface, as surfaceJson writes
+// them, into an open object.
+void surfaceRecord(JsonWriter& json, const Surface& surface);
 
 // The numbers of a state in the shape of kestrel-calc profile's answer: inputs, row, profile,
 // points 1 to nP, curves, current values with the result boxes' texts.

@@ -5,6 +5,7 @@
 #include "web/answers.h"
 #include "web/json.h"
 #include "web/session.h"
+#include "web/study.h"
 
 #include <memory>
 #include <string>
@@ -22,6 +23,11 @@ using kestrel::web::Session;
 
 std::unique_ptr<Session>& session() {
     static std::unique_ptr<Session> current = std::make_unique<Session>();
+    return current;
+}
+
+kestrel::web::Study& study() {
+    static kestrel::web::Study current;
     return current;
 }
 
@@ -43,6 +49,7 @@ const char* error(const char* message) {
 
 constexpr int kInputCount = 5;
 constexpr int kSurfaceCount = 5;
+constexpr int kFlowPartCount = 3;
 
 } // namespace
 
@@ -50,6 +57,7 @@ extern "C" {
 
 KESTREL_EXPORT void kestrel_start(void) {
     session() = std::make_unique<Session>();
+    study() = kestrel::web::Study();
 }
 
 KESTREL_EXPORT int kestrel_set_position(int input, int position) {
@@ -115,6 +123,30 @@ KESTREL_EXPORT const char* kestrel_flow_at(double x, double y, int circle_plane)
 KESTREL_EXPORT const char* kestrel_compressibility(const char* mach, int chart) {
     const double m = kestrel::machFromText(mach != nullptr ? mach : "");
     return give(kestrel::web::compressibilityJson(session()->state(), m, chart != 0));
+}
+
+KESTREL_EXPORT const char* kestrel_flow_picture(void) {
+    return give(study().pictureJson(*session()));
+}
+
+KESTREL_EXPORT const char* kestrel_flow_surface(int part, double t, int width, int height) {
+    if (part < 0 || part >= kFlowPartCount) {
+        return error("no such part");
+    }
+    return give(
+        study().partJson(*session(), static_cast<kestrel::web::FlowPart>(part), t, width, height));
+}
+
+KESTREL_EXPORT const char* kestrel_flow_probe(double x, double y, double t, int width, int height) {
+    return give(study().probeJson(*session(), x, y, t, width, height));
+}
+
+KESTREL_EXPORT const char* kestrel_flow_particles(double time, double t, int width, int height) {
+    return give(study().particlesJson(*session(), time, t, width, height));
+}
+
+KESTREL_EXPORT const char* kestrel_study_compressibility(void) {
+    return give(study().compressibilityJson(*session()));
 }
 
 } // extern "C"

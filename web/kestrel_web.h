@@ -41,6 +41,30 @@ const char* kestrel_flow_at(double x, double y, int circle_plane);
 // chart 1 also the chart for M = 0 to 0.99.
 const char* kestrel_compressibility(const char* mach, int chart);
 
+// ---- The study views of the current state ----------------------------------------------------
+// The flow picture is built from the state the last chain left, once per chain, when one of these
+// first needs it. Sizes are the picture's in logical pixels; t is the stage of the mapping of the
+// left plane (0 the circle plane, 1 the profile plane).
+
+// Builds the picture if a chain ran since: {"picture": whether a profile exists, "builds",
+// "chordsPerSecond", "particleSize", "particleRing"}.
+const char* kestrel_flow_picture(void);
+// A part of the flow picture (0 the left plane at stage t, 1 the profile plane, 2 the Cp legend)
+// recorded for a width x height picture: {"part", "box": [left, top, width, height],
+// "background", "scale", "items"}, the items as kestrel_surface's; {"error"} without a profile
+// or for an unknown part.
+const char* kestrel_flow_surface(int part, double t, int width, int height);
+// The probe at point (x, y) of the picture: {"plane": "left", "right" or null, "circlePlane",
+// "text" (the line shown under the picture), "inside", "xc", "yc", "x", "y", "speedRatio", "Cp"}.
+const char* kestrel_flow_probe(double x, double y, double t, int width, int height);
+// The particles at travel time `time` as dots of the picture, each inside its plane's box:
+// {"points": [x1, y1, x2, y2, ...]}.
+const char* kestrel_flow_particles(double time, double t, int width, int height);
+// The Compressibility view at the Mach number the latest plot step read: {"mach", "chart" (a
+// surface as kestrel_surface's, stretched over the chart's whole area on a white ground), "rows",
+// "columns", "cells": 4 rows of 4 texts, "warning"}.
+const char* kestrel_study_compressibility(void);
+
 #ifdef __cplusplus
 }
 #endif

@@ -44,6 +44,9 @@ bool Session::setPosition(InputId id, int position) {
 HandlerRun Session::run(Handler handler) {
     HandlerRun result;
     result.handler = handler;
+    if (handler != Handler::Mn_About_Click) {
+        ++chains_;
+    }
     changed_.fill(false);
     for (const Step step : chainOf(handler)) {
         if (step == Step::OpenAbout) {

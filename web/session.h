@@ -44,6 +44,9 @@ public:
     const ChainValues& values() const { return values_; }
     const ChainInputs& inputs() const { return inputs_; }
     const PlotSurfaces& surfaces() const { return surfaces_; }
+    // How many chains that can change the state have run (every handler's but the About
+    // window's): what is built from the state is stale when this moved on.
+    unsigned chains() const { return chains_; }
 
 private:
     State state_;
@@ -52,6 +55,7 @@ private:
     PlotSurfaces surfaces_;
     std::string separator_ = ".";
     std::array<bool, 5> changed_{};
+    unsigned chains_ = 0;
 };
 
 } // namespace kestrel::web

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The page in real headless Chromium: it loads without a console error, the sliders, a plot
 // click and the Mach box follow the window's event rules, the boxes show kestrel-calc's texts,
-// the plots are painted (their pixels), the keyboard visits the window's tab order, and the
-// About window opens once. Screenshots are written for a person to look at.
+// the plots are painted (their pixels), the keyboard visits the window's tab order, the About
+// window opens once, and the study panel draws both tabs, probes, maps, animates and follows. Screenshots are written for a person to look at.
 //
 //   node tests/web/browser_test.mjs SITE SERVE_SCRIPT KESTREL_CALC OUT
 import assert from 'node:assert/strict';
@@ -130,6 +130,93 @@ async function main() {
         assert.equal(await valueOf(page, 'Text_xM'), '0.05');
         assert.equal(await valueOf(page, 'Text1'), calcTexts(12, 1, 5, 5, '0.6').Text1);
         await screenshot(page, 'window.png');
+
+        // The study panel: the Flow tab first, drawn from the chains so far.
+        await clickElement(page, 'studyButton');
+        assert.equal(await page.evaluate('document.activeElement.id'), 'flowTabButton');
+        const flowPixels = () => page.evaluate(`(() => {
+            const c = document.getElementById('flowView');
+            const half = (x0) => {
+                const { data } = c.getContext('2d').getImageData(x0, 0, c.width / 2, c.height);
+                let hash = 0;
+                let shaded = 0;
+                for (let i = 0; i < data.length; i += 4) {
+                    hash = (hash * 31 + data[i] * 7 + data[i + 1] * 3 + data[i + 2]) | 0;
+                    shaded += data[i] !== data[i + 2] ? 1 : 0;
+                }
+                return { hash, shaded };
+            };
+            return { left: half(0), right: half(c.width / 2) };
+        })()`);
+        const flow0 = await flowPixels();
+        assert.ok(flow0.left.shaded > 10000 && flow0.right.shaded > 10000, JSON.stringify(flow0));
+        // The probe under the mouse: numbers in the profile plane, "inside the profile" on the
+        // body (the middle of the chord), the hint after the mouse leaves.
+        const at = (fx, fy) => page.evaluate(`(() => {
+            const r = document.getElementById('flowView').getBoundingClientRect();
+            return { x: r.left + ${fx} * r.width, y: r.top + ${fy} * r.height };
+        })()`);
+        const probeAt = async (point) => {
+            await page.send('Input.dispatchMouseEvent', { type: 'mouseMoved', ...point });
+            return page.evaluate('document.getElementById("probeReading").textContent');
+        };
+        assert.match(await probeAt(await at(0.6, 0.15)), /^x\/c −?\d\.\d{4} {3}y\/c /);
+        const chordMiddle = await page.evaluate(`(() => {
+            const p = window.kestrel.study.parts.right;
+            const [x1, y1, x2, y2] = p.scale;
+            const r = document.getElementById('flowView').getBoundingClientRect();
+            return { x: r.left + p.box[0] + (0.5 - x1) * p.box[2] / (x2 - x1),
+                     y: r.top + p.box[1] + (0.0 - y1) * p.box[3] / (y2 - y1) };
+        })()`);
+        assert.equal(await probeAt(chordMiddle), 'inside the profile');
+        await page.send('Input.dispatchMouseEvent', { type: 'mouseMoved', x: 2, y: 2 });
+        assert.equal(await page.evaluate('document.getElementById("probeReading").textContent'),
+            'Move the mouse over the flow to read it.');
+        // The Mapping slider by keyboard re-records the left plane only.
+        await press(page, 'mappingSlider', 'PageUp', 5, 33);
+        assert.equal(await valueOf(page, 'mappingSlider'), '50');
+        const flow50 = await flowPixels();
+        assert.notEqual(flow50.left.hash, flow0.left.hash);
+        assert.equal(flow50.right.hash, flow0.right.hash);
+        await screenshot(page, 'study-flow.png');
+        // Particles run, and stop when the panel closes.
+        await page.evaluate('document.getElementById("particlesSwitch").click()');
+        const frames = () => page.evaluate(`new Promise((resolve) => setTimeout(
+            () => resolve(window.kestrel.study.frames), 300))`);
+        const f1 = await frames();
+        const f2 = await frames();
+        assert.ok(f2 > f1 && f1 > 0, `frames ${f1}, ${f2}`);
+        await page.evaluate('document.querySelector("#studyPanel .close").click()');
+        const f3 = await frames();
+        assert.equal(await frames(), f3, 'no frames while the panel is closed');
+        await clickElement(page, 'studyButton');
+        assert.ok(await frames() > f3, 'running again');
+        // The views follow a slider: the flow at once; the compressibility tab when shown,
+        // keyboard-selected with the arrow key.
+        const redraws = () => page.evaluate('({ ...window.kestrel.study.redraws })');
+        const counted = await redraws();
+        await press(page, 'HScroll_AlfaD', 'ArrowRight', 1, 39);
+        const after = await redraws();
+        assert.deepEqual([after.flow - counted.flow, after.compressibility - counted.compressibility],
+            [1, 0]);
+        await focus(page, 'flowTabButton');
+        await pressKey(page, 'ArrowRight', 'ArrowRight', 39);
+        assert.equal(await page.evaluate('document.activeElement.id'), 'compressibilityTabButton');
+        const f4 = await frames();
+        assert.equal(await frames(), f4, 'no frames while the flow is not shown');
+        const chart = await pixelsOf(page, 'compressibilityChart');
+        assert.ok(chart.magenta > 100 && chart.blue > 100 && chart.dark > 100,
+            JSON.stringify(chart));
+        assert.equal((await redraws()).compressibility, after.compressibility + 1);
+        const cells = await page.evaluate(`[...document.querySelectorAll('#ruleTable tbody tr')]
+            .map((r) => [...r.cells].map((c) => c.textContent))`);
+        assert.deepEqual(cells.map((r) => r[0]),
+            ['incompressible', 'Prandtl–Glauert', 'Kármán–Tsien', 'Laitone']);
+        assert.equal(cells[0][1], await valueOf(page, 'Text_CL'), 'incompressible CL');
+        assert.equal(await page.evaluate('document.getElementById("sonicWarning").textContent'),
+            'the flow reaches sonic speed; the corrections no longer hold');
+        await screenshot(page, 'study-compressibility.png');
+        await page.evaluate('document.querySelector("#studyPanel .close").click()');
 
         // The painter's other kinds, on a canvas of their own: user units of 10 pixels inside a
         // border of 2.

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The browser module under Node: for every thickness and camber at a few settings its numbers
 // and box texts are kestrel-calc profile's, its chains are the window's, and its handlers
-// redraw and rewrite what the window's do.
+// redraw and rewrite what the window's do. The study views' records obey the flow's laws and
+// their table is kestrel-calc mach's.
 //
 //   node --no-experimental-fetch tests/web/module_test.js MODULE.js KESTREL_CALC
 'use strict';
@@ -182,9 +183,127 @@ function handlersFollowTheWindowsRules(kestrel) {
     assert.equal(JSON.parse(runRaw(11)).error, 'no such handler');
 }
 
+
+// The study views of the session: the flow picture's parts, probe and particles against the
+// flow's own laws, and the rule table and chart against kestrel-calc mach.
+async function studyViewsFollowTheFlow(kestrel) {
+    const text = (name, n) => kestrel.cwrap(name, 'string', Array(n).fill('number'));
+    const json = (f) => (...args) => JSON.parse(f(...args));
+    const picture = json(text('kestrel_flow_picture', 0));
+    const part = json(text('kestrel_flow_surface', 4));
+    const probe = json(text('kestrel_flow_probe', 5));
+    const particles = json(text('kestrel_flow_particles', 4));
+    const compressibility = json(text('kestrel_study_compressibility', 0));
+    const setPosition = kestrel.cwrap('kestrel_set_position', 'number', ['number', 'number']);
+    const setMach = kestrel.cwrap('kestrel_set_mach_text', null, ['string']);
+    const runChain = text('kestrel_run', 1);
+    const state = () => JSON.parse(kestrel.cwrap('kestrel_state', 'string', [])());
+    const [W, H] = [700, 300];
+
+    // Before the first chain: no picture, dashes and the hint to move a scroll bar.
+    kestrel.cwrap('kestrel_start', null, [])();
+    assert.equal(picture().picture, false);
+    assert.ok(part(0, 0, W, H).error);
+    assert.equal(probe(100, 100, 0, W, H).text, 'Move the mouse over the flow to read it.');
+    let c = compressibility();
+    assert.deepEqual([c.chart.items, c.cells.flat().every((t) => t === '–')], [[], true]);
+    assert.match(c.warning, /^No profile yet/);
+
+    // Thickness 12, camber 4, angle 5 at Mach 0.6, the full chain: built once for the chain.
+    for (const [input, position] of [[0, 12], [1, 4], [3, 5]]) {
+        setPosition(input, position);
+    }
+    setMach('0.6');
+    runChain(7);
+    assert.deepEqual([picture().picture, picture().builds], [true, 1]);
+    const left0 = part(0, 0, W, H);
+    const left1 = part(0, 1, W, H);
+    const right = part(1, 0.3, W, H);
+    assert.equal(picture().builds, 1, 'one picture per chain');
+    assert.equal(part(3, 0, W, H).error, 'no such part');
+
+    // At t = 1 the left plane is the profile plane, drawn the same in a box of the same size.
+    assert.deepEqual({ ...left1, part: 'right', box: null }, { ...right, box: null });
+    assert.equal(right.box[0] - left1.box[0], left1.box[2] + 4, 'the gap between the planes');
+
+    // At t = 0 the body is the circle through the trailing edge zeta = 1 about (-eps, mu).
+    const { eps, mu } = state().profile;
+    const radius = Math.hypot(1 + eps, mu);
+    const body = left0.items.find((i) => i.kind === 'Polygon' && i.colour === 0x5a5a5a);
+    for (let i = 0; i < body.points.length; i += 2) {
+        const r = Math.hypot(body.points[i] + eps, body.points[i + 1] - mu);
+        assert.ok(Math.abs(r - radius) < 1e-6 * radius, `circle point ${i / 2}: ${r}`);
+    }
+
+    // The probe at the pixel of the front stagnation point (the first white marker) of the
+    // profile plane reads the still fluid of a stagnation point: V/V∞ 0, Cp 1.
+    const pixel = (p, x, y) => {
+        const [left, top, width, height] = p.box;
+        const [x1, y1, x2, y2] = p.scale;
+        return [left + (x - x1) * width / (x2 - x1), top + (y - y1) * height / (y2 - y1)];
+    };
+    const stagnation = right.items.find((i) => i.kind === 'Marker' && i.colour === 0xffffff);
+    const still = probe(...pixel(right, stagnation.x, stagnation.y), 0.3, W, H);
+    assert.equal(still.plane, 'right');
+    assert.ok(still.speedRatio < 1e-4 && Math.abs(still.Cp - 1) < 1e-6, JSON.stringify(still));
+    assert.match(still.text, /^x\/c \S+ {3}y\/c \S+ {3}V\/V∞ 0\.0000 {3}Cp 1\.0000$/);
+    // The same fluid point seen in the circle plane reads the same flow, and says where it is.
+    const seen = probe(...pixel(left0, still.xc, still.yc), 0, W, H);
+    assert.ok(seen.circlePlane && Math.abs(seen.Cp - still.Cp) < 1e-4, JSON.stringify(seen));
+    assert.match(seen.text, /\(circle plane ξ \S+, η \S+\)$/);
+    const flowAt = json(kestrel.cwrap('kestrel_flow_at', 'string', ['number', 'number', 'number']));
+    const away = probe(...pixel(right, -0.3, 0.4), 0.3, W, H);
+    const field = flowAt(away.x, away.y, 0);
+    compareNumbers(away.Cp, field.Cp, 'probe Cp');
+    compareNumbers(away.speedRatio, field.speedRatio, 'probe V/V∞');
+    // The circle's centre is inside; the margin beside the planes is on neither.
+    assert.equal(probe(...pixel(left0, -eps, mu), 0, W, H).text, 'inside the profile');
+    assert.equal(probe(W - 2, H / 2, 0, W, H).plane, null);
+
+    // Particles: at t = 1 each one is drawn at the same place in both planes' boxes; they move.
+    const dots = particles(0.5, 1, W, H).points;
+    assert.ok(dots.length > 40 && dots.length % 4 === 0, `${dots.length} numbers`);
+    const shift = right.box[0] - left1.box[0];
+    for (let i = 0; i < dots.length; i += 4) {
+        assert.ok(Math.abs(dots[i + 2] - dots[i] - shift) < 1e-4 && dots[i + 3] === dots[i + 1],
+            `particle ${i / 4}: ${dots.slice(i, i + 4)}`);
+    }
+    assert.notDeepEqual(particles(0.6, 1, W, H).points, dots);
+
+    // The table is kestrel-calc mach's, rounded to 4 and 5 decimals; the chart marks each rule's
+    // critical Mach number and the free stream; Mach 0.6 is past all three.
+    const { stdout } = await run(calc, ['mach', '--thickness', '12', '--camber', '4',
+        '--alpha', '5', '--mach', '0.6']);
+    const m = JSON.parse(stdout);
+    const round = (x, d) => String(Number(x.toFixed(d)));
+    const expected = [[round(m.incompressible.CL, 4), round(m.incompressible.CM, 5),
+        round(m.incompressible.Cp_min, 4), '']];
+    for (const r of ['prandtl_glauert', 'karman_tsien', 'laitone']) {
+        const q = m.rules[r];
+        expected.push([round(q.CL, 4), round(q.CM, 5), round(q.Cp_min, 4),
+            round(q.critical_mach, 4)]);
+    }
+    setMach('0.3'); // read by the next chain only
+    c = compressibility();
+    assert.deepEqual([c.mach, c.cells], [0.6, expected]);
+    assert.equal(c.warning, 'the flow reaches sonic speed; the corrections no longer hold');
+    const markers = c.chart.items.filter((i) => i.kind === 'Marker').map((i) => i.x);
+    for (const r of ['prandtl_glauert', 'karman_tsien', 'laitone']) {
+        assert.ok(markers.some((x) => Math.abs(x - m.rules[r].critical_mach) < 1e-6), r);
+    }
+    assert.ok(c.chart.items.some((i) => i.kind === 'Polyline' && i.points.length === 4 &&
+        Math.abs(i.points[0] - 0.6) < 1e-6 && i.points[2] === i.points[0]), 'the M∞ line');
+    assert.ok(c.chart.items.some((i) => i.text === 'M∞ = 0.60'));
+    setMach('-1.5');
+    runChain(3);
+    assert.match(compressibility().warning, /^\|M∞\| ≥ 1/);
+    assert.equal(picture().builds, 2, 'rebuilt for the new chain');
+}
+
 require(modulePath)().then(async (kestrel) => {
     chainsAreTheWindows(kestrel);
     handlersFollowTheWindowsRules(kestrel);
+    await studyViewsFollowTheFlow(kestrel);
     await profilesMatchKestrelCalc(kestrel);
     console.log('browser module: all checks passed');
 }).catch((error) => {

@@ -134,11 +134,10 @@
         edge('rgb(212, 208, 200)', 1, false);
     }
 
-    // Paints a recorded surface into its canvas at the screen's device-pixel ratio: background,
-    // border, then the recorded items in order inside the border.
-    function paintSurface(canvas, surface, border) {
+    // Sizes a canvas's pixels to a logical size at the screen's device-pixel ratio and returns
+    // its context, drawing in logical pixels.
+    function sizeCanvas(canvas, width, height) {
         const ratio = window.devicePixelRatio || 1;
-        const { width, height } = surface;
         const deviceWidth = Math.round(width * ratio);
         const deviceHeight = Math.round(height * ratio);
         if (canvas.width !== deviceWidth || canvas.height !== deviceHeight) {
@@ -147,16 +146,16 @@
         }
         const ctx = canvas.getContext('2d');
         ctx.setTransform(ratio, 0, 0, ratio, 0, 0);
-        ctx.fillStyle = cssColour(surface.background);
-        ctx.fillRect(0, 0, width, height);
-        paintSunkenBorder(ctx, width, height);
+        return ctx;
+    }
 
-        const innerWidth = width - 2 * border;
-        const innerHeight = height - 2 * border;
-        const map = new ScaleMap(surface.scale, border, border, innerWidth, innerHeight);
+    // Paints the recorded items of a surface with its user coordinates stretched over the
+    // rectangle (left, top, width, height), clipped to it. The background is not painted.
+    function paintItems(ctx, surface, left, top, width, height) {
+        const map = new ScaleMap(surface.scale, left, top, width, height);
         ctx.save();
         ctx.beginPath();
-        ctx.rect(border, border, innerWidth, innerHeight);
+        ctx.rect(left, top, width, height);
         ctx.clip();
         ctx.lineCap = 'round';
         ctx.lineJoin = 'round';
@@ -164,6 +163,17 @@
             painters[item.kind]?.(ctx, map, item);
         }
         ctx.restore();
+    }
+
+    // Paints a recorded surface into its canvas at the screen's device-pixel ratio: background,
+    // border, then the recorded items in order inside the border.
+    function paintSurface(canvas, surface, border) {
+        const { width, height } = surface;
+        const ctx = sizeCanvas(canvas, width, height);
+        ctx.fillStyle = cssColour(surface.background);
+        ctx.fillRect(0, 0, width, height);
+        paintSunkenBorder(ctx, width, height);
+        paintItems(ctx, surface, border, border, width - 2 * border, height - 2 * border);
     }
 
     // ---- The window ----------------------------------------------------------------------
@@ -218,6 +228,7 @@
             this.surfaceIndex = new Map(this.definitions.surfaces.map((s, i) => [s.name, i]));
             this.surfaces = new Map();
             this.timings = [];
+            this.study = new Study(module);
             this.api.setSeparator(decimalSeparator());
         }
 
@@ -227,6 +238,7 @@
             this.bindScrollBars();
             this.bindPlots();
             this.bindAbout();
+            this.study.build();
             for (const name of this.surfaceIndex.keys()) {
                 this.paint(name);
             }
@@ -358,7 +370,15 @@
             for (const surface of result.redrawn) {
                 this.paint(surface);
             }
-            this.timings.push({ handler: name, ms: performance.now() - start });
+            const painted = performance.now();
+            if (!result.openAbout) {
+                this.study.follow();
+            }
+            const end = performance.now();
+            const study = this.study.isOpen() ? ['flow', 'compressibility'][this.study.current()]
+                : null;
+            this.timings.push({ handler: name, ms: painted - start, study,
+                studyMs: end - painted, total: end - start });
             if (result.openAbout) {
                 this.openAbout();
             }
@@ -380,6 +400,283 @@
             for (const [name, surface] of this.surfaces) {
                 paintSurface(byId(name), surface, this.definitions.border);
             }
+            this.study.follow(); // nothing new to compute: repainted at the new ratio
+        }
+    }
+
+
+    // ---- The study views -----------------------------------------------------------------
+
+    const FLOW_PARTS = { left: 0, right: 1, legend: 2 };
+    const MAPPING_STEPS = 100;
+    const FRAME_COLOUR = 'rgb(96, 96, 96)';
+    const WHITE = 'rgb(255, 255, 255)';
+
+    // The study panel: the Flow and Compressibility tabs of the current state. They follow every
+    // chain of the window, redrawing the tab that is shown at once and the other when it is
+    // shown; nothing here changes the window's plots.
+    class Study {
+        constructor(module) {
+            const text = (name, args) => module.cwrap(name, 'string', args.map(() => 'number'));
+            this.api = {
+                picture: text('kestrel_flow_picture', []),
+                part: text('kestrel_flow_surface', [0, 0, 0, 0]),
+                probe: text('kestrel_flow_probe', [0, 0, 0, 0, 0]),
+                particles: text('kestrel_flow_particles', [0, 0, 0, 0]),
+                compressibility: text('kestrel_study_compressibility', []),
+            };
+            this.panel = byId('studyPanel');
+            this.button = byId('studyButton');
+            this.tabs = [byId('flowTabButton'), byId('compressibilityTabButton')];
+            this.view = byId('flowView');
+            this.slider = byId('mappingSlider');
+            this.particlesSwitch = byId('particlesSwitch');
+            this.probe = byId('probeReading');
+            this.hint = this.probe.textContent;
+            this.chart = byId('compressibilityChart');
+            // What is stale: the state (after a chain), each tab's drawing.
+            this.flowStale = true;
+            this.compressibilityStale = true;
+            this.picture = null;  // {picture, chordsPerSecond, particleSize, particleRing}
+            this.parts = {};      // recorded parts of the flow picture for this.size
+            this.size = null;
+            this.background = document.createElement('canvas');
+            this.redraws = { flow: 0, compressibility: 0 };
+            // The particle animation: its clock, frames so far, and the request in flight.
+            this.frames = 0;
+            this.elapsedBefore = 0;
+            this.clockStart = null;
+            this.frameRequest = null;
+        }
+
+        build() {
+            this.button.addEventListener('click', () => (this.isOpen() ? this.close() : this.open()));
+            this.panel.querySelector('.close').addEventListener('click', () => this.close());
+            this.tabs.forEach((tab, i) => {
+                tab.addEventListener('click', () => this.select(i));
+                tab.addEventListener('keydown', (event) => {
+                    const next = { ArrowRight: i + 1, ArrowLeft: i - 1, Home: 0,
+                        End: this.tabs.length - 1 }[event.key];
+                    if (next !== undefined) {
+                        event.preventDefault();
+                        const j = (next + this.tabs.length) % this.tabs.length;
+                        this.select(j);
+                        this.tabs[j].focus();
+                    } else if (event.key === 'Enter' || event.key === ' ') {
+                        event.preventDefault();
+                        this.select(i);
+                    }
+                });
+            });
+            this.slider.addEventListener('input', () => {
+                delete this.parts.left;
+                this.paintFlow();
+            });
+            this.particlesSwitch.addEventListener('change', () => this.updateAnimation());
+            this.view.addEventListener('mousemove', (event) => {
+                const r = this.view.getBoundingClientRect();
+                this.probe.textContent = this.probeAt(event.clientX - r.left, event.clientY - r.top);
+            });
+            this.view.addEventListener('mouseleave', () => { this.probe.textContent = this.hint; });
+            document.addEventListener('visibilitychange', () => this.updateAnimation());
+            new ResizeObserver(() => {
+                if (this.isOpen() && this.current() === 0) {
+                    this.paintFlow();
+                }
+            }).observe(this.view);
+        }
+
+        isOpen() { return !this.panel.hidden; }
+        current() { return this.tabs.findIndex((t) => t.getAttribute('aria-selected') === 'true'); }
+        stage() { return Number(this.slider.value) / MAPPING_STEPS; }
+
+        open() {
+            this.panel.hidden = false;
+            this.button.setAttribute('aria-expanded', 'true');
+            this.redrawCurrent();
+            this.updateAnimation();
+            this.tabs[this.current()].focus({ preventScroll: true });
+            this.panel.scrollIntoView({ block: 'nearest' });
+        }
+
+        close() {
+            this.panel.hidden = true;
+            this.button.setAttribute('aria-expanded', 'false');
+            this.updateAnimation();
+            this.button.focus();
+        }
+
+        select(index) {
+            this.tabs.forEach((tab, i) => {
+                tab.setAttribute('aria-selected', String(i === index));
+                tab.tabIndex = i === index ? 0 : -1;
+                byId(tab.getAttribute('aria-controls')).hidden = i !== index;
+            });
+            this.redrawCurrent();
+            this.updateAnimation();
+        }
+
+        // A chain of the window has ended.
+        follow() {
+            this.flowStale = true;
+            this.compressibilityStale = true;
+            if (this.isOpen()) {
+                this.redrawCurrent();
+            }
+        }
+
+        redrawCurrent() {
+            if (this.current() === 0 && this.flowStale) {
+                this.flowStale = false;
+                this.picture = JSON.parse(this.api.picture());
+                this.parts = {};
+                this.paintFlow();
+                this.redraws.flow++;
+            } else if (this.current() === 1 && this.compressibilityStale) {
+                this.compressibilityStale = false;
+                this.paintCompressibility();
+                this.redraws.compressibility++;
+            }
+        }
+
+        // ---- Flow ----
+
+        viewSize() {
+            return { width: Math.floor(this.view.clientWidth),
+                height: Math.floor(this.view.clientHeight) };
+        }
+
+        part(name) {
+            if (!this.parts[name]) {
+                const { width, height } = this.size;
+                this.parts[name] = JSON.parse(this.api.part(FLOW_PARTS[name], this.stage(), width,
+                    height));
+            }
+            return this.parts[name];
+        }
+
+        // Paints the flow picture into the cached background as the desktop paints it: white
+        // ground, each plane in its box and framed, the legend; then shows it.
+        paintFlow() {
+            if (!this.picture) {
+                return;
+            }
+            const size = this.viewSize();
+            if (size.width <= 0 || size.height <= 0) {
+                return; // not laid out: hidden
+            }
+            if (!this.size || size.width !== this.size.width || size.height !== this.size.height) {
+                this.size = size;
+                this.parts = {};
+            }
+            const { width, height } = size;
+            const ctx = sizeCanvas(this.background, width, height);
+            ctx.fillStyle = WHITE;
+            ctx.fillRect(0, 0, width, height);
+            if (this.picture.picture) {
+                for (const name of ['left', 'right', 'legend']) {
+                    const p = this.part(name);
+                    const [left, top, w, h] = p.box;
+                    paintItems(ctx, p, left, top, w, h);
+                    if (name !== 'legend') {
+                        ctx.strokeStyle = FRAME_COLOUR;
+                        ctx.lineWidth = 1;
+                        ctx.strokeRect(left + 0.5, top + 0.5, w - 1, h - 1);
+                    }
+                }
+            }
+            this.showFlow();
+        }
+
+        // The cached picture, and the particles over it while they run.
+        showFlow() {
+            if (!this.size || this.background.width === 0) {
+                return;
+            }
+            const { width, height } = this.size;
+            const ctx = sizeCanvas(this.view, width, height);
+            ctx.save();
+            ctx.setTransform(1, 0, 0, 1, 0, 0);
+            ctx.drawImage(this.background, 0, 0);
+            ctx.restore();
+            if (this.particlesSwitch.checked && this.picture.picture) {
+                const seconds = this.elapsedBefore +
+                    (this.clockStart === null ? 0 : (performance.now() - this.clockStart) / 1000);
+                const { points } = JSON.parse(this.api.particles(
+                    seconds * this.picture.chordsPerSecond, this.stage(), width, height));
+                const radius = this.picture.particleSize / 2;
+                ctx.fillStyle = WHITE;
+                ctx.strokeStyle = cssColour(this.picture.particleRing);
+                ctx.lineWidth = 1;
+                for (let i = 0; i + 1 < points.length; i += 2) {
+                    ctx.beginPath();
+                    ctx.arc(points[i], points[i + 1], radius, 0, 2 * Math.PI);
+                    ctx.fill();
+                    ctx.stroke();
+                }
+            }
+        }
+
+        probeAt(x, y) {
+            if (!this.picture || !this.size) {
+                return this.hint;
+            }
+            const { width, height } = this.size;
+            return JSON.parse(this.api.probe(x, y, this.stage(), width, height)).text;
+        }
+
+        // Particles run while they are switched on and can be seen: the panel open, the Flow tab
+        // shown, the page not hidden.
+        updateAnimation() {
+            const run = this.particlesSwitch.checked && this.isOpen() && this.current() === 0 &&
+                document.visibilityState === 'visible';
+            if (run && this.frameRequest === null) {
+                this.clockStart = performance.now();
+                const frame = () => {
+                    this.frames++;
+                    this.showFlow();
+                    this.frameRequest = requestAnimationFrame(frame);
+                };
+                this.frameRequest = requestAnimationFrame(frame);
+            } else if (!run && this.frameRequest !== null) {
+                cancelAnimationFrame(this.frameRequest);
+                this.frameRequest = null;
+                this.elapsedBefore += (performance.now() - this.clockStart) / 1000;
+                this.clockStart = null;
+            }
+            if (this.isOpen() && this.current() === 0 && this.size && !run) {
+                this.showFlow();
+            }
+        }
+
+        // ---- Compressibility ----
+
+        paintCompressibility() {
+            const answer = JSON.parse(this.api.compressibility());
+            const width = Math.floor(this.chart.clientWidth);
+            const height = Math.floor(this.chart.clientHeight);
+            const ctx = sizeCanvas(this.chart, width, height);
+            ctx.fillStyle = cssColour(answer.chart.background);
+            ctx.fillRect(0, 0, width, height);
+            paintItems(ctx, answer.chart, 0, 0, width, height);
+
+            const tips = [...byId('ruleTable').querySelectorAll('thead th')].map((th) => th.title);
+            const body = byId('ruleTable').tBodies[0];
+            body.replaceChildren(...answer.rows.map((name, r) => {
+                const row = document.createElement('tr');
+                const header = document.createElement('th');
+                header.scope = 'row';
+                header.textContent = name;
+                row.append(header);
+                answer.cells[r].forEach((cell, c) => {
+                    const td = document.createElement('td');
+                    td.textContent = cell;
+                    td.title = tips[c];
+                    row.append(td);
+                });
+                return row;
+            }));
+            byId('sonicWarning').textContent = answer.warning;
         }
     }
 

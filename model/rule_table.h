@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+// The rule table of the study views: the incompressible values and each compressibility rule's
+// lift, moment, smallest surface pressure and critical Mach number as rounded texts, with the
+// warning that goes under it.
+#pragma once
+
+#include "model/compressibility.h"
+#include "model/state.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace kestrel {
+
+inline constexpr std::array<std::string_view, 4> kRuleTableRows = {
+    "incompressible", "Prandtl–Glauert", "Kármán–Tsien", "Laitone"};
+inline constexpr std::array<std::string_view, 4> kRuleTableColumns = {"CL", "CM", "Cp_min",
+                                                                      "critical M"};
+
+// The warnings: some rule's flow reaches sonic speed at M∞ (or breaks down); M∞ is not subsonic;
+// there is no profile yet.
+inline constexpr std::string_view kSonicWarning =
+    "the flow reaches sonic speed; the corrections no longer hold";
+inline constexpr std::string_view kNotSubsonicWarning =
+    "|M∞| ≥ 1: the free stream is not subsonic, and none of these rules applies";
+inline constexpr std::string_view kNoProfileWarning =
+    "No profile yet: move a scroll bar or click a plot of the main window.";
+
+// cells[row][column] in the order of kRuleTableRows and kRuleTableColumns: CL rounded to 4
+// decimals, CM to 5, Cp_min and critical M to 4 (ties to even), "–" where a value is absent or
+// not finite, and an empty critical M for the incompressible row. warning is empty when every
+// rule holds.
+struct RuleTable {
+    std::array<std::array<std::string, 4>, 4> cells;
+    std::string warning;
+};
+
+// The table of a surface at the free-stream Mach number `mach` (its sign does not matter).
+RuleTable ruleTable(const CompressibleSurface& surface, double mach);
+// The table before there is a profile: dashes and kNoProfileWarning.
+RuleTable emptyRuleTable();
+
+} // namespace kestrel

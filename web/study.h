@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+// The study views of one session as JSON answers: the flow picture of its current state, built
+// once per chain, recorded part by part for a picture size, its probe and particles, and the
+// compressibility chart with the rule table at the Mach number the latest plot step read.
+#pragma once
+
+#include "model/particles.h"
+#include "plots/flow_picture.h"
+#include "web/session.h"
+
+#include <memory>
+#include <string>
+
+namespace kestrel::web {
+
+// The parts of the flow picture, as flowLayout places them.
+enum class FlowPart { Left, Right, Legend };
+
+class Study {
+public:
+    // The picture of the session's state, built if a chain ran since the last build; null when
+    // the state holds no profile.
+    const FlowPicture* picture(const Session& session);
+    // How often a picture has been built.
+    unsigned builds() const { return builds_; }
+
+    // {"picture": bool, "builds", "chordsPerSecond", "particleSize", "particleRing"}
+    std::string pictureJson(const Session& session);
+    // The part's record for a width x height picture, the left plane at stage t:
+    // {"part", "box": [left, top, width, height], "background", "scale", "items"} (items as in
+    // surfaceJson); {"error"} without a picture.
+    std::string partJson(const Session& session, FlowPart part, double t, int width, int height);
+    // The probe at picture point (x, y): {"plane": "left"|"right"|null, "circlePlane", "text",
+    // "inside", "xc", "yc", "x", "y", "speedRatio", "Cp"}; the text is the hint off both planes
+    // and without a picture.
+    std::string probeJson(const Session& session, double x, double y, double t, int width,
+                          int height);
+    // The particle dots at travel time `time`: {"points": [x1, y1, x2, y2, ...]} in pixels of the
+    // picture; none without a picture.
+    std::string particlesJson(const Session& session, double time, double t, int width, int height);
+    // {"mach", "chart": surface as in surfaceJson, "rows", "columns", "cells": [[texts]],
+    //  "warning"}; the chart is empty and the cells dashes without a profile.
+    std::string compressibilityJson(const Session& session);
+
+private:
+    unsigned chain_ = 0;
+    bool built_ = false;
+    unsigned builds_ = 0;
+    std::unique_ptr<FlowPicture> picture_;
+    std::unique_ptr<ParticleTracks> tracks_;
+};
+
+} // namespace kestrel::web
