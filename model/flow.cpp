@@ -630,6 +630,17 @@ double Flow::profileCp(Complex zeta, RasterCell& cell) const {
     return 1 - edge * (square(nz) / square(nd));
 }
 
+double Flow::circleCp(Complex zeta, RasterCell& cell) const {
+    const double nd = std::norm(zeta - centre_);
+    if (nd < rsq_ * (1 - 2 * kSurfaceMargin)) {
+        cell = RasterCell::Inside;
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    // |dW/dzeta|^2 over the circle's free stream squared.
+    cell = RasterCell::Flow;
+    return 1 - std::norm((zeta - 1.0) * (zeta - frontZeta_)) / square(nd);
+}
+
 PressureRaster Flow::profileRaster(int cols, int rows) const {
     const PlaneWindow& w = profileWindow_;
     PressureRaster r = emptyRaster(w, cols, rows);
@@ -651,22 +662,11 @@ PressureRaster Flow::circleRaster(int cols, int rows) const {
     PressureRaster r = emptyRaster(w, cols, rows);
     const double dx = (w.xMax - w.xMin) / cols;
     const double dy = (w.yMax - w.yMin) / rows;
-    const double limit = rsq_ * (1 - 2 * kSurfaceMargin);
     for (int row = 0; row < rows; ++row) {
         const double y = w.yMax - (row + 0.5) * dy;
         for (int col = 0; col < cols; ++col) {
-            const Complex zeta(w.xMin + (col + 0.5) * dx, y);
             const std::size_t i = r.index(col, row);
-            const double nd = std::norm(zeta - centre_);
-            if (nd < limit) {
-                r.cells[i] = RasterCell::Inside;
-                r.Cp[i] = std::numeric_limits<double>::quiet_NaN();
-                continue;
-            }
-            // |dW/dzeta|^2 over the circle's free stream squared.
-            const double speed2 = std::norm((zeta - 1.0) * (zeta - frontZeta_)) / square(nd);
-            r.cells[i] = RasterCell::Flow;
-            r.Cp[i] = 1 - speed2;
+            r.Cp[i] = circleCp({w.xMin + (col + 0.5) * dx, y}, r.cells[i]);
         }
     }
     return r;

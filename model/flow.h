@@ -167,12 +167,17 @@ public:
     PressureRaster profileRaster(int cols, int rows) const;
     PressureRaster circleRaster(int cols, int rows) const;
 
+    // Cp alone at a circle-plane point, for shading: of the profile's flow at its image, and of
+    // the circle's own flow. Cheaper than a FlowSample (no potential); `cell` says whether the
+    // point is in the flow, inside the body (NaN) or the singular leading edge (the capped -99).
+    double profileCp(std::complex<double> zeta, RasterCell& cell) const;
+    double circleCp(std::complex<double> zeta, RasterCell& cell) const;
+
 private:
     bool atSingularPoint(std::complex<double> zeta) const;
     FlowSample sampleOf(std::complex<double> zeta, std::optional<std::complex<double>> velocity,
                         double freeStream) const;
     FlowPoint pointOf(std::complex<double> zeta) const;
-    double profileCp(std::complex<double> zeta, RasterCell& cell) const;
     PlaneWindow imageOfProfileWindow() const;
 
     std::complex<double> centre_; // circle centre (-eps, mu)

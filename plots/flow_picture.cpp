@@ -190,8 +190,9 @@ FlowPicture::FlowPicture(const State& s, int levelsPerSide)
         const double r = radius * std::pow(growth, k + 0.5);
         for (int j = 0; j < kSectors; ++j) {
             const Complex zeta = centre + std::polar(r, edgeAngle + 2 * kPi * (j + 0.5) / kSectors);
-            circleCp_.push_back(static_cast<float>(flow_.atCircle(zeta.real(), zeta.imag()).Cp));
-            profileCp_.push_back(static_cast<float>(flow_.profileAt(zeta).Cp));
+            RasterCell cell = RasterCell::Flow; // every cell lies outside the circle
+            circleCp_.push_back(static_cast<float>(flow_.circleCp(zeta, cell)));
+            profileCp_.push_back(static_cast<float>(flow_.profileCp(zeta, cell)));
         }
     }
 }
