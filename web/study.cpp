@@ -58,27 +58,36 @@ std::string Study::partJson(const Session& session, FlowPart part, double t, int
         return noPicture();
     }
     const FlowLayout layout = flowLayout(width, height);
+    PackedSurface& packed = parts_[static_cast<int>(part)];
     Surface surface(0, rgb(255, 255, 255));
+    const Surface* recorded = &surface;
     PixelBox box;
     switch (part) {
     case FlowPart::Left:
         box = layout.left;
         drawFlowPlane(surface, *p, t, aspectOf(box));
+        packed.pack(surface);
         break;
     case FlowPart::Right:
         box = layout.right;
         drawFlowPlane(surface, *p, 1, aspectOf(box));
+        packed.pack(surface);
         break;
     case FlowPart::Legend:
         box = layout.legend;
-        drawCpLegend(surface);
+        if (!legend_) {
+            legend_ = std::make_unique<Surface>(0, rgb(255, 255, 255));
+            drawCpLegend(*legend_);
+            packed.pack(*legend_);
+        }
+        recorded = legend_.get();
         break;
     }
     JsonWriter json;
     json.beginObject().key("part").value(kPartNames[static_cast<int>(part)]);
     json.key("box").beginArray().value(box.left).value(box.top).value(box.width);
     json.value(box.height).endArray();
-    surfaceRecord(json, surface);
+    packedRecord(json, *recorded, packed);
     json.endObject();
     return json.text();
 }
@@ -128,8 +137,9 @@ std::string Study::compressibilityJson(const Session& session) {
         table = ruleTable(surface, mach);
     }
     JsonWriter json;
+    chart_.pack(chart);
     json.beginObject().key("mach").value(mach).key("chart").beginObject();
-    surfaceRecord(json, chart);
+    packedRecord(json, chart, chart_);
     json.endObject().key("rows").beginArray();
     for (const std::string_view row : kRuleTableRows) {
         json.value(row);

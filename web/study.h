@@ -6,8 +6,10 @@
 
 #include "model/particles.h"
 #include "plots/flow_picture.h"
+#include "web/packed.h"
 #include "web/session.h"
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -27,8 +29,9 @@ public:
     // {"picture": bool, "builds", "chordsPerSecond", "particleSize", "particleRing"}
     std::string pictureJson(const Session& session);
     // The part's record for a width x height picture, the left plane at stage t:
-    // {"part", "box": [left, top, width, height], "background", "scale", "items"} (items as in
-    // surfaceJson); {"error"} without a picture.
+    // {"part", "box": [left, top, width, height], and the packed record as in surfaceJson}, its
+    // arrays valid until the same part is asked for again; {"error"} without a picture. The
+    // legend is the same for every picture: it is recorded once.
     std::string partJson(const Session& session, FlowPart part, double t, int width, int height);
     // The probe at picture point (x, y): {"plane": "left"|"right"|null, "circlePlane", "text",
     // "inside", "xc", "yc", "x", "y", "speedRatio", "Cp"}; the text is the hint off both planes
@@ -38,8 +41,9 @@ public:
     // The particle dots at travel time `time`: {"points": [x1, y1, x2, y2, ...]} in pixels of the
     // picture; none without a picture.
     std::string particlesJson(const Session& session, double time, double t, int width, int height);
-    // {"mach", "chart": surface as in surfaceJson, "rows", "columns", "cells": [[texts]],
-    //  "warning"}; the chart is empty and the cells dashes without a profile.
+    // {"mach", "chart": packed record as in surfaceJson, "rows", "columns", "cells": [[texts]],
+    //  "warning"}; the chart is empty and the cells dashes without a profile. The chart's arrays
+    // are valid until the next call.
     std::string compressibilityJson(const Session& session);
 
 private:
@@ -48,6 +52,9 @@ private:
     unsigned builds_ = 0;
     std::unique_ptr<FlowPicture> picture_;
     std::unique_ptr<ParticleTracks> tracks_;
+    std::array<PackedSurface, 3> parts_;
+    std::unique_ptr<Surface> legend_;
+    PackedSurface chart_;
 };
 
 } // namespace kestrel::web
