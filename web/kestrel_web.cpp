@@ -137,12 +137,13 @@ KESTREL_EXPORT const char* kestrel_flow_picture(void) {
     return give(study().pictureJson(*session()));
 }
 
-KESTREL_EXPORT const char* kestrel_flow_surface(int part, double t, int width, int height) {
+KESTREL_EXPORT const char* kestrel_flow_surface(int part, double t, int width, int height,
+                                                double ratio) {
     if (part < 0 || part >= kFlowPartCount) {
         return error("no such part");
     }
-    return give(
-        study().partJson(*session(), static_cast<kestrel::web::FlowPart>(part), t, width, height));
+    return give(study().partJson(*session(), static_cast<kestrel::web::FlowPart>(part), t, width,
+                                 height, ratio));
 }
 
 KESTREL_EXPORT const char* kestrel_flow_probe(double x, double y, double t, int width, int height) {

@@ -69,10 +69,16 @@ const char* kestrel_compressibility(const char* mach, int chart);
 // "chordsPerSecond", "particleSize", "particleRing"}.
 const char* kestrel_flow_picture(void);
 // A part of the flow picture (0 the left plane at stage t, 1 the profile plane, 2 the Cp legend)
-// recorded for a width x height picture: {"part", "box": [left, top, width, height], and the
-// packed record}; {"error"} without a profile or for an unknown part. Each part has its own
-// arrays; the legend is the same for every picture and size (only its box moves).
-const char* kestrel_flow_surface(int part, double t, int width, int height);
+// recorded for a width x height picture: {"part", "box": [left, top, width, height], the packed
+// record, "shading": {"items", "pixels", "width", "height"}}; {"error"} without a profile, for
+// an unknown part or a ratio outside (0, 16]. The shading is the record's leading "items"
+// polygons (the far field and the Cp shading of a plane, the legend's colour bands) painted in
+// order over the background into an image of the box's device pixels, round(width x ratio) x
+// round(height x ratio): at "pixels", 4 bytes R, G, B, A per pixel, row by row from the top, a
+// pixel filled where its centre is inside a polygon. The page puts the image in place and paints
+// the items after those. Each part has its own arrays and image; the legend is the same for
+// every picture and size (only its box moves).
+const char* kestrel_flow_surface(int part, double t, int width, int height, double ratio);
 // The probe at point (x, y) of the picture: {"plane": "left", "right" or null, "circlePlane",
 // "text" (the line shown under the picture), "inside", "xc", "yc", "x", "y", "speedRatio", "Cp"}.
 const char* kestrel_flow_probe(double x, double y, double t, int width, int height);

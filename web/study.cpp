@@ -10,6 +10,7 @@
 #include "web/json.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace kestrel::web {
 
@@ -51,11 +52,16 @@ std::string Study::pictureJson(const Session& session) {
     return json.text();
 }
 
-std::string Study::partJson(const Session& session, FlowPart part, double t, int width,
-                            int height) {
+std::string Study::partJson(const Session& session, FlowPart part, double t, int width, int height,
+                            double ratio) {
     const FlowPicture* p = picture(session);
     if (p == nullptr) {
         return noPicture();
+    }
+    if (!(ratio > 0 && ratio <= 16)) {
+        JsonWriter json;
+        json.beginObject().key("error").value("no such device-pixel ratio").endObject();
+        return json.text();
     }
     const FlowLayout layout = flowLayout(width, height);
     PackedSurface& packed = parts_[static_cast<int>(part)];
@@ -88,6 +94,14 @@ std::string Study::partJson(const Session& session, FlowPart part, double t, int
     json.key("box").beginArray().value(box.left).value(box.top).value(box.width);
     json.value(box.height).endArray();
     packedRecord(json, *recorded, packed);
+    PixelImage& shading = shadings_[static_cast<int>(part)];
+    const std::size_t shaded = leadingPolygons(*recorded);
+    paintPolygons(shading, *recorded, shaded, static_cast<int>(std::lround(box.width * ratio)),
+                  static_cast<int>(std::lround(box.height * ratio)));
+    json.key("shading").beginObject().key("items").value(static_cast<long>(shaded));
+    json.key("pixels").value(
+        static_cast<long>(reinterpret_cast<std::uintptr_t>(shading.pixels.data())));
+    json.key("width").value(shading.width).key("height").value(shading.height).endObject();
     json.endObject();
     return json.text();
 }

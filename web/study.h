@@ -7,6 +7,7 @@
 #include "model/particles.h"
 #include "plots/flow_picture.h"
 #include "web/packed.h"
+#include "web/raster.h"
 #include "web/session.h"
 
 #include <array>
@@ -29,10 +30,14 @@ public:
     // {"picture": bool, "builds", "chordsPerSecond", "particleSize", "particleRing"}
     std::string pictureJson(const Session& session);
     // The part's record for a width x height picture, the left plane at stage t:
-    // {"part", "box": [left, top, width, height], and the packed record as in surfaceJson}, its
-    // arrays valid until the same part is asked for again; {"error"} without a picture. The
-    // legend is the same for every picture: it is recorded once.
-    std::string partJson(const Session& session, FlowPart part, double t, int width, int height);
+    // {"part", "box": [left, top, width, height], the packed record as in surfaceJson, "shading":
+    // {"items", "pixels", "width", "height"}}: its leading polygons painted into an image of the
+    // box's device pixels at `ratio` pixels per logical pixel (see paintPolygons), "pixels" its
+    // address. Arrays and image are valid until the same part is asked for again; {"error"}
+    // without a picture or for a ratio outside (0, 16]. The legend is the same for every picture:
+    // it is recorded once.
+    std::string partJson(const Session& session, FlowPart part, double t, int width, int height,
+                         double ratio);
     // The probe at picture point (x, y): {"plane": "left"|"right"|null, "circlePlane", "text",
     // "inside", "xc", "yc", "x", "y", "speedRatio", "Cp"}; the text is the hint off both planes
     // and without a picture.
@@ -53,6 +58,7 @@ private:
     std::unique_ptr<FlowPicture> picture_;
     std::unique_ptr<ParticleTracks> tracks_;
     std::array<PackedSurface, 3> parts_;
+    std::array<PixelImage, 3> shadings_;
     std::unique_ptr<Surface> legend_;
     PackedSurface chart_;
 };

@@ -82,31 +82,54 @@
         }
     }
 
-    // Draws the recorded items in order, as the desktop painter draws each kind; a kind the page
-    // does not know is skipped. Lines and circles are one logical pixel wide.
-    function paintRecord(ctx, map, record) {
+    // Twice the signed area of the polygon at numbers[first] to numbers[end - 1]: its sign tells
+    // which way round it goes.
+    function turning(numbers, first, end) {
+        let sum = 0;
+        for (let i = first, j = end - 2; i + 1 < end; j = i, i += 2) {
+            sum += (numbers[j] - numbers[i]) * (numbers[j + 1] + numbers[i + 1]);
+        }
+        return Math.sign(sum);
+    }
+
+    // Draws the recorded items in order from item `first` on, as the desktop painter draws each
+    // kind; a kind the page does not know is skipped. Lines and circles are one logical pixel wide. Neighbouring
+    // polygons of one colour that go the same way round are filled as one path: where they
+    // overlap the non-zero rule fills them as painting one after the other would.
+    function paintRecord(ctx, map, record, first) {
         const { codes, numbers } = itemsOf(record);
         let at = 0;
         let text = 0;
-        let fill = -1; // the fill colour last set: a picture fills thousands of polygons
-        for (let item = 0; item < codes.length; item += 4) {
+        for (let item = 0; item < 4 * first; item += 4) {
+            at += codes[item + 2];
+            text += codes[item] === 4 ? 1 : 0;
+        }
+        let open = null; // the polygons traced but not yet filled: {colour, turning}
+        const fillOpen = () => {
+            if (open) {
+                ctx.fillStyle = cssColour(open.colour);
+                ctx.fill();
+                open = null;
+            }
+        };
+        for (let item = 4 * first; item < codes.length; item += 4) {
             const kind = codes[item];
             const colour = codes[item + 1];
             const count = codes[item + 2];
             const n = at;
             at += count;
             if (kind === 3) { // Polygon: filled, without an outline
-                if (colour !== fill) {
-                    ctx.fillStyle = cssColour(colour);
-                    fill = colour;
+                const way = turning(numbers, n, n + count);
+                if (!open || open.colour !== colour || open.turning !== way) {
+                    fillOpen();
+                    ctx.beginPath();
+                    open = { colour, turning: way };
                 }
-                ctx.beginPath();
                 tracePoints(ctx, map, numbers, n, n + count);
                 ctx.closePath();
-                ctx.fill();
                 continue;
             }
-            fill = -1;
+            fillOpen();
             switch (kind) {
             case 0: // Line
                 ctx.lineWidth = 1;
@@ -149,6 +172,7 @@
                 break;
             }
         }
+        fillOpen();
     }
 
     // The sunken 3-D border, one logical pixel per line: dark on the top and left, light on the
@@ -195,9 +219,10 @@
         return ctx;
     }
 
-    // Paints the recorded items of a surface with its user coordinates stretched over the
-    // rectangle (left, top, width, height), clipped to it. The background is not painted.
-    function paintItems(ctx, surface, left, top, width, height) {
+    // Paints the recorded items of a surface, from item `first` on, with its user coordinates
+    // stretched over the rectangle (left, top, width, height), clipped to it. The background is
+    // not painted.
+    function paintItems(ctx, surface, left, top, width, height, first = 0) {
         const map = new ScaleMap(surface.scale, left, top, width, height);
         ctx.save();
         ctx.beginPath();
@@ -205,7 +230,7 @@
         ctx.clip();
         ctx.lineCap = 'round';
         ctx.lineJoin = 'round';
-        paintRecord(ctx, map, surface);
+        paintRecord(ctx, map, surface, first);
         ctx.restore();
     }
 
@@ -465,7 +490,7 @@
             const text = (name, args) => module.cwrap(name, 'string', args.map(() => 'number'));
             this.api = {
                 picture: text('kestrel_flow_picture', []),
-                part: text('kestrel_flow_surface', [0, 0, 0, 0]),
+                part: text('kestrel_flow_surface', [0, 0, 0, 0, 0]),
                 probe: text('kestrel_flow_probe', [0, 0, 0, 0, 0]),
                 particles: text('kestrel_flow_particles', [0, 0, 0, 0]),
                 compressibility: text('kestrel_study_compressibility', []),
@@ -601,9 +626,25 @@
 
         record(name) {
             const { width, height } = this.size;
-            const record = JSON.parse(this.api.part(FLOW_PARTS[name], this.stage(), width, height));
+            const record = JSON.parse(this.api.part(FLOW_PARTS[name], this.stage(), width, height,
+                window.devicePixelRatio || 1));
             record.heap = this.module;
             return record;
+        }
+
+        // Puts a part's shading (its leading polygons, painted by the module at the device's
+        // pixels) at its box, then paints its other items over it. The context draws in logical
+        // pixels at the device-pixel ratio the part was recorded for.
+        static paintPart(ctx, part, left, top) {
+            const { shading, box: [, , w, h] } = part;
+            if (shading.width > 0 && shading.height > 0) {
+                const ratio = window.devicePixelRatio || 1;
+                const pixels = new Uint8ClampedArray(part.heap.HEAPU8.buffer, shading.pixels,
+                    4 * shading.width * shading.height);
+                ctx.putImageData(new ImageData(pixels, shading.width, shading.height),
+                    Math.round(left * ratio), Math.round(top * ratio));
+            }
+            paintItems(ctx, part, left, top, w, h, shading.items);
         }
 
         part(name) {
@@ -621,9 +662,7 @@
             if (legend.key !== key) {
                 const record = this.record('legend');
                 const [, , w, h] = record.box;
-                const legendCtx = sizeCanvas(legend.canvas, w, h);
-                legendCtx.clearRect(0, 0, w, h);
-                paintItems(legendCtx, record, 0, 0, w, h);
+                Study.paintPart(sizeCanvas(legend.canvas, w, h), record, 0, 0);
                 legend.key = key;
                 legend.box = record.box;
             }
@@ -658,7 +697,7 @@
             ctx.fillRect(0, 0, width, height);
             for (const p of planes) {
                 const [left, top, w, h] = p.box;
-                paintItems(ctx, p, left, top, w, h);
+                Study.paintPart(ctx, p, left, top);
                 ctx.strokeStyle = FRAME_COLOUR;
                 ctx.lineWidth = 1;
                 ctx.strokeRect(left + 0.5, top + 0.5, w - 1, h - 1);
