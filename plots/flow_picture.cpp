@@ -227,15 +227,12 @@ void drawFlowPlane(Surface& surface, const FlowPicture& picture, double t, doubl
                     bandColour(cpBand(0)));
 
     // The shading: in each ring, runs of neighbouring cells in one band of Cp make one polygon.
-    // The cells never overlap, so the polygons are drawn band by band: a painter can fill each
-    // band at once.
     const int sectors = picture.sectors();
     std::vector<UserPoint> polygon;
     const auto put = [&polygon, t](const MorphPoint& p) {
         const Complex at = p.at(t);
         polygon.push_back({at.real(), at.imag()});
     };
-    std::vector<std::vector<std::vector<UserPoint>>> bands(kCpBands);
     for (int k = 0; k < picture.rings(); ++k) {
         int start = 0;
         const auto band = [&](int j) {
@@ -254,14 +251,9 @@ void drawFlowPlane(Surface& surface, const FlowPicture& picture, double t, doubl
             for (int i = j; i >= start; --i) {
                 put(picture.node(k + 1, i % sectors));
             }
-            bands[static_cast<std::size_t>(current)].push_back(polygon);
+            surface.Polygon(polygon, bandColour(current));
             start = j;
             current = next;
-        }
-    }
-    for (int band = 0; band < kCpBands; ++band) {
-        for (const std::vector<UserPoint>& p : bands[static_cast<std::size_t>(band)]) {
-            surface.Polygon(p, bandColour(band));
         }
     }
 

@@ -82,20 +82,9 @@
         }
     }
 
-    // Twice the signed area of the polygon at numbers[first] to numbers[end - 1]: its sign tells
-    // which way round it goes.
-    function turning(numbers, first, end) {
-        let sum = 0;
-        for (let i = first, j = end - 2; i + 1 < end; j = i, i += 2) {
-            sum += (numbers[j] - numbers[i]) * (numbers[j + 1] + numbers[i + 1]);
-        }
-        return Math.sign(sum);
-    }
-
     // Draws the recorded items in order from item `first` on, as the desktop painter draws each
-    // kind; a kind the page does not know is skipped. Lines and circles are one logical pixel wide. Neighbouring
-    // polygons of one colour that go the same way round are filled as one path: where they
-    // overlap the non-zero rule fills them as painting one after the other would.
+    // kind; a kind the page does not know is skipped. Lines and circles are one logical pixel
+    // wide.
     function paintRecord(ctx, map, record, first) {
         const { codes, numbers } = itemsOf(record);
         let at = 0;
@@ -104,14 +93,7 @@
             at += codes[item + 2];
             text += codes[item] === 4 ? 1 : 0;
         }
-        let open = null; // the polygons traced but not yet filled: {colour, turning}
-        const fillOpen = () => {
-            if (open) {
-                ctx.fillStyle = cssColour(open.colour);
-                ctx.fill();
-                open = null;
-            }
-        };
+        let fill = -1; // the fill colour last set, while only polygons follow one another
         for (let item = 4 * first; item < codes.length; item += 4) {
             const kind = codes[item];
             const colour = codes[item + 1];
@@ -119,17 +101,17 @@
             const n = at;
             at += count;
             if (kind === 3) { // Polygon: filled, without an outline
-                const way = turning(numbers, n, n + count);
-                if (!open || open.colour !== colour || open.turning !== way) {
-                    fillOpen();
-                    ctx.beginPath();
-                    open = { colour, turning: way };
+                if (colour !== fill) {
+                    ctx.fillStyle = cssColour(colour);
+                    fill = colour;
                 }
+                ctx.beginPath();
                 tracePoints(ctx, map, numbers, n, n + count);
                 ctx.closePath();
+                ctx.fill();
                 continue;
             }
-            fillOpen();
+            fill = -1;
             switch (kind) {
             case 0: // Line
                 ctx.lineWidth = 1;
@@ -172,7 +154,6 @@
                 break;
             }
         }
-        fillOpen();
     }
 
     // The sunken 3-D border, one logical pixel per line: dark on the top and left, light on the
