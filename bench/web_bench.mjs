@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Measures the page in headless Chromium: load to the first painted plots, each input change
 // answered (the chain in the module, the boxes written and the changed plots painted), the same
-// with the study panel open until its visible tab is redrawn (Flow, then Compressibility), and
+// with the study panel open until its visible tab is redrawn (Flow, with where its time went:
+// the picture built, the planes recorded, painted; then Compressibility), and
 // the size of the folder of static files.
 //
 //   node bench/web_bench.mjs SITE SERVE_SCRIPT [LOADS] [CHANGES]
@@ -79,7 +80,8 @@ async function main() {
         const rounds = Math.max(1, Math.round(changes / 4));
         for (const tab of ['flowTabButton', 'compressibilityTabButton']) {
             await page.evaluate(`document.getElementById('${tab}').click()`);
-            await page.evaluate('window.kestrel.timings = []');
+            await page.evaluate(
+                'window.kestrel.timings = []; window.kestrel.study.flowTimings = []');
             // Forth and back in turns: every press is a change.
             for (let i = 0; i < rounds; ++i) {
                 for (const [id, forward, back] of keys) {
@@ -92,6 +94,14 @@ async function main() {
             const label = `study ${name} followed`;
             console.log(`${label.padEnd(26)} ` +
                 `${summary(study.map((t) => t.total))}`);
+            if (name === 'Flow') {
+                // Where the time went: the picture built, the two planes recorded, painted.
+                const parts = await page.evaluate('window.kestrel.study.flowTimings');
+                for (const key of ['build', 'record', 'paint']) {
+                    const times = parts.map((p) => p[key]);
+                    console.log(`${`  flow ${key}`.padEnd(26)} ${summary(times)}`);
+                }
+            }
         }
     } finally {
         await page.close();

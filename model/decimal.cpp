@@ -36,16 +36,6 @@ DecimalDigits scientific(double value, int precision) {
     return d;
 }
 
-std::string scientificText(const DecimalDigits& d) {
-    std::string text = d.negative ? "-" : "";
-    text += d.digits[0];
-    if (d.digits.size() > 1) {
-        text += '.';
-        text.append(d.digits, 1);
-    }
-    return text + 'e' + std::to_string(d.exponent);
-}
-
 bool readsBackAs(const DecimalDigits& d, double value) {
     return readDecimal(scientificText(d)) == value;
 }
@@ -79,6 +69,16 @@ bool neighbourReadsBack(DecimalDigits& d, double value) {
 }
 
 } // namespace
+
+std::string scientificText(const DecimalDigits& d) {
+    std::string text = d.negative ? "-" : "";
+    text += d.digits[0];
+    if (d.digits.size() > 1) {
+        text += '.';
+        text.append(d.digits, 1);
+    }
+    return text + 'e' + std::to_string(d.exponent);
+}
 
 DecimalDigits shortestDigits(double value) {
     // Reading back is monotonic in the number of digits: find the fewest by bisection over

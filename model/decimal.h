@@ -19,6 +19,11 @@ struct DecimalDigits {
 };
 DecimalDigits shortestDigits(double value);
 
+// The digits in scientific notation: "-" when negative, d1, "." and the other digits if there
+// are any, then "e" and the exponent ("1.25e-7", "3e21"); "." as the point, whatever the C
+// locale.
+std::string scientificText(const DecimalDigits& digits);
+
 // The shortest round-trip digits in fixed notation (never an exponent), "." as the point and no
 // trailing zeros; 0 and -0 are "0". Non-finite values give "inf", "-inf" or "nan".
 std::string shortestFixed(double value);

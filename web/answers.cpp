@@ -54,17 +54,6 @@ void optionalNumber(JsonWriter& json, const std::optional<double>& number) {
     }
 }
 
-constexpr const char* kAlignments[] = {"Left", "Centre", "Right"};
-
-// The corners of a polyline or polygon as one flat array x1, y1, x2, y2, ...
-void points(JsonWriter& json, const std::vector<SurfacePoint>& corners) {
-    json.key("points").beginArray();
-    for (const SurfacePoint& p : corners) {
-        json.value(p.x).value(p.y);
-    }
-    json.endArray();
-}
-
 std::string errorJson(const std::exception& error) {
     JsonWriter json;
     json.beginObject().key("error").value(error.what()).endObject();
@@ -133,52 +122,13 @@ std::string runJson(const HandlerRun& run) {
     return json.text();
 }
 
-void surfaceRecord(JsonWriter& json, const Surface& surface) {
-    json.key("foreground").value(surface.foreground());
-    json.key("background").value(surface.background());
-    const UserRect& scale = surface.scale();
-    json.key("scale").beginArray().value(scale.x1).value(scale.y1).value(scale.x2).value(scale.y2);
-    json.endArray().key("items").beginArray();
-    for (const SurfaceItem& item : surface.items()) {
-        json.beginObject();
-        switch (item.kind) {
-        case SurfaceItem::Kind::Line:
-            json.key("kind").value("Line").key("x1").value(item.x1).key("y1").value(item.y1);
-            json.key("x2").value(item.x2).key("y2").value(item.y2);
-            break;
-        case SurfaceItem::Kind::Circle:
-            json.key("kind").value("Circle").key("x").value(item.x1).key("y").value(item.y1);
-            json.key("r").value(item.r);
-            break;
-        case SurfaceItem::Kind::Polyline:
-            json.key("kind").value("Polyline").key("width").value(item.sizePx);
-            points(json, item.points);
-            break;
-        case SurfaceItem::Kind::Polygon:
-            json.key("kind").value("Polygon");
-            points(json, item.points);
-            break;
-        case SurfaceItem::Kind::Text:
-            json.key("kind").value("Text").key("x").value(item.x1).key("y").value(item.y1);
-            json.key("text").value(item.text);
-            json.key("align").value(kAlignments[static_cast<int>(item.align)]);
-            json.key("font").value(item.font == TextFont::Heading ? "Heading" : "Caption");
-            break;
-        case SurfaceItem::Kind::Marker:
-            json.key("kind").value("Marker").key("x").value(item.x1).key("y").value(item.y1);
-            json.key("size").value(item.sizePx);
-            break;
-        }
-        json.key("colour").value(item.colour).endObject();
-    }
-    json.endArray();
-}
-
-std::string surfaceJson(const Surface& surface, const SurfaceDefinition& definition) {
+std::string surfaceJson(const Surface& surface, const SurfaceDefinition& definition,
+                        PackedSurface& packed) {
+    packed.pack(surface);
     JsonWriter json;
     json.beginObject().key("name").value(definition.name);
     json.key("width").value(definition.width).key("height").value(definition.height);
-    surfaceRecord(json, surface);
+    packedRecord(json, surface, packed);
     json.endObject();
     return json.text();
 }

@@ -6,6 +6,7 @@
 #include "model/chain.h"
 #include "plots/surfaces.h"
 #include "web/json.h"
+#include "web/packed.h"
 #include "web/session.h"
 
 #include <string>
@@ -16,20 +17,11 @@ namespace kestrel::web {
 //  "openAbout", "error": text or null}
 std::string runJson(const HandlerRun& run);
 
-// {"name", "width", "height", "foreground", "background", "scale": [x1, y1, x2, y2],
-//  "items": [{"kind": "Line", "x1", "y1", "x2", "y2", "colour"},
-//            {"kind": "Circle", "x", "y", "r", "colour"},
-//            {"kind": "Polyline", "width", "points": [x1, y1, x2, y2, ...], "colour"},
-//            {"kind": "Polygon", "points": [...], "colour"},
-//            {"kind": "Text", "x", "y", "text", "align": "Left"|"Centre"|"Right",
-//             "font": "Caption"|"Heading", "colour"},
-//            {"kind": "Marker", "x", "y", "size", "colour"}, ...]}; widths and sizes in logical
-// pixels, colours as 24-bit integers with red in the low byte.
-std::string surfaceJson(const Surface& surface, const SurfaceDefinition& definition);
-
-// The keys "foreground", "background", "scale" and "items" of a surface, as surfaceJson writes
-// them, into an open object.
-void surfaceRecord(JsonWriter& json, const Surface& surface);
+// {"name", "width", "height", "foreground", "background", "scale": [x1, y1, x2, y2], "itemCount",
+//  "codes", "numbers", "numberCount", "texts"}: the surface packed into `packed`, whose arrays
+// the addresses point at (see packedRecord).
+std::string surfaceJson(const Surface& surface, const SurfaceDefinition& definition,
+                        PackedSurface& packed);
 
 // The numbers of a state in the shape of kestrel-calc profile's answer: inputs, row, profile,
 // points 1 to nP, curves, current values with the result boxes' texts.

@@ -19,13 +19,7 @@ std::string jsonNumber(double number) {
     if (d.exponent >= -7 && d.exponent <= 20) {
         return shortestFixed(number);
     }
-    std::string text = d.negative ? "-" : "";
-    text += d.digits[0];
-    if (d.digits.size() > 1) {
-        text += '.';
-        text.append(d.digits, 1);
-    }
-    return text + 'e' + std::to_string(d.exponent);
+    return scientificText(d);
 }
 
 void JsonWriter::separate() {

@@ -7,6 +7,7 @@
 #include "web/session.h"
 #include "web/study.h"
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -51,6 +52,12 @@ constexpr int kInputCount = 5;
 constexpr int kSurfaceCount = 5;
 constexpr int kFlowPartCount = 3;
 
+// The packed records of the window's surfaces, each kept until it is asked for again.
+std::array<kestrel::web::PackedSurface, kSurfaceCount>& packedSurfaces() {
+    static std::array<kestrel::web::PackedSurface, kSurfaceCount> packed;
+    return packed;
+}
+
 } // namespace
 
 extern "C" {
@@ -58,6 +65,7 @@ extern "C" {
 KESTREL_EXPORT void kestrel_start(void) {
     session() = std::make_unique<Session>();
     study() = kestrel::web::Study();
+    packedSurfaces() = {};
 }
 
 KESTREL_EXPORT int kestrel_set_position(int input, int position) {
@@ -87,8 +95,8 @@ KESTREL_EXPORT const char* kestrel_surface(int surface) {
         return error("no such surface");
     }
     const auto id = static_cast<kestrel::SurfaceId>(surface);
-    return give(
-        kestrel::web::surfaceJson(session()->surfaces()[id], kestrel::surfaceDefinition(id)));
+    return give(kestrel::web::surfaceJson(session()->surfaces()[id], kestrel::surfaceDefinition(id),
+                                          packedSurfaces()[static_cast<std::size_t>(surface)]));
 }
 
 KESTREL_EXPORT const char* kestrel_state(void) {
@@ -129,12 +137,13 @@ KESTREL_EXPORT const char* kestrel_flow_picture(void) {
     return give(study().pictureJson(*session()));
 }
 
-KESTREL_EXPORT const char* kestrel_flow_surface(int part, double t, int width, int height) {
+KESTREL_EXPORT const char* kestrel_flow_surface(int part, double t, int width, int height,
+                                                double ratio) {
     if (part < 0 || part >= kFlowPartCount) {
         return error("no such part");
     }
-    return give(
-        study().partJson(*session(), static_cast<kestrel::web::FlowPart>(part), t, width, height));
+    return give(study().partJson(*session(), static_cast<kestrel::web::FlowPart>(part), t, width,
+                                 height, ratio));
 }
 
 KESTREL_EXPORT const char* kestrel_flow_probe(double x, double y, double t, int width, int height) {

@@ -7,6 +7,24 @@
 // order of kestrel_window()'s "handlers" (0 HScroll_Thickness_Change ... 10 Mn_About_Click);
 // surfaces in the order of its "surfaces" (0 daire, 1 profil, 2 pressure, 3 Picture_CL,
 // 4 Picture_CM).
+//
+// Recorded surfaces are packed: their items' codes and numbers are two arrays in the module's
+// memory that the page reads in place (HEAP32, HEAPF32), and the answer is the small JSON
+//   {..., "foreground", "background", "scale": [x1, y1, x2, y2] (the user coordinates of the
+//    top-left and bottom-right corners), "itemCount", "codes", "numbers" (byte addresses in the
+//    module's memory, multiples of 4), "numberCount", "texts": [the Text items' texts in order]}
+// codes holds 4 int32 per item in drawing order: kind, colour (24-bit RGB, red in the low byte),
+// how many of the numbers are the item's, style. numbers holds the items' float32 numbers one
+// item after another:
+//   kind 0 Line      x1 y1 x2 y2
+//   kind 1 Circle    x y r                   (r in horizontal user units)
+//   kind 2 Polyline  width x1 y1 x2 y2 ...   (width: the pen in logical pixels)
+//   kind 3 Polygon   x1 y1 x2 y2 ...         (filled, without an outline)
+//   kind 4 Text      x y                     (style: align 0 Left, 1 Centre, 2 Right, plus 4 for
+//                                             the Heading font, 0 the Caption font)
+//   kind 5 Marker    x y size                (size: the dot's diameter in logical pixels)
+// The style is 0 for every kind but Text. The arrays stay valid until the same record is asked
+// for again (or kestrel_start); the memory may grow, so views of it are made when they are read.
 #pragma once
 
 #ifdef __cplusplus
@@ -24,7 +42,8 @@ void kestrel_set_mach_text(const char* text);
 void kestrel_set_separator(const char* separator);
 // Runs a handler's chain; returns what it did (see runJson), or {"error"} for an unknown handler.
 const char* kestrel_run(int handler);
-// The recorded lines and circles of a surface, or {"error"} for an unknown surface.
+// The packed record of a surface with its "name", "width" and "height", or {"error"} for an
+// unknown surface.
 const char* kestrel_surface(int surface);
 // The state's numbers in the shape of kestrel-calc profile's answer.
 const char* kestrel_state(void);
@@ -50,10 +69,16 @@ const char* kestrel_compressibility(const char* mach, int chart);
 // "chordsPerSecond", "particleSize", "particleRing"}.
 const char* kestrel_flow_picture(void);
 // A part of the flow picture (0 the left plane at stage t, 1 the profile plane, 2 the Cp legend)
-// recorded for a width x height picture: {"part", "box": [left, top, width, height],
-// "background", "scale", "items"}, the items as kestrel_surface's; {"error"} without a profile
-// or for an unknown part.
-const char* kestrel_flow_surface(int part, double t, int width, int height);
+// recorded for a width x height picture: {"part", "box": [left, top, width, height], the packed
+// record, "shading": {"items", "pixels", "width", "height"}}; {"error"} without a profile, for
+// an unknown part or a ratio outside (0, 16]. The shading is the record's leading "items"
+// polygons (the far field and the Cp shading of a plane, the legend's colour bands) painted in
+// order over the background into an image of the box's device pixels, round(width x ratio) x
+// round(height x ratio): at "pixels", 4 bytes R, G, B, A per pixel, row by row from the top, a
+// pixel filled where its centre is inside a polygon. The page puts the image in place and paints
+// the items after those. Each part has its own arrays and image; the legend is the same for
+// every picture and size (only its box moves).
+const char* kestrel_flow_surface(int part, double t, int width, int height, double ratio);
 // The probe at point (x, y) of the picture: {"plane": "left", "right" or null, "circlePlane",
 // "text" (the line shown under the picture), "inside", "xc", "yc", "x", "y", "speedRatio", "Cp"}.
 const char* kestrel_flow_probe(double x, double y, double t, int width, int height);
@@ -61,8 +86,8 @@ const char* kestrel_flow_probe(double x, double y, double t, int width, int heig
 // {"points": [x1, y1, x2, y2, ...]}.
 const char* kestrel_flow_particles(double time, double t, int width, int height);
 // The Compressibility view at the Mach number the latest plot step read: {"mach", "chart" (a
-// surface as kestrel_surface's, stretched over the chart's whole area on a white ground), "rows",
-// "columns", "cells": 4 rows of 4 texts, "warning"}.
+// packed record, stretched over the chart's whole area on a white ground), "rows", "columns",
+// "cells": 4 rows of 4 texts, "warning"}.
 const char* kestrel_study_compressibility(void);
 
 #ifdef __cplusplus

@@ -10,6 +10,7 @@
 #include "web/json.h"
 
 #include <cmath>
+#include <cstdint>
 
 namespace kestrel::web {
 
@@ -51,34 +52,56 @@ std::string Study::pictureJson(const Session& session) {
     return json.text();
 }
 
-std::string Study::partJson(const Session& session, FlowPart part, double t, int width,
-                            int height) {
+std::string Study::partJson(const Session& session, FlowPart part, double t, int width, int height,
+                            double ratio) {
     const FlowPicture* p = picture(session);
     if (p == nullptr) {
         return noPicture();
     }
+    if (!(ratio > 0 && ratio <= 16)) {
+        JsonWriter json;
+        json.beginObject().key("error").value("no such device-pixel ratio").endObject();
+        return json.text();
+    }
     const FlowLayout layout = flowLayout(width, height);
+    PackedSurface& packed = parts_[static_cast<int>(part)];
     Surface surface(0, rgb(255, 255, 255));
+    const Surface* recorded = &surface;
     PixelBox box;
     switch (part) {
     case FlowPart::Left:
         box = layout.left;
         drawFlowPlane(surface, *p, t, aspectOf(box));
+        packed.pack(surface);
         break;
     case FlowPart::Right:
         box = layout.right;
         drawFlowPlane(surface, *p, 1, aspectOf(box));
+        packed.pack(surface);
         break;
     case FlowPart::Legend:
         box = layout.legend;
-        drawCpLegend(surface);
+        if (!legend_) {
+            legend_ = std::make_unique<Surface>(0, rgb(255, 255, 255));
+            drawCpLegend(*legend_);
+            packed.pack(*legend_);
+        }
+        recorded = legend_.get();
         break;
     }
     JsonWriter json;
     json.beginObject().key("part").value(kPartNames[static_cast<int>(part)]);
     json.key("box").beginArray().value(box.left).value(box.top).value(box.width);
     json.value(box.height).endArray();
-    surfaceRecord(json, surface);
+    packedRecord(json, *recorded, packed);
+    PixelImage& shading = shadings_[static_cast<int>(part)];
+    const std::size_t shaded = leadingPolygons(*recorded);
+    paintPolygons(shading, *recorded, shaded, static_cast<int>(std::lround(box.width * ratio)),
+                  static_cast<int>(std::lround(box.height * ratio)));
+    json.key("shading").beginObject().key("items").value(static_cast<long>(shaded));
+    json.key("pixels").value(
+        static_cast<long>(reinterpret_cast<std::uintptr_t>(shading.pixels.data())));
+    json.key("width").value(shading.width).key("height").value(shading.height).endObject();
     json.endObject();
     return json.text();
 }
@@ -128,8 +151,9 @@ std::string Study::compressibilityJson(const Session& session) {
         table = ruleTable(surface, mach);
     }
     JsonWriter json;
+    chart_.pack(chart);
     json.beginObject().key("mach").value(mach).key("chart").beginObject();
-    surfaceRecord(json, chart);
+    packedRecord(json, chart, chart_);
     json.endObject().key("rows").beginArray();
     for (const std::string_view row : kRuleTableRows) {
         json.value(row);

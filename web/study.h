@@ -6,8 +6,11 @@
 
 #include "model/particles.h"
 #include "plots/flow_picture.h"
+#include "web/packed.h"
+#include "web/raster.h"
 #include "web/session.h"
 
+#include <array>
 #include <memory>
 #include <string>
 
@@ -27,9 +30,14 @@ public:
     // {"picture": bool, "builds", "chordsPerSecond", "particleSize", "particleRing"}
     std::string pictureJson(const Session& session);
     // The part's record for a width x height picture, the left plane at stage t:
-    // {"part", "box": [left, top, width, height], "background", "scale", "items"} (items as in
-    // surfaceJson); {"error"} without a picture.
-    std::string partJson(const Session& session, FlowPart part, double t, int width, int height);
+    // {"part", "box": [left, top, width, height], the packed record as in surfaceJson, "shading":
+    // {"items", "pixels", "width", "height"}}: its leading polygons painted into an image of the
+    // box's device pixels at `ratio` pixels per logical pixel (see paintPolygons), "pixels" its
+    // address. Arrays and image are valid until the same part is asked for again; {"error"}
+    // without a picture or for a ratio outside (0, 16]. The legend is the same for every picture:
+    // it is recorded once.
+    std::string partJson(const Session& session, FlowPart part, double t, int width, int height,
+                         double ratio);
     // The probe at picture point (x, y): {"plane": "left"|"right"|null, "circlePlane", "text",
     // "inside", "xc", "yc", "x", "y", "speedRatio", "Cp"}; the text is the hint off both planes
     // and without a picture.
@@ -38,8 +46,9 @@ public:
     // The particle dots at travel time `time`: {"points": [x1, y1, x2, y2, ...]} in pixels of the
     // picture; none without a picture.
     std::string particlesJson(const Session& session, double time, double t, int width, int height);
-    // {"mach", "chart": surface as in surfaceJson, "rows", "columns", "cells": [[texts]],
-    //  "warning"}; the chart is empty and the cells dashes without a profile.
+    // {"mach", "chart": packed record as in surfaceJson, "rows", "columns", "cells": [[texts]],
+    //  "warning"}; the chart is empty and the cells dashes without a profile. The chart's arrays
+    // are valid until the next call.
     std::string compressibilityJson(const Session& session);
 
 private:
@@ -48,6 +57,10 @@ private:
     unsigned builds_ = 0;
     std::unique_ptr<FlowPicture> picture_;
     std::unique_ptr<ParticleTracks> tracks_;
+    std::array<PackedSurface, 3> parts_;
+    std::array<PixelImage, 3> shadings_;
+    std::unique_ptr<Surface> legend_;
+    PackedSurface chart_;
 };
 
 } // namespace kestrel::web

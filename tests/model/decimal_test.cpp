@@ -75,16 +75,13 @@ TEST(Decimal, ShortestDigitsAreTheStandardShortestScientific) {
         char buffer[64];
         const auto r =
             std::to_chars(buffer, buffer + sizeof buffer, v, std::chars_format::scientific);
-        const DecimalDigits d = shortestDigits(v);
-        std::string text = d.negative ? "-" : "";
-        text += d.digits.substr(0, 1);
-        if (d.digits.size() > 1) {
-            text += "." + d.digits.substr(1);
-        }
-        char exponent[16];
-        std::snprintf(exponent, sizeof exponent, "e%c%02d", d.exponent < 0 ? '-' : '+',
-                      std::abs(d.exponent));
-        ASSERT_EQ(text + exponent, std::string(buffer, r.ptr));
+        // The standard writes the exponent with a sign and two digits at least: "1.25e-07",
+        // "3e+21"; scientificText plainly: "1.25e-7", "3e21".
+        const std::string standard(buffer, r.ptr);
+        const std::size_t e = standard.find('e');
+        const std::string plain =
+            standard.substr(0, e + 1) + std::to_string(std::stoi(standard.substr(e + 1)));
+        ASSERT_EQ(scientificText(shortestDigits(v)), plain);
     }
 }
 

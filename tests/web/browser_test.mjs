@@ -219,17 +219,22 @@ async function main() {
         await page.evaluate('document.querySelector("#studyPanel .close").click()');
 
         // The painter's other kinds, on a canvas of their own: user units of 10 pixels inside a
-        // border of 2.
+        // border of 2; the record packed here as the module packs it: per item kind, colour,
+        // number count and style (Centre + 4 x Heading), then its numbers.
         const kinds = await page.evaluate(`(() => {
+            const items = [[3, 0x0000ff, 0, [1, 1, 4, 1, 4, 4, 1, 4]],
+                [2, 0xff0000, 0, [3, 6, 1, 9, 1, 9, 4]],
+                [5, 0xff00ff, 0, [2.5, 7.5, 10]],
+                [4, 0x00ff00, 1 + 4, [7.5, 7.5]],
+                [9, 0, 0, []]];
+            const numbers = items.flatMap((i) => i[3]);
+            const codes = items.flatMap(([kind, colour, style, n]) =>
+                [kind, colour, n.length, style]);
+            const heap = { HEAP32: new Int32Array(codes), HEAPF32: new Float32Array(numbers) };
             const canvas = document.createElement('canvas');
             window.kestrelPaintSurface(canvas, { width: 104, height: 104, background: 0xffffff,
-                scale: [0, 0, 10, 10], items: [
-                    { kind: 'Polygon', points: [1, 1, 4, 1, 4, 4, 1, 4], colour: 0x0000ff },
-                    { kind: 'Polyline', width: 3, points: [6, 1, 9, 1, 9, 4], colour: 0xff0000 },
-                    { kind: 'Marker', x: 2.5, y: 7.5, size: 10, colour: 0xff00ff },
-                    { kind: 'Text', x: 7.5, y: 7.5, text: 'W', align: 'Centre',
-                      font: 'Heading', colour: 0x00ff00 },
-                    { kind: 'Unknown' }] }, 2);
+                scale: [0, 0, 10, 10], heap, codes: 0, numbers: 0, itemCount: items.length,
+                numberCount: numbers.length, texts: ['W'] }, 2);
             const ratio = window.devicePixelRatio;
             const at = (x, y) => Array.from(canvas.getContext('2d').getImageData(
                 Math.round((2 + 10 * x) * ratio), Math.round((2 + 10 * y) * ratio), 1, 1).data

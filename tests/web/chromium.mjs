@@ -40,7 +40,7 @@ export async function launchChromium(executable = '/usr/bin/chromium') {
     const child = spawn(executable, ['--headless=new', '--no-sandbox', '--disable-gpu',
         '--no-first-run', '--no-default-browser-check', '--disable-extensions',
         '--remote-debugging-pipe', `--user-data-dir=${profile}`, 'about:blank'],
-    { stdio: ['ignore', 'ignore', 'ignore', 'pipe', 'pipe'] });
+    { stdio: ['ignore', 'ignore', 'ignore', 'pipe', 'pipe'], detached: true });
     const [, , , toBrowser, fromBrowser] = child.stdio;
     let nextId = 1;
     const pending = new Map();
@@ -73,10 +73,12 @@ export async function launchChromium(executable = '/usr/bin/chromium') {
         pending.set(id, { resolve, reject });
         toBrowser.write(`${JSON.stringify({ id, method, params, sessionId })}\0`);
     });
+    // The browser's helper processes are in its process group: all of them end, and the
+    // profile is removed once nothing writes to it any more.
     const close = async () => {
-        child.kill('SIGTERM');
+        process.kill(-child.pid, 'SIGTERM');
         await ended;
-        rmSync(profile, { recursive: true, force: true });
+        rmSync(profile, { recursive: true, force: true, maxRetries: 10, retryDelay: 100 });
     };
     try {
         const browser = message(undefined);

@@ -56,6 +56,46 @@ function compareReports(actual, expected, where) {
     }
 }
 
+// A packed record (kestrel_web.h) read back from the module's memory into one object per item:
+// {kind: "Line", x1, y1, x2, y2}, {kind: "Circle", x, y, r}, {kind: "Polyline", width, points},
+// {kind: "Polygon", points}, {kind: "Text", x, y, text, align, font}, {kind: "Marker", x, y,
+// size}, each with its colour. Read at once: the arrays live until the record is made again.
+const KINDS = ['Line', 'Circle', 'Polyline', 'Polygon', 'Text', 'Marker'];
+function unpack(kestrel, record) {
+    if (record.error) {
+        return record;
+    }
+    const { codes, numbers, numberCount, itemCount, texts, ...rest } = record;
+    const c = Array.from(kestrel.HEAP32.subarray(codes / 4, codes / 4 + 4 * itemCount));
+    const n = Array.from(kestrel.HEAPF32.subarray(numbers / 4, numbers / 4 + numberCount));
+    const items = [];
+    let at = 0;
+    let text = 0;
+    for (let i = 0; i < c.length; i += 4) {
+        const [kind, colour, count, style] = c.slice(i, i + 4);
+        const v = n.slice(at, at + count);
+        at += count;
+        const item = { kind: KINDS[kind] };
+        switch (item.kind) {
+        case 'Line': [item.x1, item.y1, item.x2, item.y2] = v; break;
+        case 'Circle': [item.x, item.y, item.r] = v; break;
+        case 'Polyline': [item.width, ...item.points] = v; break;
+        case 'Polygon': item.points = v; break;
+        case 'Text':
+            [item.x, item.y] = v;
+            Object.assign(item, { text: texts[text++],
+                align: ['Left', 'Centre', 'Right'][style & 3],
+                font: ['Caption', 'Heading'][style >> 2] });
+            break;
+        case 'Marker': [item.x, item.y, item.size] = v; break;
+        default: assert.fail(`kind ${kind}`);
+        }
+        items.push({ ...item, colour });
+    }
+    assert.deepEqual([at, text], [numberCount, texts.length], 'every number and text read');
+    return { ...rest, items };
+}
+
 // Runs the jobs with two at a time, as the machine's cores allow.
 async function inPairs(jobs) {
     let next = 0;
@@ -127,7 +167,7 @@ function handlersFollowTheWindowsRules(kestrel) {
     const setPosition = call('kestrel_set_position', 'number', [0, 0]);
     const setMach = kestrel.cwrap('kestrel_set_mach_text', null, ['string']);
     const runRaw = call('kestrel_run', 'string', [0]);
-    const surface = (i) => JSON.parse(call('kestrel_surface', 'string', [0])(i));
+    const surface = (i) => unpack(kestrel, JSON.parse(call('kestrel_surface', 'string', [0])(i)));
     const handlerIndex = {
         HScroll_Thickness_Change: 0, HScroll_nP_Change: 2, HScroll_AlfaD_Change: 3,
         HScroll_xM_Change: 4, pressure_Click: 7, Mn_About_Click: 10,
@@ -167,7 +207,7 @@ function handlersFollowTheWindowsRules(kestrel) {
     assert.deepEqual(r.boxes.map((b) => b.box), ['Text_xM', 'Text1']);
     const marker = surface(1).items.at(-1);
     assert.deepEqual([marker.kind, marker.x, marker.y, marker.r, marker.colour],
-        ['Circle', 0.25, 0, 0.00999999978, 0x0000ff]);
+        ['Circle', 0.25, 0, Math.fround(0.01), 0x0000ff]);
 
     // The point count redraws three plots and leaves the coefficient boxes alone.
     setPosition(2, 11);
@@ -190,10 +230,15 @@ async function studyViewsFollowTheFlow(kestrel) {
     const text = (name, n) => kestrel.cwrap(name, 'string', Array(n).fill('number'));
     const json = (f) => (...args) => JSON.parse(f(...args));
     const picture = json(text('kestrel_flow_picture', 0));
-    const part = json(text('kestrel_flow_surface', 4));
+    const flowSurface = json(text('kestrel_flow_surface', 5));
+    const partRecord = (p, t, w, h, ratio = 1) => flowSurface(p, t, w, h, ratio);
+    const part = (...args) => unpack(kestrel, partRecord(...args));
     const probe = json(text('kestrel_flow_probe', 5));
     const particles = json(text('kestrel_flow_particles', 4));
-    const compressibility = json(text('kestrel_study_compressibility', 0));
+    const compressibility = () => {
+        const answer = JSON.parse(kestrel.cwrap('kestrel_study_compressibility', 'string', [])());
+        return { ...answer, chart: unpack(kestrel, answer.chart) };
+    };
     const setPosition = kestrel.cwrap('kestrel_set_position', 'number', ['number', 'number']);
     const setMach = kestrel.cwrap('kestrel_set_mach_text', null, ['string']);
     const runChain = text('kestrel_run', 1);
@@ -218,13 +263,57 @@ async function studyViewsFollowTheFlow(kestrel) {
     assert.deepEqual([picture().picture, picture().builds], [true, 1]);
     const left0 = part(0, 0, W, H);
     const left1 = part(0, 1, W, H);
-    const right = part(1, 0.3, W, H);
+    const rightRecord = partRecord(1, 0.3, W, H);
+    const right = unpack(kestrel, rightRecord);
     assert.equal(picture().builds, 1, 'one picture per chain');
+    // A part's arrays stay as they were while the other parts are recorded again.
+    part(0, 0.5, W, H);
+    part(2, 0, W, H);
+    assert.deepEqual(unpack(kestrel, rightRecord), right);
     assert.equal(part(3, 0, W, H).error, 'no such part');
 
     // At t = 1 the left plane is the profile plane, drawn the same in a box of the same size.
-    assert.deepEqual({ ...left1, part: 'right', box: null }, { ...right, box: null });
+    const same = (p) => ({ ...p, part: null, box: null, shading: p.shading.items });
+    assert.deepEqual(same(left1), same(right));
     assert.equal(right.box[0] - left1.box[0], left1.box[2] + 4, 'the gap between the planes');
+
+    // The legend: the colour bands from the bottom up, ticks at Cp 1 ... -3 left of their
+    // numbers, and the title in the bold font.
+    const legend = part(2, 0, W, H);
+    const bands = legend.items.filter((i) => i.kind === 'Polygon');
+    assert.ok(bands.length >= 8 && bands.every((b) => b.points.length === 8), `${bands.length}`);
+    const ticks = legend.items.filter((i) => i.kind === 'Text' && i.font === 'Caption');
+    assert.deepEqual(ticks.map((i) => [i.text, i.align]), ['1', '0.5', '0', '-0.5', '-1', '-2',
+        '-3'].map((t) => [t, 'Left']));
+    assert.deepEqual(legend.items.filter((i) => i.font === 'Heading').map((i) => i.text), ['Cp']);
+
+    // The legend's bands painted by the module at twice the pixels: a pixel takes a band's colour
+    // where its centre lies inside the band's rectangle, x from 0.08 to 0.38 and y from k / 64 to
+    // (k + 1) / 64 of the scale. Pixel i is inside [a, b) where a <= i + 0.5 < b.
+    const shaded = partRecord(2, 0, W, H, 2);
+    const { shading } = shaded;
+    assert.equal(shading.items, bands.length);
+    assert.deepEqual([shading.width, shading.height], [2 * shaded.box[2], 2 * shaded.box[3]]);
+    const image = kestrel.HEAPU32.subarray(shading.pixels / 4,
+        shading.pixels / 4 + shading.width * shading.height);
+    const [x1, y1, x2, y2] = shaded.scale.map(Math.fround);
+    const column = (x) => (x - x1) * shading.width / (x2 - x1);
+    const row = (y) => (y - y1) * shading.height / (y2 - y1);
+    const inside = (a, b) => Math.ceil(b - 0.5) - Math.ceil(a - 0.5);
+    const across = [column(Math.fround(0.08)), column(Math.fround(0.38))];
+    const pixel = (colour) => ((colour | 0xff000000) >>> 0);
+    let covered = 0;
+    bands.forEach((band, k) => {
+        const [top, bottom] = [row((k + 1) / bands.length), row(k / bands.length)];
+        const middle = Math.floor((top + bottom) / 2);
+        const line = Array.from(image.subarray(middle * shading.width,
+            (middle + 1) * shading.width));
+        assert.equal(line.filter((p) => p === pixel(band.colour)).length, inside(...across),
+            `band ${k}`);
+        covered += inside(...across) * inside(top, bottom);
+    });
+    assert.equal(image.filter((p) => p !== pixel(0xffffff)).length, covered, 'shaded pixels');
+    assert.ok(partRecord(2, 0, W, H, 0).error, 'ratio 0');
 
     // At t = 0 the body is the circle through the trailing edge zeta = 1 about (-eps, mu).
     const { eps, mu } = state().profile;
@@ -237,27 +326,27 @@ async function studyViewsFollowTheFlow(kestrel) {
 
     // The probe at the pixel of the front stagnation point (the first white marker) of the
     // profile plane reads the still fluid of a stagnation point: V/V∞ 0, Cp 1.
-    const pixel = (p, x, y) => {
+    const pixelOf = (p, x, y) => {
         const [left, top, width, height] = p.box;
         const [x1, y1, x2, y2] = p.scale;
         return [left + (x - x1) * width / (x2 - x1), top + (y - y1) * height / (y2 - y1)];
     };
     const stagnation = right.items.find((i) => i.kind === 'Marker' && i.colour === 0xffffff);
-    const still = probe(...pixel(right, stagnation.x, stagnation.y), 0.3, W, H);
+    const still = probe(...pixelOf(right, stagnation.x, stagnation.y), 0.3, W, H);
     assert.equal(still.plane, 'right');
     assert.ok(still.speedRatio < 1e-4 && Math.abs(still.Cp - 1) < 1e-6, JSON.stringify(still));
     assert.match(still.text, /^x\/c \S+ {3}y\/c \S+ {3}V\/V∞ 0\.0000 {3}Cp 1\.0000$/);
     // The same fluid point seen in the circle plane reads the same flow, and says where it is.
-    const seen = probe(...pixel(left0, still.xc, still.yc), 0, W, H);
+    const seen = probe(...pixelOf(left0, still.xc, still.yc), 0, W, H);
     assert.ok(seen.circlePlane && Math.abs(seen.Cp - still.Cp) < 1e-4, JSON.stringify(seen));
     assert.match(seen.text, /\(circle plane ξ \S+, η \S+\)$/);
     const flowAt = json(kestrel.cwrap('kestrel_flow_at', 'string', ['number', 'number', 'number']));
-    const away = probe(...pixel(right, -0.3, 0.4), 0.3, W, H);
+    const away = probe(...pixelOf(right, -0.3, 0.4), 0.3, W, H);
     const field = flowAt(away.x, away.y, 0);
     compareNumbers(away.Cp, field.Cp, 'probe Cp');
     compareNumbers(away.speedRatio, field.speedRatio, 'probe V/V∞');
     // The circle's centre is inside; the margin beside the planes is on neither.
-    assert.equal(probe(...pixel(left0, -eps, mu), 0, W, H).text, 'inside the profile');
+    assert.equal(probe(...pixelOf(left0, -eps, mu), 0, W, H).text, 'inside the profile');
     assert.equal(probe(W - 2, H / 2, 0, W, H).plane, null);
 
     // Particles: at t = 1 each one is drawn at the same place in both planes' boxes; they move.

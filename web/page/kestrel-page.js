@@ -25,9 +25,17 @@
 
     // ---- The painter ---------------------------------------------------------------------
 
-    // A colour of the model: 24-bit RGB with red in the low byte.
-    const cssColour = (colour) =>
-        `rgb(${colour & 0xff}, ${(colour >> 8) & 0xff}, ${(colour >> 16) & 0xff})`;
+    // A colour of the model: 24-bit RGB with red in the low byte. The texts are kept: a picture
+    // uses a few colours many times.
+    const colourTexts = new Map();
+    const cssColour = (colour) => {
+        let text = colourTexts.get(colour);
+        if (text === undefined) {
+            text = `rgb(${colour & 0xff}, ${(colour >> 8) & 0xff}, ${(colour >> 16) & 0xff})`;
+            colourTexts.set(colour, text);
+        }
+        return text;
+    };
 
     // Maps a surface's user coordinates onto a device rectangle; both axes linear.
     class ScaleMap {
@@ -46,64 +54,107 @@
     }
 
     const SANS = 'Arial, "Liberation Sans", "DejaVu Sans", sans-serif';
-    // Small plain (8 points) and bold (9 points) sans-serif text.
-    const TEXT_FONTS = { Caption: `10.667px ${SANS}`, Heading: `bold 12px ${SANS}` };
-    const TEXT_ALIGN = { Left: 'left', Centre: 'center', Right: 'right' };
+    // Small plain (8 points) and bold (9 points) sans-serif text, by the font's code.
+    const TEXT_FONTS = [`10.667px ${SANS}`, `bold 12px ${SANS}`];
+    const TEXT_ALIGN = ['left', 'center', 'right'];
 
-    function tracePoints(ctx, map, points) {
-        ctx.beginPath();
-        for (let i = 0; i + 1 < points.length; i += 2) {
-            ctx.lineTo(map.x(points[i]), map.y(points[i + 1]));
+    // The items of a recorded surface as the module packs them (kestrel_web.h): per item four
+    // codes (kind, colour, how many numbers, style) and its numbers, both read in place from the
+    // memory `record.heap` holds. The views are made for each painting: the module's memory may
+    // have grown, and moved, since the record was made.
+    function itemsOf(record) {
+        const codes = record.codes >> 2;
+        const numbers = record.numbers >> 2;
+        return {
+            codes: record.heap.HEAP32.subarray(codes, codes + 4 * record.itemCount),
+            numbers: record.heap.HEAPF32.subarray(numbers, numbers + record.numberCount),
+        };
+    }
+
+    // The corners from numbers[first] to numbers[end - 1] (x1, y1, x2, y2, ...) as a path.
+    function tracePoints(ctx, map, numbers, first, end) {
+        if (first + 1 >= end) {
+            return;
+        }
+        ctx.moveTo(map.x(numbers[first]), map.y(numbers[first + 1]));
+        for (let i = first + 2; i + 1 < end; i += 2) {
+            ctx.lineTo(map.x(numbers[i]), map.y(numbers[i + 1]));
         }
     }
 
-    // One small function per recorded kind, as the desktop painter draws it; a kind the page
-    // does not know is skipped. Lines and circles are one logical pixel wide.
-    const painters = {
-        Line(ctx, map, item) {
-            ctx.lineWidth = 1;
-            ctx.strokeStyle = cssColour(item.colour);
-            ctx.beginPath();
-            ctx.moveTo(map.x(item.x1), map.y(item.y1));
-            ctx.lineTo(map.x(item.x2), map.y(item.y2));
-            ctx.stroke();
-        },
-        Circle(ctx, map, item) {
-            ctx.lineWidth = 1;
-            ctx.strokeStyle = cssColour(item.colour);
-            ctx.beginPath();
-            ctx.arc(map.x(item.x), map.y(item.y), map.horizontalLength(item.r), 0, 2 * Math.PI);
-            ctx.stroke();
-        },
-        Polyline(ctx, map, item) {
-            ctx.lineWidth = item.width;
-            ctx.strokeStyle = cssColour(item.colour);
-            tracePoints(ctx, map, item.points);
-            ctx.stroke();
-        },
-        // Filled, without an outline.
-        Polygon(ctx, map, item) {
-            ctx.fillStyle = cssColour(item.colour);
-            tracePoints(ctx, map, item.points);
-            ctx.closePath();
-            ctx.fill();
-        },
-        // Aligned horizontally on its anchor, centred vertically on it.
-        Text(ctx, map, item) {
-            ctx.font = TEXT_FONTS[item.font];
-            ctx.textAlign = TEXT_ALIGN[item.align];
-            ctx.textBaseline = 'middle';
-            ctx.fillStyle = cssColour(item.colour);
-            ctx.fillText(item.text, map.x(item.x), map.y(item.y));
-        },
-        // A filled dot, its size the diameter in logical pixels.
-        Marker(ctx, map, item) {
-            ctx.fillStyle = cssColour(item.colour);
-            ctx.beginPath();
-            ctx.arc(map.x(item.x), map.y(item.y), item.size / 2, 0, 2 * Math.PI);
-            ctx.fill();
-        },
-    };
+    // Draws the recorded items in order from item `first` on, as the desktop painter draws each
+    // kind; a kind the page does not know is skipped. Lines and circles are one logical pixel
+    // wide.
+    function paintRecord(ctx, map, record, first) {
+        const { codes, numbers } = itemsOf(record);
+        let at = 0;
+        let text = 0;
+        for (let item = 0; item < 4 * first; item += 4) {
+            at += codes[item + 2];
+            text += codes[item] === 4 ? 1 : 0;
+        }
+        let fill = -1; // the fill colour last set, while only polygons follow one another
+        for (let item = 4 * first; item < codes.length; item += 4) {
+            const kind = codes[item];
+            const colour = codes[item + 1];
+            const count = codes[item + 2];
+            const n = at;
+            at += count;
+            if (kind === 3) { // Polygon: filled, without an outline
+                if (colour !== fill) {
+                    ctx.fillStyle = cssColour(colour);
+                    fill = colour;
+                }
+                ctx.beginPath();
+                tracePoints(ctx, map, numbers, n, n + count);
+                ctx.closePath();
+                ctx.fill();
+                continue;
+            }
+            fill = -1;
+            switch (kind) {
+            case 0: // Line
+                ctx.lineWidth = 1;
+                ctx.strokeStyle = cssColour(colour);
+                ctx.beginPath();
+                ctx.moveTo(map.x(numbers[n]), map.y(numbers[n + 1]));
+                ctx.lineTo(map.x(numbers[n + 2]), map.y(numbers[n + 3]));
+                ctx.stroke();
+                break;
+            case 1: // Circle
+                ctx.lineWidth = 1;
+                ctx.strokeStyle = cssColour(colour);
+                ctx.beginPath();
+                ctx.arc(map.x(numbers[n]), map.y(numbers[n + 1]),
+                    map.horizontalLength(numbers[n + 2]), 0, 2 * Math.PI);
+                ctx.stroke();
+                break;
+            case 2: // Polyline: its pen width, then its corners
+                ctx.lineWidth = numbers[n];
+                ctx.strokeStyle = cssColour(colour);
+                ctx.beginPath();
+                tracePoints(ctx, map, numbers, n + 1, n + count);
+                ctx.stroke();
+                break;
+            case 4: // Text: aligned horizontally on its anchor, centred vertically on it
+                ctx.font = TEXT_FONTS[codes[item + 3] >> 2];
+                ctx.textAlign = TEXT_ALIGN[codes[item + 3] & 3];
+                ctx.textBaseline = 'middle';
+                ctx.fillStyle = cssColour(colour);
+                ctx.fillText(record.texts[text++], map.x(numbers[n]), map.y(numbers[n + 1]));
+                break;
+            case 5: // Marker: a filled dot, its size the diameter in logical pixels
+                ctx.fillStyle = cssColour(colour);
+                ctx.beginPath();
+                ctx.arc(map.x(numbers[n]), map.y(numbers[n + 1]), numbers[n + 2] / 2, 0,
+                    2 * Math.PI);
+                ctx.fill();
+                break;
+            default:
+                break;
+            }
+        }
+    }
 
     // The sunken 3-D border, one logical pixel per line: dark on the top and left, light on the
     // bottom and right, twice.
@@ -149,9 +200,10 @@
         return ctx;
     }
 
-    // Paints the recorded items of a surface with its user coordinates stretched over the
-    // rectangle (left, top, width, height), clipped to it. The background is not painted.
-    function paintItems(ctx, surface, left, top, width, height) {
+    // Paints the recorded items of a surface, from item `first` on, with its user coordinates
+    // stretched over the rectangle (left, top, width, height), clipped to it. The background is
+    // not painted.
+    function paintItems(ctx, surface, left, top, width, height, first = 0) {
         const map = new ScaleMap(surface.scale, left, top, width, height);
         ctx.save();
         ctx.beginPath();
@@ -159,9 +211,7 @@
         ctx.clip();
         ctx.lineCap = 'round';
         ctx.lineJoin = 'round';
-        for (const item of surface.items) {
-            painters[item.kind]?.(ctx, map, item);
-        }
+        paintRecord(ctx, map, surface, first);
         ctx.restore();
     }
 
@@ -392,6 +442,7 @@
 
         paint(name) {
             const surface = JSON.parse(this.api.surface(this.surfaceIndex.get(name)));
+            surface.heap = this.module;
             this.surfaces.set(name, surface);
             paintSurface(byId(name), surface, this.definitions.border);
         }
@@ -420,7 +471,7 @@
             const text = (name, args) => module.cwrap(name, 'string', args.map(() => 'number'));
             this.api = {
                 picture: text('kestrel_flow_picture', []),
-                part: text('kestrel_flow_surface', [0, 0, 0, 0]),
+                part: text('kestrel_flow_surface', [0, 0, 0, 0, 0]),
                 probe: text('kestrel_flow_probe', [0, 0, 0, 0, 0]),
                 particles: text('kestrel_flow_particles', [0, 0, 0, 0]),
                 compressibility: text('kestrel_study_compressibility', []),
@@ -434,13 +485,18 @@
             this.probe = byId('probeReading');
             this.hint = this.probe.textContent;
             this.chart = byId('compressibilityChart');
+            this.module = module;
             // What is stale: the state (after a chain), each tab's drawing.
             this.flowStale = true;
             this.compressibilityStale = true;
             this.picture = null;  // {picture, chordsPerSecond, particleSize, particleRing}
-            this.parts = {};      // recorded parts of the flow picture for this.size
+            this.parts = {};      // recorded planes of the flow picture for this.size
             this.size = null;
             this.background = document.createElement('canvas');
+            // The legend never changes: painted once per size and device-pixel ratio.
+            this.legend = { canvas: document.createElement('canvas'), key: null, box: null };
+            // Where the time of each Flow redraw went: picture built, planes recorded, painted.
+            this.flowTimings = [];
             this.redraws = { flow: 0, compressibility: 0 };
             // The particle animation: its clock, frames so far, and the request in flight.
             this.frames = 0;
@@ -528,9 +584,12 @@
         redrawCurrent() {
             if (this.current() === 0 && this.flowStale) {
                 this.flowStale = false;
+                const start = performance.now();
                 this.picture = JSON.parse(this.api.picture());
                 this.parts = {};
+                const built = performance.now();
                 this.paintFlow();
+                this.flowTimings.push({ build: built - start, ...this.lastPaint });
                 this.redraws.flow++;
             } else if (this.current() === 1 && this.compressibilityStale) {
                 this.compressibilityStale = false;
@@ -546,13 +605,53 @@
                 height: Math.floor(this.view.clientHeight) };
         }
 
+        record(name) {
+            const { width, height } = this.size;
+            const record = JSON.parse(this.api.part(FLOW_PARTS[name], this.stage(), width, height,
+                window.devicePixelRatio || 1));
+            record.heap = this.module;
+            return record;
+        }
+
+        // Puts a part's shading (its leading polygons, painted by the module at the device's
+        // pixels) at its box, then paints its other items over it. The context draws in logical
+        // pixels at the device-pixel ratio the part was recorded for.
+        static paintPart(ctx, part, left, top) {
+            const { shading, box: [, , w, h] } = part;
+            if (shading.width > 0 && shading.height > 0) {
+                const ratio = window.devicePixelRatio || 1;
+                const pixels = new Uint8ClampedArray(part.heap.HEAPU8.buffer, shading.pixels,
+                    4 * shading.width * shading.height);
+                ctx.putImageData(new ImageData(pixels, shading.width, shading.height),
+                    Math.round(left * ratio), Math.round(top * ratio));
+            }
+            paintItems(ctx, part, left, top, w, h, shading.items);
+        }
+
         part(name) {
             if (!this.parts[name]) {
-                const { width, height } = this.size;
-                this.parts[name] = JSON.parse(this.api.part(FLOW_PARTS[name], this.stage(), width,
-                    height));
+                this.parts[name] = this.record(name);
             }
             return this.parts[name];
+        }
+
+        // Paints the legend from its cached picture, made when the size or ratio is new.
+        paintLegend(ctx) {
+            const ratio = window.devicePixelRatio || 1;
+            const key = `${this.size.width} ${this.size.height} ${ratio}`;
+            const { legend } = this;
+            if (legend.key !== key) {
+                const record = this.record('legend');
+                const [, , w, h] = record.box;
+                Study.paintPart(sizeCanvas(legend.canvas, w, h), record, 0, 0);
+                legend.key = key;
+                legend.box = record.box;
+            }
+            const [left, top] = legend.box;
+            ctx.save();
+            ctx.setTransform(1, 0, 0, 1, 0, 0);
+            ctx.drawImage(legend.canvas, Math.round(left * ratio), Math.round(top * ratio));
+            ctx.restore();
         }
 
         // Paints the flow picture into the cached background as the desktop paints it: white
@@ -570,22 +669,25 @@
                 this.parts = {};
             }
             const { width, height } = size;
+            const start = performance.now();
+            const planes = this.picture.picture ? ['left', 'right'].map((name) => this.part(name))
+                : [];
+            const recorded = performance.now();
             const ctx = sizeCanvas(this.background, width, height);
             ctx.fillStyle = WHITE;
             ctx.fillRect(0, 0, width, height);
+            for (const p of planes) {
+                const [left, top, w, h] = p.box;
+                Study.paintPart(ctx, p, left, top);
+                ctx.strokeStyle = FRAME_COLOUR;
+                ctx.lineWidth = 1;
+                ctx.strokeRect(left + 0.5, top + 0.5, w - 1, h - 1);
+            }
             if (this.picture.picture) {
-                for (const name of ['left', 'right', 'legend']) {
-                    const p = this.part(name);
-                    const [left, top, w, h] = p.box;
-                    paintItems(ctx, p, left, top, w, h);
-                    if (name !== 'legend') {
-                        ctx.strokeStyle = FRAME_COLOUR;
-                        ctx.lineWidth = 1;
-                        ctx.strokeRect(left + 0.5, top + 0.5, w - 1, h - 1);
-                    }
-                }
+                this.paintLegend(ctx);
             }
             this.showFlow();
+            this.lastPaint = { record: recorded - start, paint: performance.now() - recorded };
         }
 
         // The cached picture, and the particles over it while they run.
@@ -653,6 +755,7 @@
 
         paintCompressibility() {
             const answer = JSON.parse(this.api.compressibility());
+            answer.chart.heap = this.module;
             const width = Math.floor(this.chart.clientWidth);
             const height = Math.floor(this.chart.clientHeight);
             const ctx = sizeCanvas(this.chart, width, height);

@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+// A recorded surface in the compact binary form the page paints from: item codes and numbers in
+// two flat arrays of the module's memory, read by the page in place, and the few texts apart.
+#pragma once
+
+#include "plots/surface.h"
+#include "web/json.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace kestrel::web {
+
+// The codes per item (kind, colour, how many numbers, style) and the items' numbers one after
+// another, in the layout kestrel_web.h documents; the Text items' texts in their order.
+struct PackedSurface {
+    static constexpr int kCodesPerItem = 4;
+
+    std::vector<std::int32_t> codes;
+    std::vector<float> numbers;
+    std::vector<std::string> texts;
+
+    // Replaces the contents with the surface's items, keeping the arrays' storage.
+    void pack(const Surface& surface);
+    std::size_t itemCount() const { return codes.size() / kCodesPerItem; }
+};
+
+// The keys "foreground", "background", "scale", "itemCount", "codes" and "numbers" (addresses in
+// the module's memory, in bytes), "numberCount" and "texts" of a packed surface, into an open
+// object.
+void packedRecord(JsonWriter& json, const Surface& surface, const PackedSurface& packed);
+
+} // namespace kestrel::web
