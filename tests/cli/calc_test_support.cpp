@@ -244,4 +244,12 @@ ScopedFileSizeLimit::~ScopedFileSizeLimit() {
     std::signal(SIGXFSZ, oldHandler_);
 }
 
+void expectRefused(const CalcRun& run, const std::string& mentioned) {
+    ASSERT_TRUE(run.exited);
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.out, "");
+    ASSERT_EQ(linesOf(run.err).size(), 1u) << run.err;
+    EXPECT_NE(run.err.find(mentioned), std::string::npos) << run.err;
+}
+
 } // namespace kestrel::test

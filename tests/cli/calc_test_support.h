@@ -25,6 +25,10 @@ struct CalcRun {
 // Runs kestrel-calc with the arguments (not including the program name) and waits for it.
 CalcRun runCalc(const std::vector<std::string>& arguments, Stdout where = Stdout::Captured);
 
+// Checks that a run was refused as a bad command line: exit status 2, nothing on standard output
+// and one message on standard error that contains `mentioned`.
+void expectRefused(const CalcRun& run, const std::string& mentioned);
+
 // The lines of a text that ends with a line feed, without their line feeds.
 std::vector<std::string> linesOf(const std::string& text);
 

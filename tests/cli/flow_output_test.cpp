@@ -122,12 +122,7 @@ TEST(FlowCommandLine, RefusesBadInputWithOneMessage) {
     };
     for (const std::vector<std::string>& arguments : bad) {
         SCOPED_TRACE(arguments[1] + " " + arguments[2]);
-        const CalcRun run = runCalc(arguments);
-        ASSERT_TRUE(run.exited);
-        EXPECT_EQ(run.status, 2);
-        EXPECT_EQ(run.out, "");
-        ASSERT_EQ(linesOf(run.err).size(), 1u) << run.err;
-        EXPECT_NE(run.err.find("--"), std::string::npos) << run.err;
+        expectRefused(runCalc(arguments), "--");
     }
 }
 
