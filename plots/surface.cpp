@@ -45,8 +45,7 @@ void Surface::Line(double x1, double y1, double x2, double y2, Colour colour) {
     item.x2 = single(x2);
     item.y2 = single(y2);
     item.colour = colour;
-    items_.push_back(item);
-    changed();
+    record(std::move(item));
 }
 
 void Surface::Circle(double x, double y, double r, Colour colour) {
@@ -56,8 +55,7 @@ void Surface::Circle(double x, double y, double r, Colour colour) {
     item.y1 = single(y);
     item.r = single(r);
     item.colour = colour;
-    items_.push_back(item);
-    changed();
+    record(std::move(item));
 }
 
 void Surface::Polyline(const std::vector<UserPoint>& points, Colour colour, double widthPx) {
