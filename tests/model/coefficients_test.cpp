@@ -17,13 +17,9 @@ namespace {
 using test::kPi;
 using test::profileState;
 
-// A profile with its lift curve at the given angle, as the window leaves it before the moment.
+// A profile at 51 points with its lift curve at the given angle.
 State liftState(int thickness, int camber, int alfa) {
-    State s = profileState(thickness, camber, 51);
-    setAngleInput(s, alfa);
-    computePressure(s);
-    computeLiftCurve(s);
-    return s;
+    return test::liftState(thickness, camber, 51, alfa);
 }
 
 // The flat plate has R/c = 1/4, so CL = 2 pi sin(alpha): pi at 30 degrees, 2 pi at 90 degrees.

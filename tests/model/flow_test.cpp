@@ -20,13 +20,7 @@ namespace {
 
 using C = std::complex<double>;
 
-State flowState(int thickness, int camber, int points, int alfa) {
-    State s = test::profileState(thickness, camber, points);
-    setAngleInput(s, alfa);
-    computePressure(s);
-    computeLiftCurve(s);
-    return s;
-}
+using test::liftState;
 
 double alphaOf(const State& s) {
     return s.AlfaD * static_cast<double>(test::kPi) / 180;
@@ -44,7 +38,7 @@ TEST(FlowSurface, ReproducesTheWindowsPressureAtEveryPoint) {
     for (const auto& row : rows) {
         for (int points : {11, 50, 51, 101}) {
             for (int alfa : {-10, -3, 0, 5, 10}) {
-                const State s = flowState(row[0], row[1], points, alfa);
+                const State s = liftState(row[0], row[1], points, alfa);
                 const Flow flow(s);
                 for (int j = 1; j <= points; ++j) {
                     const auto where = ::testing::Message()
@@ -77,7 +71,7 @@ TEST(FlowSurface, ReproducesTheWindowsPressureAtEveryPoint) {
 // r = 1e4 chords.
 TEST(FlowField, FarAwayTheStreamIsUniformPlusTheVortex) {
     for (const auto& [t, c, alfa] : {std::tuple{12, 4, 5}, {0, 0, 10}, {30, 15, -10}}) {
-        const State s = flowState(t, c, 51, alfa);
+        const State s = liftState(t, c, 51, alfa);
         const Flow flow(s);
         const double gamma = s.CLcur / 2; // the Kutta-Joukowski law CL = 2 Gamma
         for (double angle = 0; angle < 6.28; angle += 0.7) {
@@ -96,7 +90,7 @@ TEST(FlowField, FarAwayTheStreamIsUniformPlusTheVortex) {
 // Central differences of the potential give u - i v in both planes, and psi is its imaginary
 // part; the points keep clear of the potential's cut behind the trailing edge.
 TEST(FlowField, PotentialDifferencesGiveTheVelocity) {
-    const Flow flow(flowState(12, 4, 51, 5));
+    const Flow flow(liftState(12, 4, 51, 5));
     const double h = 1e-5;
     for (const C z : {C(-0.3, 0.2), C(0.5, 0.3), C(0.5, -0.3), C(1.3, 0.5), C(0.0, -0.1)}) {
         const FlowSample p = flow.atProfile(z.real(), z.imag());
@@ -119,7 +113,7 @@ TEST(FlowField, PotentialDifferencesGiveTheVelocity) {
 TEST(FlowCirculation, TwiceTheCirculationIsTheWindowsLift) {
     for (const auto& [t, c, alfa] :
          {std::tuple{12, 4, 5}, {12, 0, 0}, {0, 0, 10}, {0, 15, -10}, {30, 15, 3}}) {
-        const State s = flowState(t, c, 51, alfa);
+        const State s = liftState(t, c, 51, alfa);
         const Flow flow(s);
         const int n = 2048;
         double integral = 0;
@@ -140,7 +134,7 @@ TEST(FlowCirculation, TwiceTheCirculationIsTheWindowsLift) {
 // Beta. There both planes' speeds vanish; at the trailing edge only the circle's does.
 TEST(FlowStagnation, FrontAndRearPoints) {
     for (const auto& [t, c, alfa] : {std::tuple{12, 4, 5}, {12, 0, 0}, {30, 15, -10}, {0, 4, 5}}) {
-        const State s = flowState(t, c, 51, alfa);
+        const State s = liftState(t, c, 51, alfa);
         const Flow flow(s);
         const C expected = C(-s.eps, s.mu) + std::polar(s.Rc, static_cast<double>(test::kPi) +
                                                                   2 * alphaOf(s) + s.Beta);
@@ -188,7 +182,7 @@ TEST(FlowStreamlines, EveryPointLiesOnItsLevel) {
                                              {0, 0, 10, 10},
                                              {0, 4, 0, 40},
                                              {2, 15, 10, 10}}) {
-        const Flow flow(flowState(t, c, 51, alfa));
+        const Flow flow(liftState(t, c, 51, alfa));
         const PlaneWindow w = flow.profileWindow();
         const auto onEdge = [&](const FlowPoint& p) {
             return std::fabs(p.x - w.xMin) < 1e-12 || std::fabs(p.x - w.xMax) < 1e-12 ||
@@ -254,7 +248,7 @@ double distanceToPolyline(C p, const std::vector<FlowPoint>& line) {
 // the nose (0, 0), each level's mirror image lies on the opposite level (within the polyline's
 // departure from the true line, 5.2e-5 chords), and the raster's rows mirror.
 TEST(FlowStreamlines, SymmetricProfileAtZeroIncidenceIsAMirrorImage) {
-    const Flow flow(flowState(12, 0, 51, 0));
+    const Flow flow(liftState(12, 0, 51, 0));
     EXPECT_NEAR(flow.frontStagnation().x, 0, 1e-12);
     EXPECT_NEAR(flow.frontStagnation().y, 0, 1e-12);
     const std::vector<Streamline> lines = flow.streamlines();
@@ -292,7 +286,7 @@ TEST(FlowSingular, ZeroThicknessProfilesGiveFiniteOutput) {
     for (int c : {0, 4, 15}) {
         for (int alfa : {-10, 0, 5}) {
             SCOPED_TRACE(::testing::Message() << "C " << c << ", AlfaD " << alfa);
-            const State s = flowState(0, c, 51, alfa);
+            const State s = liftState(0, c, 51, alfa);
             const Flow flow(s);
             const FlowSample edge = flow.atProfile(0, 0);
             ASSERT_EQ(flow.singularLeadingEdge().has_value(), alfa != 0);
@@ -329,7 +323,7 @@ TEST(FlowSingular, ZeroThicknessProfilesGiveFiniteOutput) {
 
 // Inside the profile and the circle: refused, with all numbers 0; just outside: a value.
 TEST(FlowInside, PointsInsideTheBodyAreRefused) {
-    const State s = flowState(12, 4, 51, 5);
+    const State s = liftState(12, 4, 51, 5);
     const Flow flow(s);
     for (const FlowSample& p :
          {flow.atProfile(0.3, 0.04), flow.atProfile(0.5, 0.04), flow.atCircle(-s.eps, s.mu)}) {
@@ -348,7 +342,7 @@ TEST(FlowInside, PointsInsideTheBodyAreRefused) {
 // Each raster cell holds the field at its centre: row 0 at the top, column 0 at the left.
 TEST(FlowRaster, CellsHoldTheFieldAtTheirCentres) {
     for (const auto& [t, c, alfa] : {std::tuple{12, 4, 5}, {0, 15, -10}}) {
-        const Flow flow(flowState(t, c, 51, alfa));
+        const Flow flow(liftState(t, c, 51, alfa));
         const PressureRaster profile = flow.profileRaster(40, 24);
         const PressureRaster circle = flow.circleRaster(30, 22);
         for (const PressureRaster* r : {&profile, &circle}) {

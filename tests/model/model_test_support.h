@@ -5,6 +5,8 @@
 // computation of the circle, the profile and the surface pressure that works directly with
 // complex numbers in long double, so that it shares no formula and no rounding with the model.
 
+#include "model/coefficients.h"
+#include "model/pressure.h"
 #include "model/profile.h"
 #include "model/startup.h"
 #include "model/state.h"
@@ -36,6 +38,16 @@ inline State profileState(int thickness, int camber, int points) {
     State s = startedState();
     setProfileInputs(s, thickness, camber, points);
     EXPECT_TRUE(computeProfile(s)) << "table miss for " << thickness << ", " << camber;
+    return s;
+}
+
+// The state after the profile, the pressure at the angle of attack and the lift curve, as the
+// window leaves it before the moment curve.
+inline State liftState(int thickness, int camber, int points, int alfa) {
+    State s = profileState(thickness, camber, points);
+    setAngleInput(s, alfa);
+    computePressure(s);
+    computeLiftCurve(s);
     return s;
 }
 

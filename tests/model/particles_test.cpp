@@ -2,9 +2,7 @@
 // Particles on the streamlines: they move with the local speed of the flow, downstream, and
 // wrap round to the start of their line.
 
-#include "model/coefficients.h"
 #include "model/particles.h"
-#include "model/pressure.h"
 #include "model_test_support.h"
 
 #include <cmath>
@@ -14,16 +12,8 @@
 namespace kestrel {
 namespace {
 
-State flowState(int thickness, int camber, int alfa) {
-    State s = test::profileState(thickness, camber, 51);
-    setAngleInput(s, alfa);
-    computePressure(s);
-    computeLiftCurve(s);
-    return s;
-}
-
 TEST(Particles, MoveAtTheLocalSpeedOfTheFlow) {
-    const State s = flowState(12, 4, 5);
+    const State s = test::liftState(12, 4, 51, 5);
     const Flow flow(s);
     const std::vector<Streamline> lines = flow.streamlines(4);
     const ParticleTracks tracks(flow, lines, 0.3);
@@ -52,7 +42,7 @@ TEST(Particles, MoveAtTheLocalSpeedOfTheFlow) {
 }
 
 TEST(Particles, KeepBothPlanesTogetherAndRefuseABadSpacing) {
-    const State s = flowState(12, 0, 0);
+    const State s = test::liftState(12, 0, 51, 0);
     const Flow flow(s);
     const std::vector<Streamline> lines = flow.streamlines(3);
     const ParticleTracks tracks(flow, lines, 0.25);

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The flow view's probe at the two ends of the mapping and part of the way between them.
 
-#include "model/coefficients.h"
-#include "model/pressure.h"
 #include "model/probe.h"
 #include "model_test_support.h"
 
@@ -11,16 +9,8 @@
 namespace kestrel {
 namespace {
 
-State flowState() {
-    State s = test::profileState(12, 4, 51);
-    setAngleInput(s, 5);
-    computePressure(s);
-    computeLiftCurve(s);
-    return s;
-}
-
 TEST(Probe, ReadsTheSameFluidPointAtEveryStageOfTheMapping) {
-    const State s = flowState();
+    const State s = test::liftState(12, 4, 51, 5);
     const Flow flow(s);
     const std::complex<double> centre(-s.eps, s.mu);
     // A point well off the profile, and one just off its nose, opposite the trailing edge.
@@ -39,7 +29,7 @@ TEST(Probe, ReadsTheSameFluidPointAtEveryStageOfTheMapping) {
 }
 
 TEST(Probe, SaysInsideForPointsInTheBody) {
-    const State s = flowState();
+    const State s = test::liftState(12, 4, 51, 5);
     const Flow flow(s);
     EXPECT_TRUE(probeAt(flow, {0.5, 0.02}, 1).inside); // inside the profile
     EXPECT_TRUE(probeAt(flow, {0, 0}, 0).inside);      // the circle's centre region
