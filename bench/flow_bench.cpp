@@ -13,9 +13,6 @@ namespace {
 using kestrel::Flow;
 using kestrel::State;
 
-using Case = kestrel::bench::FlowCase;
-constexpr const auto& kCases = kestrel::bench::kFlowCases;
-
 // A live view of 960 x 360 pixels shows both planes side by side, 480 x 360 each. The shading
 // raster has one cell per 2 x 2 pixels, which the painter smooths when it scales the raster up.
 constexpr int kPlaneWidth = 480;
@@ -24,15 +21,12 @@ constexpr int kCellPixels = 2;
 
 // Runs the body on the flow of the benchmark's case (argument 0), or reports the skip.
 template <class Body> void onFlow(benchmark::State& bench, Body body) {
-    const Case& c = kCases[bench.range(0)];
     State s;
-    if (!kestrel::bench::prepareFlowCase(s, c)) {
-        bench.SkipWithError("profile not in the table");
+    if (!kestrel::bench::prepareBenchmarkCase(bench, s)) {
         return;
     }
     const Flow flow(s);
     body(flow);
-    bench.SetLabel(c.label);
 }
 
 void BM_Streamlines(benchmark::State& bench) {
@@ -68,10 +62,8 @@ BENCHMARK(BM_Rasters)->ArgsProduct({{0, 1, 2}, {1, kCellPixels}})->Unit(benchmar
 // One frame of a live view after the angle changes: the flow, its streamlines and both rasters
 // at the recommended cell size (painting not included).
 void BM_LiveFrame(benchmark::State& bench) {
-    const Case& c = kCases[bench.range(0)];
     State s;
-    if (!kestrel::bench::prepareFlowCase(s, c)) {
-        bench.SkipWithError("profile not in the table");
+    if (!kestrel::bench::prepareBenchmarkCase(bench, s)) {
         return;
     }
     for (auto _ : bench) {
@@ -85,7 +77,6 @@ void BM_LiveFrame(benchmark::State& bench) {
         benchmark::DoNotOptimize(profile.Cp.data());
         benchmark::DoNotOptimize(circle.Cp.data());
     }
-    bench.SetLabel(c.label);
 }
 BENCHMARK(BM_LiveFrame)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 

@@ -8,6 +8,8 @@
 #include "model/startup.h"
 #include "model/state.h"
 
+#include <benchmark/benchmark.h>
+
 namespace kestrel::bench {
 
 // A case as scroll positions: thickness and camber in hundredths, angle in degrees.
@@ -31,6 +33,18 @@ inline bool prepareFlowCase(State& s, const FlowCase& c) {
     }
     setAngleInput(s, c.alfa);
     computePressure(s);
+    return true;
+}
+
+// Prepares the state of the benchmark's case (its argument 0) and labels the benchmark with it;
+// on a table miss marks the benchmark skipped and returns false.
+inline bool prepareBenchmarkCase(benchmark::State& bench, State& s) {
+    const FlowCase& c = kFlowCases[bench.range(0)];
+    if (!prepareFlowCase(s, c)) {
+        bench.SkipWithError("profile not in the table");
+        return false;
+    }
+    bench.SetLabel(c.label);
     return true;
 }
 

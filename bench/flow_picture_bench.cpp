@@ -15,34 +15,26 @@ namespace {
 using kestrel::FlowPicture;
 using kestrel::State;
 
-using Case = kestrel::bench::FlowCase;
-constexpr const auto& kCases = kestrel::bench::kFlowCases;
-
 constexpr int kWidth = 960;
 constexpr int kHeight = 360;
 
 // The data of one state: the flow, its streamlines and the pressure mesh.
 void BM_FlowPictureData(benchmark::State& bench) {
-    const Case& c = kCases[bench.range(0)];
     State s;
-    if (!kestrel::bench::prepareFlowCase(s, c)) {
-        bench.SkipWithError("profile not in the table");
+    if (!kestrel::bench::prepareBenchmarkCase(bench, s)) {
         return;
     }
     for (auto _ : bench) {
         const FlowPicture picture(s);
         benchmark::DoNotOptimize(picture.streamlines().data());
     }
-    bench.SetLabel(c.label);
 }
 BENCHMARK(BM_FlowPictureData)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 // Recording one plane at mapping stage argument 1 / 4.
 void BM_RecordPlane(benchmark::State& bench) {
-    const Case& c = kCases[bench.range(0)];
     State s;
-    if (!kestrel::bench::prepareFlowCase(s, c)) {
-        bench.SkipWithError("profile not in the table");
+    if (!kestrel::bench::prepareBenchmarkCase(bench, s)) {
         return;
     }
     const FlowPicture picture(s);
@@ -53,17 +45,14 @@ void BM_RecordPlane(benchmark::State& bench) {
         benchmark::DoNotOptimize(surface.items().data());
     }
     bench.counters["items"] = static_cast<double>(surface.items().size());
-    bench.SetLabel(c.label);
 }
 BENCHMARK(BM_RecordPlane)->ArgsProduct({{0, 1, 2}, {0, 2, 4}})->Unit(benchmark::kMillisecond);
 
 // One whole frame at stage argument 1 / 4: both planes recorded and painted with the legend
 // into a 960 x 360 image, as the study window repaints after a move of its mapping slider.
 void BM_PictureFrame(benchmark::State& bench) {
-    const Case& c = kCases[bench.range(0)];
     State s;
-    if (!kestrel::bench::prepareFlowCase(s, c)) {
-        bench.SkipWithError("profile not in the table");
+    if (!kestrel::bench::prepareBenchmarkCase(bench, s)) {
         return;
     }
     const FlowPicture picture(s);
@@ -75,7 +64,6 @@ void BM_PictureFrame(benchmark::State& bench) {
         painter.end();
         benchmark::DoNotOptimize(image.constBits());
     }
-    bench.SetLabel(c.label);
 }
 BENCHMARK(BM_PictureFrame)->ArgsProduct({{0, 1, 2}, {0, 2}})->Unit(benchmark::kMillisecond);
 

@@ -4,6 +4,7 @@
 // default size, for each tab; one frame of the particle animation; and the share of one core
 // that the animation takes while it runs. Runs on the offscreen platform unless
 // QT_QPA_PLATFORM says otherwise.
+#include "bench/window_bench_main.h"
 #include "ui/flow_view.h"
 #include "ui/form1.h"
 #include "ui/study_window.h"
@@ -127,22 +128,7 @@ BENCHMARK(BM_ParticleAnimation_CoreShare)->Iterations(1)->Unit(benchmark::kMilli
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    benchmark::Initialize(&argc, argv);
-    QApplication app(argc, argv);
     // Its own name keeps the study window's remembered geometry and tab apart from the user's.
-    QApplication::setApplicationName(QStringLiteral("Kestrel benchmark"));
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    {
-        auto shown = std::make_unique<Windows>();
-        windows = shown.get();
-        benchmark::RunSpecifiedBenchmarks();
-        windows = nullptr;
-    }
-    benchmark::Shutdown();
-    return 0;
+    return kestrel::bench::runWindowBenchmarks(argc, argv, QStringLiteral("Kestrel benchmark"),
+                                               windows);
 }

@@ -3,6 +3,7 @@
 // scroll bar, which runs the full chain (profile, circle plane and profile plots, pressure,
 // pressure plot, lift and moment curves) and redraws the five surfaces; the surfaces are then
 // painted. Runs on the offscreen platform unless QT_QPA_PLATFORM says otherwise.
+#include "bench/window_bench_main.h"
 #include "ui/form1.h"
 #include "ui/picture_box.h"
 
@@ -166,22 +167,5 @@ BENCHMARK(BM_ThicknessChange_NoPainting)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    // The benchmark library takes its own options first; Qt then takes its own.
-    benchmark::Initialize(&argc, argv);
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Kestrel"));
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    {
-        auto shown = std::make_unique<Window>();
-        window = shown.get();
-        benchmark::RunSpecifiedBenchmarks();
-        window = nullptr;
-    }
-    benchmark::Shutdown();
-    return 0;
+    return kestrel::bench::runWindowBenchmarks(argc, argv, QStringLiteral("Kestrel"), window);
 }
