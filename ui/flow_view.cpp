@@ -4,6 +4,7 @@
 #include "model/coefficients.h"
 #include "plots/flow_painter.h"
 #include "plots/painter.h"
+#include "ui/qt_text.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -21,10 +22,6 @@ namespace kestrel {
 namespace {
 
 constexpr int kMappingSteps = 100;
-
-QString qtText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 const QString kProbeHintText = qtText(kProbeHint);
 

@@ -5,6 +5,7 @@
 #include "model/text.h"
 #include "plots/chain.h"
 #include "ui/about_window.h"
+#include "ui/qt_text.h"
 #include "ui/study_window.h"
 
 #include <QLineEdit>
@@ -194,8 +195,7 @@ ChainInputs Form1::controls() const {
 
 void Form1::writeBoxes(Step step) {
     for (const BoxText& b : boxTexts(step, state_, values_, decimalSeparator())) {
-        QLineEdit* box = findChild<QLineEdit*>(
-            QString::fromUtf8(b.box.data(), static_cast<qsizetype>(b.box.size())));
+        QLineEdit* box = findChild<QLineEdit*>(qtText(b.box));
         box->setText(QString::fromStdString(b.text));
     }
 }

@@ -7,6 +7,7 @@
 #include "ui/form1.h"
 #include "ui/frame_box.h"
 #include "ui/picture_box.h"
+#include "ui/qt_text.h"
 #include "ui/scroll_bar.h"
 #include "ui/window_geometry.h"
 
@@ -42,13 +43,9 @@ constexpr InputRow kInputRows[] = {
     {InputId::MomentReference, 1680, "Label7", "xM/c=", 120, 495, 255, false},
 };
 
-QString text(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
-
 QScrollBar* makeScrollBar(QWidget* parent, const InputDefinition& d, int top) {
     auto* bar = new ScrollBar(parent);
-    bar->setObjectName(text(d.scrollBar));
+    bar->setObjectName(qtText(d.scrollBar));
     bar->setGeometry(twipsRect(1200, top, 1335, 255));
     bar->setRange(d.minimum, d.maximum);
     bar->setSingleStep(d.smallChange);
@@ -57,7 +54,7 @@ QScrollBar* makeScrollBar(QWidget* parent, const InputDefinition& d, int top) {
     // One notification per completed change: none while the thumb is being dragged.
     bar->setTracking(false);
     bar->setFocusPolicy(Qt::StrongFocus);
-    bar->setAccessibleName(text(d.quantity) + QStringLiteral(" (") + text(d.unit) +
+    bar->setAccessibleName(qtText(d.quantity) + QStringLiteral(" (") + qtText(d.unit) +
                            QStringLiteral(")"));
     return bar;
 }
@@ -158,7 +155,7 @@ void Form1::buildInputRows() {
         this->*bars[i] = makeScrollBar(Frame1, d, row.top);
         const QString start = numberBoxText(inputValue(row.id, d.start));
         this->*boxes[i] = makeTextBox(Frame1, d.valueBox.data(), twipsRect(720, row.top, 495, 285),
-                                      start, text(d.quantity));
+                                      start, qtText(d.quantity));
         QLabel* label =
             makeLabel(Frame1, row.labelName,
                       twipsRect(row.labelLeft, row.top, row.labelWidth, row.labelHeight),

@@ -8,6 +8,7 @@
 #include "plots/picture_files.h"
 #include "ui/form1.h"
 #include "ui/picture_box.h"
+#include "ui/qt_text.h"
 #include "ui/study_window.h"
 
 #include <QAction>
@@ -33,8 +34,7 @@ const QString kDataFilters = QStringLiteral("CSV table (*.csv)");
 constexpr double kSavedPictureScale = 2;
 
 QString nameOf(SurfaceId id) {
-    const std::string_view name = surfaceDefinition(id).name;
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    return qtText(surfaceDefinition(id).name);
 }
 
 QAction* addPlotAction(PictureBox* box, const QString& text, const QKeySequence& shortcut,

@@ -4,6 +4,7 @@
 #include "plots/labels.h"
 #include "plots/painter.h"
 #include "plots/picture.h"
+#include "ui/qt_text.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -14,7 +15,7 @@ namespace kestrel {
 PictureBox::PictureBox(SurfaceId id, Surface& surface, QWidget* parent)
     : QWidget(parent), id_(id), surface_(surface) {
     const SurfaceDefinition& d = surfaceDefinition(id);
-    setObjectName(QString::fromUtf8(d.name.data(), static_cast<qsizetype>(d.name.size())));
+    setObjectName(qtText(d.name));
     setContentsMargins(kSurfaceBorder, kSurfaceBorder, kSurfaceBorder, kSurfaceBorder);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -30,11 +31,9 @@ void PictureBox::addLabels() {
         if (l.surface != id_) {
             continue;
         }
-        auto* label =
-            new QLabel(QString::fromUtf8(l.text.data(), static_cast<qsizetype>(l.text.size())));
+        auto* label = new QLabel(qtText(l.text));
         label->setParent(this);
-        label->setObjectName(
-            QString::fromUtf8(l.name.data(), static_cast<qsizetype>(l.name.size())));
+        label->setObjectName(qtText(l.name));
         const PixelBox box = visibleBox(l);
         label->setGeometry(QRect(box.left, box.top, box.width, box.height).translated(inside));
         label->setFont(labelFont(l.font));

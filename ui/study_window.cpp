@@ -6,6 +6,7 @@
 #include "model/rule_table.h"
 #include "plots/compressibility_chart.h"
 #include "ui/flow_view.h"
+#include "ui/qt_text.h"
 #include "ui/surface_view.h"
 
 #include <QCloseEvent>
@@ -22,10 +23,6 @@
 namespace kestrel {
 
 namespace {
-
-QString qtText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 const QString kColumnTips[] = {
     QStringLiteral("Lift coefficient at M∞: the corrected surface pressure integrated around the "
