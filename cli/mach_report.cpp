@@ -8,6 +8,7 @@
 #include <optional>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace kestrel::cli {
 
@@ -27,13 +28,29 @@ Json incompressibleJson(const CompressibilityAnalysis& a) {
     return j;
 }
 
-Json ruleJson(const RuleResult& r) {
+Json supersonicJson(const std::optional<std::vector<SupersonicExtent>>& extents) {
+    if (!extents) {
+        return nullptr;
+    }
+    Json list = Json::array();
+    for (const SupersonicExtent& e : *extents) {
+        Json j;
+        j["side"] = sideName(e.side);
+        j["x_from"] = jsonNumber(e.xFrom);
+        j["x_to"] = jsonNumber(e.xTo);
+        list.push_back(std::move(j));
+    }
+    return list;
+}
+
+Json ruleJson(const RuleResult& r, const std::optional<std::vector<SupersonicExtent>>& extents) {
     Json j;
     j["CL"] = jsonNumber(r.CL);
     j["CM"] = jsonNumber(r.CM);
     j["Cp_min"] = jsonNumber(r.CpMin);
     j["critical_mach"] = jsonNumber(r.criticalMach);
     j["supercritical"] = r.supercritical;
+    j["supersonic"] = supersonicJson(extents);
     return j;
 }
 
@@ -78,7 +95,8 @@ MachResult computeMachResult(const ChainInputs& request) {
     ChainResult chain = computeFullChain(request);
     requireTableRow(chain);
     CompressibleSurface surface(chain.state);
-    return {std::move(chain), std::move(surface)};
+    SonicSurface sonic(chain.state, surface);
+    return {std::move(chain), std::move(surface), std::move(sonic)};
 }
 
 std::string machJson(const MachResult& result) {
@@ -94,7 +112,8 @@ std::string machJson(const MachResult& result) {
 
     Json rules;
     for (CompressibilityRule rule : kCompressibilityRules) {
-        rules[std::string(ruleName(rule))] = ruleJson(a.rules[ruleIndex(rule)]);
+        rules[std::string(ruleName(rule))] =
+            ruleJson(a.rules[ruleIndex(rule)], result.sonic.extents(rule, a.mach));
     }
 
     Json document;

@@ -1,0 +1,111 @@
+// SPDX-License-Identifier: MIT
+// The profile's two sides: leading edge, places by angle and by x/c, surface pressure.
+#include "model/profile_sides.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <numbers>
+
+namespace kestrel {
+
+namespace {
+
+constexpr double kTwoPi = 2 * std::numbers::pi;
+// Samples of the whole circle in the search for the leading edge, and the width in radians to
+// which the golden-section search then narrows it: x/c is flat there, so an angle good to 1e-9
+// gives x/c to rounding.
+constexpr int kLeadingEdgeSamples = 256;
+constexpr double kLeadingEdgeWidth = 1e-9;
+constexpr double kAngleTolerance = 1e-14;
+constexpr int kMaxHalvings = 200;
+
+} // namespace
+
+std::string_view sideName(Side side) {
+    return side == Side::Upper ? "upper" : "lower";
+}
+
+ProfileSides::ProfileSides(const State& s)
+    : flow_(s), centre_(-s.eps, s.mu), radius_(s.Rc), trailing_(-s.Beta) {
+    // The trailing edge zeta = 1 lies at -Beta about the centre; the leading edge is the smallest
+    // x/c of a coarse walk round the circle, narrowed by golden sections.
+    const double step = kTwoPi / kLeadingEdgeSamples;
+    double best = trailing_;
+    double bestX = 1;
+    for (int k = 1; k < kLeadingEdgeSamples; ++k) {
+        const double phi = trailing_ + k * step;
+        const double xk = x(phi);
+        if (xk < bestX) {
+            best = phi;
+            bestX = xk;
+        }
+    }
+    const double golden = (std::sqrt(5.0) - 1) / 2;
+    double a = best - step;
+    double b = best + step;
+    double c = b - golden * (b - a);
+    double d = a + golden * (b - a);
+    double xc = x(c);
+    double xd = x(d);
+    while (b - a > kLeadingEdgeWidth) {
+        if (xc < xd) {
+            b = d;
+            d = c;
+            xd = xc;
+            c = b - golden * (b - a);
+            xc = x(c);
+        } else {
+            a = c;
+            c = d;
+            xc = xd;
+            d = a + golden * (b - a);
+            xd = x(d);
+        }
+    }
+    leading_ = (a + b) / 2;
+    leadingX_ = x(leading_);
+}
+
+double ProfileSides::firstAngle(Side side) const {
+    return side == Side::Upper ? trailing_ : leading_;
+}
+
+double ProfileSides::lastAngle(Side side) const {
+    return side == Side::Upper ? leading_ : trailing_ + kTwoPi;
+}
+
+std::complex<double> ProfileSides::circlePoint(double phi) const {
+    return centre_ + std::polar(radius_, phi);
+}
+
+SurfacePlace ProfileSides::place(double phi) const {
+    const std::complex<double> z = flow_.toProfile(circlePoint(phi));
+    return {phi, z.real(), z.imag()};
+}
+
+double ProfileSides::pressure(double phi) const {
+    RasterCell cell = RasterCell::Flow;
+    const double cp = flow_.profileCp(circlePoint(phi), cell);
+    return cell == RasterCell::Singular ? -std::numeric_limits<double>::infinity() : cp;
+}
+
+double ProfileSides::angleAt(Side side, double xWanted) const {
+    // x/c rises with phi on the lower side and falls on the upper one: keep `low` where x/c is
+    // below the wanted value.
+    double low = side == Side::Lower ? firstAngle(side) : lastAngle(side);
+    double high = side == Side::Lower ? lastAngle(side) : firstAngle(side);
+    if (xWanted <= leadingX_) {
+        return low;
+    }
+    if (xWanted >= 1) {
+        return high;
+    }
+    for (int n = 0; n < kMaxHalvings && std::fabs(high - low) > kAngleTolerance; ++n) {
+        const double middle = (low + high) / 2;
+        (x(middle) < xWanted ? low : high) = middle;
+    }
+    return (low + high) / 2;
+}
+
+} // namespace kestrel
