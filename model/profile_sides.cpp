@@ -18,7 +18,11 @@ constexpr double kTwoPi = 2 * std::numbers::pi;
 constexpr int kLeadingEdgeSamples = 256;
 constexpr double kLeadingEdgeWidth = 1e-9;
 constexpr double kAngleTolerance = 1e-14;
-constexpr int kMaxHalvings = 200;
+constexpr int kMaxSteps = 200;
+
+std::size_t sideIndex(Side side) {
+    return side == Side::Upper ? 0 : 1;
+}
 
 } // namespace
 
@@ -65,6 +69,19 @@ ProfileSides::ProfileSides(const State& s)
     }
     leading_ = (a + b) / 2;
     leadingX_ = x(leading_);
+    walk(Side::Upper);
+    walk(Side::Lower);
+}
+
+void ProfileSides::walk(Side side) {
+    std::vector<SurfacePlace>& places = walks_[sideIndex(side)];
+    const double first = firstAngle(side);
+    const double last = lastAngle(side);
+    places.reserve(kWalkSteps + 1);
+    for (int k = 0; k < kWalkSteps; ++k) {
+        places.push_back(place(first + ((last - first) * k) / kWalkSteps));
+    }
+    places.push_back(place(last));
 }
 
 double ProfileSides::firstAngle(Side side) const {
@@ -91,21 +108,44 @@ double ProfileSides::pressure(double phi) const {
 }
 
 double ProfileSides::angleAt(Side side, double xWanted) const {
-    // x/c rises with phi on the lower side and falls on the upper one: keep `low` where x/c is
-    // below the wanted value.
-    double low = side == Side::Lower ? firstAngle(side) : lastAngle(side);
-    double high = side == Side::Lower ? lastAngle(side) : firstAngle(side);
     if (xWanted <= leadingX_) {
-        return low;
+        return leading_;
     }
     if (xWanted >= 1) {
-        return high;
+        return side == Side::Upper ? firstAngle(side) : lastAngle(side);
     }
-    for (int n = 0; n < kMaxHalvings && std::fabs(high - low) > kAngleTolerance; ++n) {
-        const double middle = (low + high) / 2;
-        (x(middle) < xWanted ? low : high) = middle;
+    // The step of the walk across which x/c passes the wanted value; f = x/c - xWanted has
+    // opposite signs (or a zero) at its ends.
+    const std::vector<SurfacePlace>& places = walks_[sideIndex(side)];
+    const bool rising = side == Side::Lower;
+    std::size_t k = 1;
+    while (k + 1 < places.size() && (places[k].x < xWanted) == rising) {
+        ++k;
     }
-    return (low + high) / 2;
+    double a = places[k - 1].phi;
+    double b = places[k].phi;
+    double fa = places[k - 1].x - xWanted;
+    double fb = places[k].x - xWanted;
+    // Illinois: the secant through the bracket's ends, halving the value kept at an end that
+    // stays twice running, so that both ends close in.
+    int kept = 0; // -1: a stayed in the latest step, +1: b stayed
+    for (int n = 0; n < kMaxSteps && fa != 0 && fb != 0 && std::fabs(b - a) > kAngleTolerance;
+         ++n) {
+        const double c = b - (fb * (b - a)) / (fb - fa);
+        const double fc = x(c) - xWanted;
+        if ((fc < 0) == (fb < 0)) {
+            b = c;
+            fb = fc;
+            fa = kept == -1 ? fa / 2 : fa;
+            kept = -1;
+        } else {
+            a = c;
+            fa = fc;
+            fb = kept == 1 ? fb / 2 : fb;
+            kept = 1;
+        }
+    }
+    return std::fabs(fa) < std::fabs(fb) ? a : b;
 }
 
 } // namespace kestrel

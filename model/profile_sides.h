@@ -7,8 +7,10 @@
 #include "model/flow.h"
 #include "model/state.h"
 
+#include <array>
 #include <complex>
 #include <string_view>
+#include <vector>
 
 namespace kestrel {
 
@@ -52,13 +54,17 @@ public:
     // the window caps it at -99.
     double pressure(double phi) const;
     // The angle on the side at which x/c equals x, for x from leadingEdgeX() to 1 (clamped), to
-    // within 1e-14 radians.
+    // within 1e-14 radians: bracketed by a walk along the side in kWalkSteps equal steps of phi,
+    // then narrowed by the Illinois form of regula falsi.
     double angleAt(Side side, double x) const;
+
+    static constexpr int kWalkSteps = 64;
 
     const Flow& flow() const { return flow_; }
 
 private:
     std::complex<double> circlePoint(double phi) const;
+    void walk(Side side);
 
     Flow flow_;
     std::complex<double> centre_;
@@ -66,6 +72,7 @@ private:
     double trailing_ = 0;
     double leading_ = 0;
     double leadingX_ = 0;
+    std::array<std::vector<SurfacePlace>, 2> walks_; // by Side, rising phi, both ends included
 };
 
 } // namespace kestrel
