@@ -2,6 +2,8 @@
 // The profile's two sides: leading edge, places by angle and by x/c, surface pressure.
 #include "model/profile_sides.h"
 
+#include "model/numeric.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -18,7 +20,6 @@ constexpr double kTwoPi = 2 * std::numbers::pi;
 constexpr int kLeadingEdgeSamples = 256;
 constexpr double kLeadingEdgeWidth = 1e-9;
 constexpr double kAngleTolerance = 1e-14;
-constexpr int kMaxSteps = 200;
 
 std::size_t sideIndex(Side side) {
     return side == Side::Upper ? 0 : 1;
@@ -45,29 +46,8 @@ ProfileSides::ProfileSides(const State& s)
             bestX = xk;
         }
     }
-    const double golden = (std::sqrt(5.0) - 1) / 2;
-    double a = best - step;
-    double b = best + step;
-    double c = b - golden * (b - a);
-    double d = a + golden * (b - a);
-    double xc = x(c);
-    double xd = x(d);
-    while (b - a > kLeadingEdgeWidth) {
-        if (xc < xd) {
-            b = d;
-            d = c;
-            xd = xc;
-            c = b - golden * (b - a);
-            xc = x(c);
-        } else {
-            a = c;
-            c = d;
-            xc = xd;
-            d = a + golden * (b - a);
-            xd = x(d);
-        }
-    }
-    leading_ = (a + b) / 2;
+    leading_ = goldenSectionMinimum([this](double phi) { return x(phi); }, best - step, best + step,
+                                    kLeadingEdgeWidth);
     leadingX_ = x(leading_);
     walk(Side::Upper);
     walk(Side::Lower);
@@ -122,30 +102,9 @@ double ProfileSides::angleAt(Side side, double xWanted) const {
     while (k + 1 < places.size() && (places[k].x < xWanted) == rising) {
         ++k;
     }
-    double a = places[k - 1].phi;
-    double b = places[k].phi;
-    double fa = places[k - 1].x - xWanted;
-    double fb = places[k].x - xWanted;
-    // Illinois: the secant through the bracket's ends, halving the value kept at an end that
-    // stays twice running, so that both ends close in.
-    int kept = 0; // -1: a stayed in the latest step, +1: b stayed
-    for (int n = 0; n < kMaxSteps && fa != 0 && fb != 0 && std::fabs(b - a) > kAngleTolerance;
-         ++n) {
-        const double c = b - (fb * (b - a)) / (fb - fa);
-        const double fc = x(c) - xWanted;
-        if ((fc < 0) == (fb < 0)) {
-            b = c;
-            fb = fc;
-            fa = kept == -1 ? fa / 2 : fa;
-            kept = -1;
-        } else {
-            a = c;
-            fa = fc;
-            fb = kept == 1 ? fb / 2 : fb;
-            kept = 1;
-        }
-    }
-    return std::fabs(fa) < std::fabs(fb) ? a : b;
+    return illinoisRoot([&](double phi) { return x(phi) - xWanted; }, places[k - 1].phi,
+                        places[k].phi, places[k - 1].x - xWanted, places[k].x - xWanted,
+                        kAngleTolerance);
 }
 
 } // namespace kestrel

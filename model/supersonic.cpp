@@ -2,6 +2,8 @@
 // The supersonic stretches of the surface by each compressibility rule.
 #include "model/supersonic.h"
 
+#include "model/numeric.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -20,31 +22,6 @@ constexpr int kMaxHalvings = 200;
 
 std::size_t sideIndex(Side side) {
     return side == Side::Upper ? 0 : 1;
-}
-
-// The angle of the smallest value of f between a and b, f having one minimum there.
-template <typename F> double goldenMinimum(F f, double a, double b) {
-    const double golden = (std::sqrt(5.0) - 1) / 2;
-    double c = b - golden * (b - a);
-    double d = a + golden * (b - a);
-    double fc = f(c);
-    double fd = f(d);
-    while (b - a > kMinimumWidth) {
-        if (fc < fd) {
-            b = d;
-            d = c;
-            fd = fc;
-            c = b - golden * (b - a);
-            fc = f(c);
-        } else {
-            a = c;
-            c = d;
-            fc = fd;
-            d = a + golden * (b - a);
-            fd = f(d);
-        }
-    }
-    return (a + b) / 2;
 }
 
 } // namespace
@@ -67,7 +44,7 @@ SonicSurface::SonicSurface(const State& s, const CompressibleSurface& surface)
         const Sample& after = ring[(k + 1) % ring.size()];
         if (ring[k].Cp0 <= before.Cp0 && ring[k].Cp0 <= after.Cp0) {
             const double low = ring[k].phi - step;
-            all.push_back(sampleAt(goldenMinimum(cp0, low, low + 2 * step)));
+            all.push_back(sampleAt(goldenSectionMinimum(cp0, low, low + 2 * step, kMinimumWidth)));
         }
     }
     all.push_back(sampleAt(sides_.leadingEdgeAngle()));

@@ -6,7 +6,7 @@
 #include "model/compressibility.h"
 #include "model/inputs.h"
 #include "model/supersonic.h"
-#include "tests/cli/calc_test_support.h"
+#include "tests/cli/json_test_support.h"
 
 #include <bit>
 #include <cstdint>
@@ -25,8 +25,6 @@ void PrintTo(const ChainInputs& in, std::ostream* os) {
 namespace test {
 namespace {
 
-using Json = nlohmann::ordered_json;
-
 std::vector<std::string> argumentsOf(const ChainInputs& in, const std::string& format) {
     std::vector<std::string> arguments{"mach"};
     for (const InputDefinition& d : kInputs) {
@@ -42,22 +40,6 @@ std::string outputOf(const std::vector<std::string>& arguments) {
     EXPECT_TRUE(run.exited && run.status == 0) << run.err;
     EXPECT_EQ(run.err, "");
     return run.out;
-}
-
-std::vector<std::string> keysOf(const Json& object) {
-    std::vector<std::string> keys;
-    for (const auto& item : object.items()) {
-        keys.push_back(item.key());
-    }
-    return keys;
-}
-
-// The same double, bit for bit (so -0 and 0 differ).
-void expectSame(const Json& value, double expected, const std::string& what) {
-    ASSERT_TRUE(value.is_number()) << what << ": " << value;
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(value.get<double>()),
-              std::bit_cast<std::uint64_t>(expected))
-        << what << ": " << value << " instead of " << expected;
 }
 
 // Profiles on both sides of their critical Mach numbers, a zero-thickness one with unbounded

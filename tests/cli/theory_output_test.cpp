@@ -6,40 +6,15 @@
 #include "model/coefficients.h"
 #include "model/comparison.h"
 #include "model/theory.h"
-#include "tests/cli/calc_test_support.h"
+#include "tests/cli/json_test_support.h"
 
 #include <algorithm>
-#include <bit>
-#include <cstdint>
+#include <array>
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 namespace kestrel::test {
 namespace {
-
-using Json = nlohmann::ordered_json;
-
-Json documentOf(const std::vector<std::string>& arguments) {
-    const CalcRun run = runCalc(arguments);
-    EXPECT_TRUE(run.exited && run.status == 0) << run.err;
-    EXPECT_EQ(run.err, "");
-    return run.status == 0 ? Json::parse(run.out) : Json();
-}
-
-std::vector<std::string> keysOf(const Json& object) {
-    std::vector<std::string> keys;
-    for (const auto& item : object.items()) {
-        keys.push_back(item.key());
-    }
-    return keys;
-}
-
-void expectSame(const Json& value, double expected, const std::string& what) {
-    ASSERT_TRUE(value.is_number()) << what << ": " << value;
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(value.get<double>()),
-              std::bit_cast<std::uint64_t>(expected))
-        << what << ": " << value << " instead of " << expected;
-}
 
 void expectValues(const Json& got, const State& s, const TheoryValues& want) {
     ASSERT_EQ(keysOf(got),
