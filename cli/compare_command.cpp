@@ -2,13 +2,12 @@
 #include "cli/compare_command.h"
 
 #include "cli/inputs_text.h"
-#include "cli/json_number.h"
 #include "cli/profile_report.h"
-#include "cli/theory_report.h"
 #include "model/comparison.h"
 #include "model/text.h"
+#include "report/documents.h"
 
-#include <utility>
+#include <optional>
 #include <vector>
 
 namespace kestrel::cli {
@@ -47,70 +46,21 @@ Examples:
   kestrel-calc compare --a "thickness=12,camber=4,alpha=5" --b "thickness=12,alpha=5"
   kestrel-calc compare --a "thickness=6" --b "thickness=18" --format csv)";
 
-Json stateJson(const ChainResult& chain, const StateNumbers& n) {
-    const State& s = chain.state;
-    Json inputs;
-    inputs["Thickness"] = jsonNumber(s.Thickness);
-    inputs["Camber"] = jsonNumber(s.Camber);
-    inputs["nP"] = jsonNumber(s.nP);
-    inputs["AlfaD"] = jsonNumber(s.AlfaD);
-    inputs["xM"] = jsonNumber(s.xM);
-
-    Json critical;
-    for (CompressibilityRule rule : kCompressibilityRules) {
-        critical[std::string(ruleName(rule))] = jsonNumber(n.criticalMach[ruleIndex(rule)]);
-    }
-    Json theory;
-    theory["exact"] = theoryValuesJson(s, n.exact);
-    theory["thin"] = theoryValuesJson(s, n.thin);
-
-    Json j;
-    j["inputs"] = std::move(inputs);
-    j["row"] = chain.values.row;
-    j["CL"] = jsonNumber(n.CL);
-    j["CM"] = jsonNumber(n.CM);
-    j["Cp_min"] = jsonNumber(n.CpMin);
-    j["critical_mach"] = std::move(critical);
-    j["theory"] = std::move(theory);
-    return j;
-}
-
-Json stateOf(const ChainInputs& inputs) {
-    ChainResult chain = computeFullChain(inputs);
+std::vector<NamedValue> valuesOf(const ChainInputs& inputs) {
+    const ChainResult chain = computeFullChain(inputs);
     requireTableRow(chain);
-    return stateJson(chain, stateNumbers(chain.state));
+    return comparedValues(chain.state, chain.values, stateNumbers(chain.state));
 }
 
-// The leaves of a document in their order, named by their keys joined with ".".
-void addLeaves(const Json& value, const std::string& name,
-               std::vector<std::pair<std::string, Json>>& leaves) {
-    if (!value.is_object()) {
-        leaves.emplace_back(name, value);
-        return;
-    }
-    for (const auto& item : value.items()) {
-        addLeaves(item.value(), name.empty() ? item.key() : name + "." + item.key(), leaves);
-    }
+// A CSV cell: the shortest decimal form, or empty where the value does not exist.
+std::string cell(std::optional<double> value) {
+    return value ? numberText(*value, ".") : std::string();
 }
 
-std::string cellOf(const Json& value) {
-    if (value.is_number_integer()) {
-        return std::to_string(value.get<long long>());
-    }
-    if (value.is_number()) {
-        return numberText(value.get<double>(), ".");
-    }
-    return {}; // null
-}
-
-std::string compareCsv(const Json& a, const Json& b) {
-    std::vector<std::pair<std::string, Json>> left;
-    std::vector<std::pair<std::string, Json>> right;
-    addLeaves(a, "", left);
-    addLeaves(b, "", right);
+std::string compareCsv(const std::vector<NamedValue>& a, const std::vector<NamedValue>& b) {
     std::string text = "quantity,a,b\n";
-    for (std::size_t i = 0; i < left.size(); ++i) {
-        text += left[i].first + "," + cellOf(left[i].second) + "," + cellOf(right[i].second) + "\n";
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        text += a[i].name + "," + cell(a[i].value) + "," + cell(b[i].value) + "\n";
     }
     return text;
 }
@@ -141,13 +91,9 @@ std::string CompareCommand::run() {
         throw UsageError("--format must be json or csv, got \"" + format_ + "\"");
     }
 
-    Json document;
-    document["a"] = stateOf(a);
-    document["b"] = stateOf(b);
-    if (format_ == "csv") {
-        return compareCsv(document["a"], document["b"]);
-    }
-    return document.dump(2) + "\n";
+    const std::vector<NamedValue> first = valuesOf(a);
+    const std::vector<NamedValue> second = valuesOf(b);
+    return format_ == "csv" ? compareCsv(first, second) : compareDocument(first, second);
 }
 
 } // namespace kestrel::cli

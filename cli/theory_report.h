@@ -2,7 +2,6 @@
 // Thin-airfoil theory beside the exact values for one set of inputs, and its JSON and CSV forms.
 #pragma once
 
-#include "cli/json_number.h"
 #include "model/chain.h"
 #include "model/theory.h"
 
@@ -20,9 +19,6 @@ struct TheoryResult {
 // Throws RunError if the table has no row for the thickness and camber, which cannot happen for
 // positions within their ranges.
 TheoryResult computeTheoryResult(const ChainInputs& request);
-
-// One theory's numbers: alpha_zero_lift in degrees, lift_slope per radian, CM_quarter_chord.
-Json theoryValuesJson(const State& s, const TheoryValues& values);
 
 // The document: inputs, row, exact, thin, load (see --help).
 std::string theoryJson(const TheoryResult& result);
