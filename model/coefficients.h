@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+// The moment step reads its reference point through setMomentReference (model/inputs.h).
+#include "model/inputs.h"
 #include "model/state.h"
 
 #include <optional>
@@ -11,7 +13,8 @@ namespace kestrel {
 inline constexpr long kCurveFirst = 0;
 inline constexpr long kCurveLast = 24;
 
-// Radians of an angle in degrees, (degrees * pi) / 180 with the program's pi.
+// Radians of an angle in degrees, (degrees * pi) / 180 with the window-wide pi: the one
+// conversion of every angle of attack, for the window's laws and the flow alike.
 double radians(const State& s, double degrees);
 
 // Lift law: CL = 8 pi (R/c) sin(alpha + Beta), alpha in degrees.
@@ -19,9 +22,6 @@ double liftCoefficient(const State& s, double alfaDegrees);
 
 // Fills AlfaArr and CLarr (entries 0 to 24) and CLcur at the current AlfaD.
 void computeLiftCurve(State& s);
-
-// Moment reference xM from its scroll position (hundredths of the chord).
-void setMomentReference(State& s, int xmPosition);
 
 // True once a profile has been computed: the moment law divides by Chord, which is 0 before.
 bool profileExists(const State& s);
