@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The flow about the circle and the profile: field, stagnation points, streamlines, rasters.
+// The flow about the circle and the profile as the study window and kestrel-calc read it: samples
+// of the field, stagnation points, streamlines and rasters, from the laws of CircleFlow.
 #include "model/flow.h"
 
 #include "model/coefficients.h"
