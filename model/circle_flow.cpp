@@ -88,7 +88,7 @@ CircleFlow::FarField CircleFlow::farField(Complex z) const {
 }
 
 double CircleFlow::frontStagnationAngle() const {
-    return angleOf(front_);
+    return std::numbers::pi + 2 * alpha_ + beta_;
 }
 
 CircleFlow::Place CircleFlow::placeAt(double phi) const {

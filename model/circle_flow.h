@@ -137,6 +137,7 @@ public:
     // about c (the two roots of s d^2 + i G d - R^2 / s = 0 multiply to -R^2 / s^2). The rear one
     // is the trailing edge, zeta = 1.
     Complex frontStagnation() const { return front_; }
+    // phi_f = pi + 2 alpha + Beta, between -Beta and 2 pi - Beta.
     double frontStagnationAngle() const;
     // A circle of zero thickness (eps = 0) passes through the singular point zeta = -1, at the
     // angle pi + Beta about c. Its leading edge is singular, the speed there unbounded, unless the
@@ -185,8 +186,11 @@ public:
     double surfaceCpSlope(double phi) const;
 
     // Everything at one angle phi about the centre: what a boundary layer needs along each side
-    // from the front stagnation point (frontStagnationAngle) to the trailing edge (-Beta and
-    // 2 pi - Beta).
+    // from the front stagnation point phi_f = frontStagnationAngle() to the trailing edge. The
+    // upper surface runs from phi_f down to -Beta, its flow going clockwise (q < 0); the lower
+    // one from phi_f up to 2 pi - Beta, its flow going counter-clockwise (q > 0). The arc length
+    // s from the stagnation point is the integral of arcRate over phi, and dq/ds =
+    // q logSlope / arcRate.
     struct SurfacePoint {
         double phi = 0;
         Complex zeta;        // the circle point

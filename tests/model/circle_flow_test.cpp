@@ -42,7 +42,15 @@ TEST(CircleFlowSurface, SpeedIsTheFieldOnTheSurface) {
                         circleSpeed / std::abs(1.0 - 1.0 / (p.zeta * p.zeta)), 1e-11);
             EXPECT_NEAR(p.Cp, 1 - std::norm(v), 1e-11);
         }
-        // The cusp: the finite speed cos(alpha + Beta) / R leaves the trailing edge.
+        // The front stagnation point (on an arc at zero incidence the leading edge, which the
+        // flow leaves smoothly at a finite speed), and the cusp: the finite speed
+        // cos(alpha + Beta) / R leaves the trailing edge.
+        const CircleFlow::SurfacePoint front = flow.surfaceAt(flow.frontStagnationAngle());
+        EXPECT_NEAR(std::abs(front.zeta - flow.frontStagnation()), 0, 1e-15);
+        EXPECT_NEAR(std::abs(flow.circleVelocity(front.zeta)), 0, 1e-15);
+        if (!flow.throughSingularPoint()) {
+            EXPECT_NEAR(front.velocity, 0, 1e-14);
+        }
         EXPECT_NEAR(flow.surfaceAt(-s.Beta).velocity, -std::cos(alpha + s.Beta) / s.Rc, 1e-15);
     }
 }
