@@ -30,12 +30,6 @@ CircleFlow::CircleFlow(const State& s)
     front_ = centre_ - (rsq_ * std::conj(stream_ * stream_)) / rear;
 }
 
-Complex CircleFlow::mappingDerivative(Complex zeta) {
-    const double r4 = square(std::norm(zeta));
-    return {1 - (square(zeta.real()) - square(zeta.imag())) / r4,
-            (2 * zeta.real() * zeta.imag()) / r4};
-}
-
 Complex CircleFlow::potential(Complex zeta) const {
     const Complex d = zeta - centre_;
     const Complex uniform = stream_ * d;
@@ -98,29 +92,13 @@ CircleFlow::Place CircleFlow::placeAt(double phi) const {
 
 namespace {
 
-// cos(v) = Re(e^(i u) e^(-i alpha)).
-double cosV(Complex half, double cosAlpha, double sinAlpha) {
-    return half.real() * cosAlpha + half.imag() * sinAlpha;
-}
-
 // tan(v) = Im / Re of e^(i u) e^(-i alpha).
 double tanV(Complex half, double cosAlpha, double sinAlpha) {
-    return (half.imag() * cosAlpha - half.real() * sinAlpha) / cosV(half, cosAlpha, sinAlpha);
+    return (half.imag() * cosAlpha - half.real() * sinAlpha) /
+           circle_flow_detail::cosV(half, cosAlpha, sinAlpha);
 }
 
 } // namespace
-
-double CircleFlow::surfaceVelocity(Complex zeta, Complex half) const {
-    const double r2 = std::norm(zeta);
-    const double c = cosV(half, cosAlpha_, sinAlpha_);
-    if (throughSingularPoint() && !singularLeadingEdge()) {
-        // |zeta + 1| = 2 R |cos(u)| and v = u: the factor that vanishes at -1 cancels.
-        const double q = r2 / rsq_;
-        return std::signbit(c) ? q : -q;
-    }
-    const double toMinusOne = std::sqrt(std::norm(zeta + 1.0));
-    return -(2 * r2 * c) / (radius_ * toMinusOne);
-}
 
 double CircleFlow::surfaceSpeedLogSlope(Complex zeta, Complex turn, Complex half) const {
     const Complex t = circleTangent(turn);

@@ -256,7 +256,30 @@ inline std::complex<double> squareRoot(std::complex<double> w) {
     return {std::fabs(b) / (2 * t), std::copysign(t, b)};
 }
 
+// cos(v) = Re(e^(i u) e^(-i alpha)).
+inline double cosV(std::complex<double> half, double cosAlpha, double sinAlpha) {
+    return half.real() * cosAlpha + half.imag() * sinAlpha;
+}
+
 } // namespace circle_flow_detail
+
+inline CircleFlow::Complex CircleFlow::mappingDerivative(Complex zeta) {
+    const double r4 = square(std::norm(zeta));
+    return {1 - (square(zeta.real()) - square(zeta.imag())) / r4,
+            (2 * zeta.real() * zeta.imag()) / r4};
+}
+
+inline double CircleFlow::surfaceVelocity(Complex zeta, Complex half) const {
+    const double r2 = std::norm(zeta);
+    const double c = circle_flow_detail::cosV(half, cosAlpha_, sinAlpha_);
+    if (throughSingularPoint() && !singularLeadingEdge()) {
+        // |zeta + 1| = 2 R |cos(u)| and v = u: the factor that vanishes at -1 cancels.
+        const double q = r2 / rsq_;
+        return std::signbit(c) ? q : -q;
+    }
+    const double toMinusOne = std::sqrt(std::norm(zeta + 1.0));
+    return -(2 * r2 * c) / (radius_ * toMinusOne);
+}
 
 inline CircleFlow::Complex CircleFlow::toProfile(Complex zeta) const {
     const Complex z = zeta + circle_flow_detail::reciprocal(zeta);
