@@ -123,17 +123,9 @@ double CircleFlow::surfaceCpSlope(double phi) const {
     return -2 * square(q) * surfaceSpeedLogSlope(zeta, p.turn, p.half);
 }
 
-CircleFlow::SurfacePoint CircleFlow::surfaceAt(double phi) const {
+double CircleFlow::surfaceSpeedLogSlope(double phi) const {
     const Place p = placeAt(phi);
-    SurfacePoint out;
-    out.phi = phi;
-    out.zeta = circlePoint(p.turn);
-    out.z = toProfile(out.zeta);
-    out.velocity = surfaceVelocity(out.zeta, p.half);
-    out.Cp = pressureCoefficient(out.velocity);
-    out.arcRate = (radius_ * std::abs(mappingDerivative(out.zeta))) * cScale_;
-    out.logSlope = surfaceSpeedLogSlope(out.zeta, p.turn, p.half);
-    return out;
+    return surfaceSpeedLogSlope(circlePoint(p.turn), p.turn, p.half);
 }
 
 double CircleFlow::windowSpeedRatio(double theta, double dZdZeta) const {

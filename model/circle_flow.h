@@ -189,18 +189,20 @@ public:
     // from the front stagnation point phi_f = frontStagnationAngle() to the trailing edge. The
     // upper surface runs from phi_f down to -Beta, its flow going clockwise (q < 0); the lower
     // one from phi_f up to 2 pi - Beta, its flow going counter-clockwise (q > 0). The arc length
-    // s from the stagnation point is the integral of arcRate over phi, and dq/ds =
-    // q logSlope / arcRate.
+    // s from the stagnation point is the integral of arcRate() over phi, and dq/ds =
+    // q surfaceSpeedLogSlope(phi) / arcRate().
     struct SurfacePoint {
-        double phi = 0;
         Complex zeta;        // the circle point
         Complex z;           // its image, in chords
         double velocity = 0; // q, counter-clockwise positive
         double Cp = 0;       // 1 - q^2
-        double arcRate = 0;  // ds/dphi = R |dz/dzeta| / Chord, profile arc length per radian
-        double logSlope = 0; // d ln|q| / d phi
+        Complex dzdphi;      // dz/dphi in chords: (dz/dzeta) i R e^(i phi) / Chord
+        // ds/dphi = R |dz/dzeta| / Chord, the profile's arc length per radian.
+        double arcRate() const { return std::abs(dzdphi); }
     };
-    SurfacePoint surfaceAt(double phi) const;
+    SurfacePoint surfaceAt(double phi) const { return surfaceAt(placeAt(phi)); }
+    SurfacePoint surfaceAt(const Place& place) const;
+    double surfaceSpeedLogSlope(double phi) const;
 
     // ---- The window's pressure (basınc_hesapla)
     //
@@ -303,6 +305,17 @@ inline bool CircleFlow::insideCircle(Complex zeta) const {
 
 inline bool CircleFlow::atSingularPoint(Complex zeta) const {
     return throughSingularPoint() && std::norm(zeta + 1.0) <= square(kSingularRadius);
+}
+
+inline CircleFlow::SurfacePoint CircleFlow::surfaceAt(const Place& place) const {
+    SurfacePoint out;
+    out.zeta = circlePoint(place.turn);
+    out.z = toProfile(out.zeta);
+    out.velocity = surfaceVelocity(out.zeta, place.half);
+    out.Cp = pressureCoefficient(out.velocity);
+    const Complex dz = product(mappingDerivative(out.zeta), circleTangent(place.turn));
+    out.dzdphi = {dz.real() * cScale_, dz.imag() * cScale_};
+    return out;
 }
 
 inline double CircleFlow::profileCp(Complex zeta, RasterCell& cell) const {

@@ -164,22 +164,18 @@ Tabulation tabulate(const CircleFlow& flow, double xM, double h) {
     constexpr int n = CompressibleSurface::kIntegrationPoints;
     const std::vector<Complex>& turns = halfTurns();
     const Complex fromTrailingEdge{std::cos(flow.beta()), -std::sin(flow.beta())}; // e^(-i Beta)
-    const double cScale = flow.chordScale();
     Tabulation t;
     t.cp.resize(n);
     t.lift.resize(n);
     t.moment.resize(n);
     for (int k = 0; k < n; ++k) {
         // phi = -Beta + k h, u = k h / 2 - Beta.
-        const Complex turn = fromTrailingEdge * turns[2 * k];
-        const Complex half = fromTrailingEdge * turns[k];
-        const Complex zeta = flow.circlePoint(turn);
-        t.cp[k] = CircleFlow::pressureCoefficient(flow.surfaceSpeed(zeta, half));
-        const Complex dz = CircleFlow::mappingDerivative(zeta) * flow.circleTangent(turn);
-        const Complex dZ{(dz.real() * cScale) * h, (dz.imag() * cScale) * h};
-        const Complex z = flow.toProfile(zeta);
+        const CircleFlow::SurfacePoint p = flow.surfaceAt(
+            {product(fromTrailingEdge, turns[2 * k]), product(fromTrailingEdge, turns[k])});
+        t.cp[k] = p.Cp;
+        const Complex dZ{p.dzdphi.real() * h, p.dzdphi.imag() * h};
         t.lift[k] = flow.cosAlpha() * dZ.real() + flow.sinAlpha() * dZ.imag();
-        t.moment[k] = -((z.real() - xM) * dZ.real() + z.imag() * dZ.imag());
+        t.moment[k] = -((p.z.real() - xM) * dZ.real() + p.z.imag() * dZ.imag());
     }
     return t;
 }

@@ -79,7 +79,7 @@ TEST(CircleFlowSurface, ArcRateGivesThePerimeter) {
     const int n = 4096;
     double length = 0;
     for (int k = 0; k < n; ++k) {
-        length += plate.surfaceAt(2 * std::numbers::pi * (k + 0.5) / n).arcRate;
+        length += plate.surfaceAt(2 * std::numbers::pi * (k + 0.5) / n).arcRate();
     }
     EXPECT_NEAR(length * 2 * std::numbers::pi / n, 2.0, 1e-6);
     EXPECT_TRUE(plate.singularLeadingEdge());
