@@ -54,7 +54,11 @@ double:
                  ray from the circle's centre through the trailing edge), u, v, speed_ratio
                  (|V| / V_inf) and Cp. Inside the profile every number is null; on the
                  singular leading edge the speed is infinite and u, v, speed_ratio and Cp
-                 are null.
+                 are null. Far away the field tends to the free stream (u = cos alpha,
+                 v = sin alpha, Cp = 0) and u, v, speed_ratio and Cp stay finite at any
+                 distance; psi and phi grow with it, and a probe so far out that either
+                 leaves the range of a double (only beyond about 1.7e308 chords) is refused
+                 with status 2.
 
 Pictures (--format png or svg, with --out FILE): the circle plane on the left, the profile
 plane in the middle, each shaded by Cp (blue suction, grey free-stream pressure, red pressure;
@@ -170,7 +174,16 @@ std::string FlowCommand::run() {
 
     const ProfileResult result = computeProfileResult(request);
     if (json) {
-        return flowDocument(result.state, result.values, Flow(result.state), lines, probes);
+        const Flow flow(result.state);
+        for (std::size_t k = 0; k < probes.size(); ++k) {
+            const FlowSample f = flow.atProfile(probes[k].first, probes[k].second);
+            if (!std::isfinite(f.potential.real()) || !std::isfinite(f.psi)) {
+                throw UsageError("--probe " + probes_[k] +
+                                 " lies so far away that the potential there exceeds the range "
+                                 "of a double");
+            }
+        }
+        return flowDocument(result.state, result.values, flow, lines, probes);
     }
     const FlowPicture picture(result.state, lines);
     const QByteArray bytes = renderFlowPicture(

@@ -48,7 +48,9 @@ where a value does not exist:
   incompressible     CL and CM, the window's values; Cp_min and its place: Cp_min_x, Cp_min_y
                      (in chords) and Cp_min_surface, upper or lower; unbounded, true where the
                      suction is unbounded, and then Cp_min and its place are null.
-  critical_pressure  Cp* at |M|; null for M = 0 and for |M| >= 1.
+  critical_pressure  Cp* at |M|; null for M = 0, for |M| >= 1, and for 0 < |M| below about
+                     6.12e-155, where Cp* (about -0.674 / M^2) lies beyond the range of a
+                     double.
   rules              prandtl_glauert, karman_tsien and laitone, each with CL, CM and Cp_min
                      corrected to M (null where the rule breaks down and for |M| >= 1),
                      critical_mach (null where Cp_min is 0 or more or unbounded, or where the

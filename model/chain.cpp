@@ -3,6 +3,7 @@
 
 #include "model/coefficients.h"
 #include "model/colours.h"
+#include "model/inputs.h"
 #include "model/pressure.h"
 #include "model/profile.h"
 #include "model/startup.h"
@@ -101,22 +102,6 @@ std::string_view handlerName(Handler handler) {
 
 std::span<const Step> chainOf(Handler handler) {
     return entryOf(handler).steps;
-}
-
-int ChainInputs::position(InputId id) const {
-    switch (id) {
-    case InputId::Thickness:
-        return thickness;
-    case InputId::Camber:
-        return camber;
-    case InputId::Points:
-        return points;
-    case InputId::Alpha:
-        return alpha;
-    case InputId::MomentReference:
-        break;
-    }
-    return xm;
 }
 
 void computeStep(Step step, State& s, const ChainInputs& inputs, ChainValues& values) {

@@ -64,8 +64,23 @@ struct ChainInputs {
     int xm = inputDefinition(InputId::MomentReference).start; // hundredths of the chord
     std::string mach = "0";
 
+    // The position of an input by its id, through kPositionMembers.
     int position(InputId id) const;
+    int& position(InputId id);
 };
+
+// The member of ChainInputs that holds each input's position, in the order of InputId.
+inline constexpr std::array<int ChainInputs::*, kInputs.size()> kPositionMembers{
+    &ChainInputs::thickness, &ChainInputs::camber, &ChainInputs::points, &ChainInputs::alpha,
+    &ChainInputs::xm};
+
+inline int ChainInputs::position(InputId id) const {
+    return this->*kPositionMembers[static_cast<std::size_t>(id)];
+}
+
+inline int& ChainInputs::position(InputId id) {
+    return this->*kPositionMembers[static_cast<std::size_t>(id)];
+}
 
 // What the steps compute besides the window-wide variables: the values the window shows in its
 // boxes or decides its pictures by, and kestrel-calc reports.

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "model/coefficients.h"
 
-#include "model/inputs.h"
 #include "model/numeric.h"
 #include "model/profile.h"
 
@@ -31,10 +30,6 @@ void computeLiftCurve(State& s) {
         s.CLarr[k] = liftCoefficient(s, s.AlfaArr[k]);
     }
     s.CLcur = liftCoefficient(s, s.AlfaD);
-}
-
-void setMomentReference(State& s, int xmPosition) {
-    s.xM = inputValue(InputId::MomentReference, xmPosition);
 }
 
 bool profileExists(const State& s) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+// The moment step reads its reference point through setMomentReference (model/inputs.h).
+#include "model/inputs.h"
 #include "model/state.h"
 
 #include <optional>
@@ -16,7 +18,8 @@ inline constexpr double curveAngle(long k) {
     return static_cast<double>(k - 12);
 }
 
-// Radians of an angle in degrees, (degrees * pi) / 180 with the program's pi.
+// Radians of an angle in degrees, (degrees * pi) / 180 with the window-wide pi: the one
+// conversion of every angle of attack, for the window's laws and the flow alike.
 double radians(const State& s, double degrees);
 
 // Degrees of an angle in radians, (radians * 180) / pi with the program's pi.
@@ -30,9 +33,6 @@ double liftSlope(const State& s);
 
 // Fills AlfaArr and CLarr (entries 0 to 24) and CLcur at the current AlfaD.
 void computeLiftCurve(State& s);
-
-// Moment reference xM from its scroll position (hundredths of the chord).
-void setMomentReference(State& s, int xmPosition);
 
 // True once a profile has been computed: the moment law divides by Chord, which is 0 before.
 bool profileExists(const State& s);

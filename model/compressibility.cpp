@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "model/compressibility.h"
 
+#include "model/circle_flow.h"
 #include "model/coefficients.h"
 #include "model/numeric.h"
 
 #include <cmath>
 #include <limits>
+#include <numbers>
 #include <stdexcept>
 #include <utility>
 
@@ -67,124 +69,41 @@ bool beyondCritical(CompressibilityRule rule, double cp0, double mach) {
     return !cp || *cp <= *criticalPressureCoefficient(mach);
 }
 
-// The circle, the flow angle and the profile scale of one state.
-struct Circle {
-    double eps = 0;
-    double mu = 0;
-    double radius = 0;
-    double radiusSquared = 0;
-    double beta = 0;
-    double alpha = 0;
-    double cosAlpha = 1;
-    double sinAlpha = 0;
-    double cScale = 0;
-    double xShift = 0;
-    double xM = 0;
-};
+using Complex = CircleFlow::Complex;
 
-Circle circleOf(const State& s) {
-    Circle c;
-    c.eps = s.eps;
-    c.mu = s.mu;
-    c.radius = s.Rc;
-    c.radiusSquared = s.Rsq;
-    c.beta = s.Beta;
-    c.alpha = (s.pi * s.AlfaD) / 180;
-    c.cosAlpha = std::cos(c.alpha);
-    c.sinAlpha = std::sin(c.alpha);
-    c.cScale = 1 / s.Chord;
-    c.xShift = s.xShift;
-    c.xM = s.xM;
-    return c;
+// The surface point at circle angle phi as the minimum reports it; theta is the polar angle
+// about the origin, counted as the window counts its points (0 at the trailing edge, down to
+// -2 pi).
+SurfaceMinimum surfacePoint(const CircleFlow& flow, double phi, double cp) {
+    const Complex zeta = flow.circlePoint(flow.placeAt(phi).turn);
+    const Complex z = flow.toProfile(zeta);
+    SurfaceMinimum m;
+    m.Cp = cp;
+    m.x = z.real();
+    m.y = z.imag();
+    m.upper = zeta.imag() > 0;
+    const double polar = std::arg(zeta);
+    m.theta = polar > 0 ? polar - 2 * std::numbers::pi : polar;
+    return m;
 }
 
-// A zero-thickness circle passes through the singular point -1, where the speed is unbounded
-// unless the circle-plane velocity vanishes there too. -1 lies at the angle pi + Beta about the
-// centre and the front stagnation point at pi + 2 alpha + Beta: they meet only at zero incidence.
-bool speedUnbounded(const Circle& c) {
-    return c.eps == 0 && c.sinAlpha != 0;
-}
-
-struct Point {
-    double re = 0;
-    double im = 0;
-};
-
-Point multiply(Point a, Point b) {
-    return {a.re * b.re - a.im * b.im, a.re * b.im + a.im * b.re};
-}
-
-double normSquared(Point p) {
-    return square(p.re) + square(p.im);
-}
-
-// A place on the circle as two unit vectors: e^(i phi), phi the angle about the centre counted
-// counter-clockwise, and e^(i u) with the half angle u = (phi - Beta)/2.
-struct Place {
-    Point turn;
-    Point half;
-};
-
-Place placeAt(const Circle& c, double phi) {
-    const double u = (phi - c.beta) / 2;
-    return {{std::cos(phi), std::sin(phi)}, {std::cos(u), std::sin(u)}};
-}
-
-Point circlePoint(const Circle& c, Point turn) {
-    return {-c.eps + c.radius * turn.re, c.mu + c.radius * turn.im};
-}
-
-// d(zeta)/d(phi).
-Point circleTangent(const Circle& c, Point turn) {
-    return {-c.radius * turn.im, c.radius * turn.re};
-}
-
-// e^(i v) with v = u - alpha = (phi - 2 alpha - Beta)/2.
-Point shiftedHalf(const Circle& c, Point half) {
-    return {half.re * c.cosAlpha + half.im * c.sinAlpha,
-            half.im * c.cosAlpha - half.re * c.sinAlpha};
-}
-
-// Surface speed over the free-stream speed at a place whose circle point is zeta. The flow about
-// the circle with the Kutta condition has |dW/dzeta| = 4 |sin((phi + Beta)/2) cos(v)|, and
-// |dz/dzeta| = |zeta - 1| |zeta + 1| / |zeta|^2 with |zeta - 1| = 2 R |sin((phi + Beta)/2)|:
-// the factor that vanishes at the trailing edge cancels, so the cusp needs no special case.
-double speed(const Circle& c, Point zeta, Point half) {
-    const double r2 = normSquared(zeta);
-    if (c.eps == 0) {
-        // The circle passes through -1 as well, where |zeta + 1| = 2 R |cos(u)|; the speed is
-        // bounded only at zero incidence, where cos(v) / cos(u) = 1 at every place.
-        return r2 / c.radiusSquared;
-    }
-    const double cosV = shiftedHalf(c, half).re;
-    const double toMinusOne = std::sqrt(square(zeta.re + 1) + square(zeta.im));
-    return (2 * r2 * std::fabs(cosV)) / (c.radius * toMinusOne);
-}
-
-double pressureAt(const Circle& c, double phi) {
-    const Place p = placeAt(c, phi);
-    return 1 - square(speed(c, circlePoint(c, p.turn), p.half));
-}
-
-// dCp/dphi = -2 q^2 d(ln q)/dphi, with d ln|w|/dphi = Re(w'/w) for each factor w of q.
-double pressureSlope(const Circle& c, double phi) {
-    const Place p = placeAt(c, phi);
-    const Point zeta = circlePoint(c, p.turn);
-    const Point t = circleTangent(c, p.turn);
-    const double q = speed(c, zeta, p.half);
-    double logSlope = (2 * (t.re * zeta.re + t.im * zeta.im)) / normSquared(zeta);
-    if (c.eps != 0) {
-        const Point v = shiftedHalf(c, p.half);
-        const Point w{zeta.re + 1, zeta.im};
-        logSlope -= (v.im / v.re) / 2 + (t.re * w.re + t.im * w.im) / normSquared(w);
-    }
-    return -2 * square(q) * logSlope;
+// The leading edge, where a zero-thickness profile's suction is unbounded.
+SurfaceMinimum leadingEdgeSingularity(const CircleFlow& flow) {
+    const Complex z = flow.toProfile(-1);
+    SurfaceMinimum m;
+    m.unbounded = true;
+    m.Cp = -std::numeric_limits<double>::infinity();
+    m.x = z.real();
+    m.y = z.imag();
+    m.upper = false;
+    m.theta = -std::numbers::pi;
+    return m;
 }
 
 // Walks downhill from phi in steps of h until the slope changes sign, then halves the bracket
 // until it is narrower than kAngleTolerance: the angle of a local minimum of Cp.
-double refineMinimum(const Circle& c, double phi, double h) {
-    const double slope = pressureSlope(c, phi);
+double refineMinimum(const CircleFlow& flow, double phi, double h) {
+    const double slope = flow.surfaceCpSlope(phi);
     if (!(slope != 0)) {
         return phi;
     }
@@ -193,7 +112,7 @@ double refineMinimum(const Circle& c, double phi, double h) {
     double a = phi;
     double b = phi + step;
     for (int n = 0; n < CompressibleSurface::kIntegrationPoints; ++n) {
-        const double next = pressureSlope(c, b);
+        const double next = flow.surfaceCpSlope(b);
         if (!(next != 0) || (next < 0) != falling) {
             break;
         }
@@ -202,7 +121,7 @@ double refineMinimum(const Circle& c, double phi, double h) {
     }
     while (std::fabs(b - a) > kAngleTolerance) {
         const double middle = (a + b) / 2;
-        const double d = pressureSlope(c, middle);
+        const double d = flow.surfaceCpSlope(middle);
         if (!(d != 0)) {
             return middle;
         }
@@ -213,32 +132,6 @@ double refineMinimum(const Circle& c, double phi, double h) {
         }
     }
     return (a + b) / 2;
-}
-
-// The surface point at circle angle phi as the minimum reports it.
-SurfaceMinimum surfacePoint(const Circle& c, double phi, double cp) {
-    const Point zeta = circlePoint(c, placeAt(c, phi).turn);
-    const double r2 = normSquared(zeta);
-    SurfaceMinimum m;
-    m.Cp = cp;
-    m.x = (zeta.re + zeta.re / r2) * c.cScale - c.xShift;
-    m.y = (zeta.im - zeta.im / r2) * c.cScale;
-    m.upper = zeta.im > 0;
-    const double polar = std::atan2(zeta.im, zeta.re);
-    m.theta = polar > 0 ? polar - 2 * std::acos(-1.0) : polar;
-    return m;
-}
-
-// The leading edge, where a zero-thickness profile's suction is unbounded.
-SurfaceMinimum leadingEdgeSingularity(const Circle& c) {
-    SurfaceMinimum m;
-    m.unbounded = true;
-    m.Cp = -std::numeric_limits<double>::infinity();
-    m.x = -2 * c.cScale - c.xShift;
-    m.y = 0;
-    m.upper = false;
-    m.theta = -std::acos(-1.0);
-    return m;
 }
 
 // The incompressible pressure at the integration points and each point's share of lift and
@@ -254,13 +147,12 @@ struct Tabulation {
 // e^(i j pi / n) for j = 0 to 2n - 1, n the number of integration points: the half angles and,
 // at even j, the angles of the integration points relative to the trailing edge. Computed once,
 // so that tabulating a surface needs no trigonometric function.
-const std::vector<Point>& halfTurns() {
-    static const std::vector<Point> turns = [] {
+const std::vector<Complex>& halfTurns() {
+    static const std::vector<Complex> turns = [] {
         constexpr int n = CompressibleSurface::kIntegrationPoints;
-        const double pi = std::acos(-1.0);
-        std::vector<Point> t(2 * n);
+        std::vector<Complex> t(2 * n);
         for (int j = 0; j < 2 * n; ++j) {
-            const double angle = (j * pi) / n;
+            const double angle = (j * std::numbers::pi) / n;
             t[j] = {std::cos(angle), std::sin(angle)};
         }
         return t;
@@ -268,61 +160,52 @@ const std::vector<Point>& halfTurns() {
     return turns;
 }
 
-Tabulation tabulate(const Circle& c, double h) {
+Tabulation tabulate(const CircleFlow& flow, double xM, double h) {
     constexpr int n = CompressibleSurface::kIntegrationPoints;
-    const std::vector<Point>& turns = halfTurns();
-    const Point fromTrailingEdge{std::cos(c.beta), -std::sin(c.beta)}; // e^(-i Beta)
+    const std::vector<Complex>& turns = halfTurns();
+    const Complex fromTrailingEdge{std::cos(flow.beta()), -std::sin(flow.beta())}; // e^(-i Beta)
     Tabulation t;
     t.cp.resize(n);
     t.lift.resize(n);
     t.moment.resize(n);
     for (int k = 0; k < n; ++k) {
         // phi = -Beta + k h, u = k h / 2 - Beta.
-        const Point turn = multiply(fromTrailingEdge, turns[2 * k]);
-        const Point half = multiply(fromTrailingEdge, turns[k]);
-        const Point zeta = circlePoint(c, turn);
-        const double r2 = normSquared(zeta);
-        t.cp[k] = 1 - square(speed(c, zeta, half));
-        // dz/dzeta = 1 - 1/zeta^2 = 1 - conj(zeta)^2 / |zeta|^4.
-        const double r4 = square(r2);
-        const Point dzdzeta{1 - (square(zeta.re) - square(zeta.im)) / r4,
-                            (2 * zeta.re * zeta.im) / r4};
-        const Point dz = multiply(dzdzeta, circleTangent(c, turn));
-        const Point dZ{(dz.re * c.cScale) * h, (dz.im * c.cScale) * h};
-        const double x = (zeta.re + zeta.re / r2) * c.cScale - c.xShift;
-        const double y = (zeta.im - zeta.im / r2) * c.cScale;
-        t.lift[k] = c.cosAlpha * dZ.re + c.sinAlpha * dZ.im;
-        t.moment[k] = -((x - c.xM) * dZ.re + y * dZ.im);
+        const CircleFlow::SurfacePoint p = flow.surfaceAt(
+            {product(fromTrailingEdge, turns[2 * k]), product(fromTrailingEdge, turns[k])});
+        t.cp[k] = p.Cp;
+        const Complex dZ{p.dzdphi.real() * h, p.dzdphi.imag() * h};
+        t.lift[k] = flow.cosAlpha() * dZ.real() + flow.sinAlpha() * dZ.imag();
+        t.moment[k] = -((p.z.real() - xM) * dZ.real() + p.z.imag() * dZ.imag());
     }
     return t;
 }
 
 // The smallest Cp of the whole surface: the lowest of the integration points and the window's
 // nP points is the start, refined to a local minimum in the angle about the centre.
-SurfaceMinimum findMinimum(const State& s, const Circle& c, const std::vector<double>& cp,
+SurfaceMinimum findMinimum(const State& s, const CircleFlow& flow, const std::vector<double>& cp,
                            double h) {
-    double startAngle = -c.beta;
+    double startAngle = -flow.beta();
     double startCp = cp[0];
     for (std::size_t k = 1; k < cp.size(); ++k) {
         if (cp[k] < startCp) {
             startCp = cp[k];
-            startAngle = -c.beta + static_cast<double>(k) * h;
+            startAngle = -flow.beta() + static_cast<double>(k) * h;
         }
     }
     for (long j = 1; j <= toIndex(s.nP); ++j) {
-        const double phi = std::atan2(s.yCirc[j] - c.mu, s.xCirc[j] + c.eps);
-        const double value = pressureAt(c, phi);
+        const double phi = flow.angleOf({s.xCirc[j], s.yCirc[j]});
+        const double value = flow.surfaceCp(phi);
         if (value < startCp) {
             startCp = value;
             startAngle = phi;
         }
     }
-    const double phi = refineMinimum(c, startAngle, h);
-    const double value = pressureAt(c, phi);
+    const double phi = refineMinimum(flow, startAngle, h);
+    const double value = flow.surfaceCp(phi);
     if (value < startCp) {
-        return surfacePoint(c, phi, value);
+        return surfacePoint(flow, phi, value);
     }
-    return surfacePoint(c, startAngle, startCp);
+    return surfacePoint(flow, startAngle, startCp);
 }
 
 } // namespace
@@ -344,8 +227,18 @@ std::optional<double> criticalPressureCoefficient(double mach) {
     if (!(m > 0 && m < 1)) {
         return std::nullopt;
     }
-    const double ratio = (2 + (kGamma - 1) * square(m)) / (kGamma + 1);
-    return (2 / (kGamma * square(m))) * (std::pow(ratio, kGamma / (kGamma - 1)) - 1);
+    // With delta = 1 - M^2 the ratio is 1 - ((gamma - 1) / (gamma + 1)) delta, and its power less
+    // 1 is taken through log1p and expm1 so that near M = 1, where it is about -(7/12) delta, it
+    // keeps its digits; delta = (1 - M)(1 + M) is exact but for one rounding. Dividing by M twice
+    // keeps M^2 from underflowing before the quotient leaves the range of a double.
+    const double delta = (1 - m) * (1 + m);
+    const double power =
+        std::expm1((kGamma / (kGamma - 1)) * std::log1p(-((kGamma - 1) / (kGamma + 1)) * delta));
+    const double cp = ((2 / (kGamma * m)) * power) / m;
+    if (!std::isfinite(cp)) {
+        return std::nullopt;
+    }
+    return cp;
 }
 
 std::optional<double> correctedPressureCoefficient(CompressibilityRule rule, double cp0,
@@ -389,14 +282,14 @@ CompressibleSurface::CompressibleSurface(const State& s) {
     }
     closedFormLift_ = liftCoefficient(s, s.AlfaD);
     closedFormMoment_ = momentCoefficient(s, s.AlfaD, closedFormLift_);
-    const Circle c = circleOf(s);
-    if (speedUnbounded(c)) {
-        minimum_ = leadingEdgeSingularity(c);
+    const CircleFlow flow(s);
+    if (flow.singularLeadingEdge()) {
+        minimum_ = leadingEdgeSingularity(flow);
         return;
     }
-    const double h = (2 * s.pi) / kIntegrationPoints;
-    Tabulation t = tabulate(c, h);
-    minimum_ = findMinimum(s, c, t.cp, h);
+    const double h = (2 * std::numbers::pi) / kIntegrationPoints;
+    Tabulation t = tabulate(flow, s.xM, h);
+    minimum_ = findMinimum(s, flow, t.cp, h);
     cp_ = std::move(t.cp);
     liftWeight_ = std::move(t.lift);
     momentWeight_ = std::move(t.moment);

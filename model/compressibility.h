@@ -35,7 +35,8 @@ inline std::size_t ruleIndex(CompressibilityRule rule) {
 
 // Critical pressure coefficient Cp*(M), where the local flow reaches the speed of sound:
 // 2/(gamma M^2) [((2 + (gamma-1) M^2)/(gamma+1))^(gamma/(gamma-1)) - 1]. The sign of M does
-// not matter; absent for M = 0 and for |M| >= 1.
+// not matter; absent for M = 0 and for |M| >= 1, and for 0 < |M| below about 6.12e-155, where
+// Cp* (about -0.674 / M^2) lies beyond the range of a double.
 std::optional<double> criticalPressureCoefficient(double mach);
 
 // The rule applied to one incompressible pressure coefficient cp0 at Mach number M (its sign

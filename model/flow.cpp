@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The flow about the circle and the profile: field, stagnation points, streamlines, rasters.
+// The flow about the circle and the profile as the study window and kestrel-calc read it: samples
+// of the field, stagnation points, streamlines and rasters, from the laws of CircleFlow.
 #include "model/flow.h"
 
 #include "model/coefficients.h"
@@ -19,15 +20,6 @@ namespace {
 
 constexpr Complex kI{0, 1};
 
-// A circle-plane point this close to zeta = -1 is the singular point itself; its image lies
-// within about 1e-14 chords of the leading edge.
-constexpr double kSingularRadius = 1e-7;
-// Points this far inside the circle, in radii, still count as on the surface: the inverse
-// mapping of a surface point may land a few roundings inside.
-constexpr double kSurfaceMargin = 1e-10;
-// The window caps the surface speed at the singular point at 10.
-constexpr double kCappedSpeed = 10;
-
 // Streamline spacing in the profile plane, in chords. A pixel at 4x zoom of a 960 px picture of
 // the 2-chord window is 2 / 3840 chords; a segment may depart from the true line by a tenth of
 // that, turn by at most 0.05 rad (about 3 degrees) and be at most 0.02 chords long.
@@ -44,26 +36,6 @@ constexpr std::size_t kMaxPoints = 20000;
 constexpr double kLevelTolerance = 1e-13;
 // Spacing, in chords, of the window-edge samples that locate where a level crosses the edge.
 constexpr double kEdgeSpacing = 0.01;
-
-Complex reciprocal(Complex w) {
-    return std::conj(w) / std::norm(w);
-}
-
-// A square root of w (the principal one) from two real square roots; the rasters take one for
-// every cell, and the library's complex root costs several times as much.
-Complex squareRoot(Complex w) {
-    const double a = w.real();
-    const double b = w.imag();
-    const double m = std::sqrt(a * a + b * b);
-    if (m == 0) {
-        return {0, b};
-    }
-    const double t = std::sqrt((m + std::fabs(a)) / 2);
-    if (a >= 0) {
-        return {t, b / (2 * t)};
-    }
-    return {std::fabs(b) / (2 * t), std::copysign(t, b)};
-}
 
 bool inWindow(const PlaneWindow& w, Complex z) {
     return z.real() >= w.xMin && z.real() <= w.xMax && z.imag() >= w.yMin && z.imag() <= w.yMax;
@@ -92,103 +64,33 @@ PressureRaster emptyRaster(const PlaneWindow& w, int cols, int rows) {
 // ---------------------------------------------------------------------------------------------
 // The field
 
-Flow::Flow(const State& s) {
+Flow::Flow(const State& s) : circle_(s) {
     if (!profileExists(s)) {
         throw std::invalid_argument("no profile has been computed");
     }
-    centre_ = Complex(-s.eps, s.mu);
-    rsq_ = s.Rsq;
-    radius_ = s.Rc;
-    chord_ = s.Chord;
-    cScale_ = 1 / s.Chord;
-    const double alpha = (s.pi * s.AlfaD) / 180; // as the pressure computation takes it
-    stream_ = std::polar(1.0, -alpha);
-    // Kutta condition: the circle's flow stagnates at zeta = 1, seen from the centre at -Beta.
-    strength_ = (2 * radius_) * std::sin(alpha + s.Beta);
-    circulation_ = ((2 * s.pi) * strength_) * cScale_;
-    // The two stagnation points d1 = 1 - centre and d2 solve stream d^2 + i G d - R^2 / stream =
-    // 0, whose roots multiply to -R^2 / stream^2.
-    const Complex rear = 1.0 - centre_;
-    frontZeta_ = centre_ - (rsq_ * std::conj(stream_ * stream_)) / rear;
-    front_ = pointOf(frontZeta_);
+    front_ = pointOf(circle_.frontStagnation());
     rear_ = FlowPoint{1, 0, 1, 0};
-    throughSingularPoint_ = s.eps == 0;
-    smoothLeadingEdge_ = throughSingularPoint_ && std::abs(frontZeta_ + 1.0) <= kSingularRadius;
-    if (throughSingularPoint_ && !smoothLeadingEdge_) {
+    if (circle_.singularLeadingEdge()) {
         singular_ = pointOf(-1);
     }
     circleWindow_ = imageOfProfileWindow();
-}
-
-Complex Flow::toProfile(Complex zeta) const {
-    const Complex z = zeta + reciprocal(zeta);
-    // x/c = Re(z) cScale - xShift with xShift = 2 cScale - 1, anchored on the trailing edge z = 2.
-    return {1 + (z.real() - 2) * cScale_, z.imag() * cScale_};
-}
-
-Complex Flow::toCircle(Complex z) const {
-    const Complex w(2 + (z.real() - 1) * chord_, z.imag() * chord_);
-    Complex root = squareRoot((w - 2.0) * (w + 2.0));
-    if (std::real(std::conj(w) * root) < 0) {
-        root = -root; // the larger root without cancellation; the other is its reciprocal
-    }
-    const Complex large = (w + root) / 2.0;
-    const Complex small = reciprocal(large);
-    return std::norm(large - centre_) >= std::norm(small - centre_) ? large : small;
 }
 
 Complex Flow::mapAt(Complex zeta, double t) const {
     return zeta + t * (toProfile(zeta) - zeta);
 }
 
-bool Flow::insideCircle(Complex zeta) const {
-    return std::norm(zeta - centre_) < rsq_ * (1 - 2 * kSurfaceMargin);
+namespace {
+
+// The speed ratio and Cp of a velocity against the free stream.
+void setSpeed(FlowSample& out, Complex velocity, double freeStream) {
+    out.u = velocity.real();
+    out.v = velocity.imag();
+    out.speedRatio = std::abs(velocity) / freeStream;
+    out.Cp = CircleFlow::pressureCoefficient(out.speedRatio);
 }
 
-bool Flow::atSingularPoint(Complex zeta) const {
-    return throughSingularPoint_ && std::norm(zeta + 1.0) <= square(kSingularRadius);
-}
-
-// W = (stream d + R^2 / (stream d) + i G log(-d / d1)) / Chord with d = zeta - centre: uniform
-// flow, the doublet that makes the circle a streamline, and the vortex of the Kutta condition.
-Complex Flow::potential(Complex zeta) const {
-    const Complex d = zeta - centre_;
-    const Complex uniform = stream_ * d;
-    const Complex doublet = rsq_ * reciprocal(uniform);
-    const Complex vortex = (kI * strength_) * std::log(-d / (1.0 - centre_));
-    return ((uniform + doublet) + vortex) * cScale_;
-}
-
-double Flow::streamFunction(Complex zeta) const {
-    const Complex d = zeta - centre_;
-    const double nd = std::norm(d);
-    const double uniform = std::imag(stream_ * d) * (1 - rsq_ / nd);
-    const double vortex = strength_ * (0.5 * std::log(nd / rsq_));
-    return (uniform + vortex) * cScale_;
-}
-
-// dW/dzeta = stream (zeta - 1)(zeta - front) / (Chord d^2): both stagnation points as factors.
-Complex Flow::circleVelocity(Complex zeta) const {
-    const Complex d = zeta - centre_;
-    const Complex w = (stream_ * ((zeta - 1.0) * (zeta - frontZeta_))) * reciprocal(d * d);
-    return std::conj(w) * cScale_;
-}
-
-// dW/dz = (dW/dzeta) / (dz/dzeta) with dz/dzeta = (zeta - 1)(zeta + 1) / (Chord zeta^2): the
-// trailing-edge factor cancels, so the cusp needs no limit.
-std::optional<Complex> Flow::profileVelocity(Complex zeta) const {
-    const Complex d = zeta - centre_;
-    Complex edge = 1; // (zeta - front) / (zeta + 1), which tends to 1 where both vanish
-    if (atSingularPoint(zeta)) {
-        if (!smoothLeadingEdge_) {
-            return std::nullopt;
-        }
-    } else {
-        edge = (zeta - frontZeta_) * reciprocal(zeta + 1.0);
-    }
-    const Complex w = (stream_ * edge) * ((zeta * zeta) * reciprocal(d * d));
-    return std::conj(w);
-}
+} // namespace
 
 FlowSample Flow::sampleOf(Complex zeta, std::optional<Complex> velocity, double freeStream) const {
     FlowSample out;
@@ -200,14 +102,11 @@ FlowSample Flow::sampleOf(Complex zeta, std::optional<Complex> velocity, double 
     out.psi = streamFunction(zeta);
     if (!velocity) {
         out.singular = true;
-        out.speedRatio = kCappedSpeed;
-        out.Cp = 1 - square(kCappedSpeed);
+        out.speedRatio = CircleFlow::kCappedSpeed;
+        out.Cp = CircleFlow::kCappedCp;
         return out;
     }
-    out.u = velocity->real();
-    out.v = velocity->imag();
-    out.speedRatio = std::abs(*velocity) / freeStream;
-    out.Cp = 1 - square(out.speedRatio);
+    setSpeed(out, *velocity, freeStream);
     return out;
 }
 
@@ -216,12 +115,21 @@ FlowSample Flow::profileAt(Complex zeta) const {
 }
 
 FlowSample Flow::atProfile(double x, double y) const {
-    return profileAt(toCircle({x, y}));
+    const Complex z(x, y);
+    if (!CircleFlow::isFar(z)) {
+        return profileAt(toCircle(z));
+    }
+    const CircleFlow::FarField far = circle_.farField(z);
+    FlowSample out;
+    out.potential = far.potential;
+    out.psi = far.psi;
+    setSpeed(out, far.velocity, 1);
+    return out;
 }
 
 FlowSample Flow::atCircle(double xc, double yc) const {
     const Complex zeta(xc, yc);
-    return sampleOf(zeta, circleVelocity(zeta), cScale_);
+    return sampleOf(zeta, circleVelocity(zeta), circle_.chordScale());
 }
 
 FlowPoint Flow::pointOf(Complex zeta) const {
@@ -588,11 +496,13 @@ std::vector<Streamline> Flow::streamlines(int levelsPerSide) const {
     // The dividing streamline leaves the circle radially at both stagnation points.
     std::vector<FlowPoint> front =
         LineTracer(*this, 0, -1)
-            .run(frontZeta_, {front_.x, front_.y}, (frontZeta_ - centre_) / radius_);
+            .run(circle_.frontStagnation(), {front_.x, front_.y},
+                 (circle_.frontStagnation() - circle_.centre()) / circle_.radius());
     std::reverse(front.begin(), front.end());
     lines.push_back(Streamline{0, 0, true, std::move(front)});
-    const Complex rear = 1.0 - centre_;
-    lines.push_back(Streamline{0, 0, true, LineTracer(*this, 0, 1).run(1, {1, 0}, rear / radius_)});
+    const Complex rear = 1.0 - circle_.centre();
+    lines.push_back(
+        Streamline{0, 0, true, LineTracer(*this, 0, 1).run(1, {1, 0}, rear / circle_.radius())});
     const Edges edges = sampleEdges(*this);
     for (int k = -levelsPerSide; k <= levelsPerSide; ++k) {
         if (k == 0) {
@@ -607,39 +517,6 @@ std::vector<Streamline> Flow::streamlines(int levelsPerSide) const {
 
 // ---------------------------------------------------------------------------------------------
 // Pressure rasters
-
-// Cp of the profile's flow at the image of zeta from squared magnitudes only:
-// |dW/dz|^2 = |zeta - front|^2 |zeta|^4 / (|zeta + 1|^2 |d|^4).
-double Flow::profileCp(Complex zeta, RasterCell& cell) const {
-    const double nd = std::norm(zeta - centre_);
-    if (nd < rsq_ * (1 - 2 * kSurfaceMargin)) {
-        cell = RasterCell::Inside;
-        return std::numeric_limits<double>::quiet_NaN();
-    }
-    const double nz = std::norm(zeta);
-    double edge = 1;
-    if (atSingularPoint(zeta)) {
-        if (!smoothLeadingEdge_) {
-            cell = RasterCell::Singular;
-            return 1 - square(kCappedSpeed);
-        }
-    } else {
-        edge = std::norm(zeta - frontZeta_) / std::norm(zeta + 1.0);
-    }
-    cell = RasterCell::Flow;
-    return 1 - edge * (square(nz) / square(nd));
-}
-
-double Flow::circleCp(Complex zeta, RasterCell& cell) const {
-    const double nd = std::norm(zeta - centre_);
-    if (nd < rsq_ * (1 - 2 * kSurfaceMargin)) {
-        cell = RasterCell::Inside;
-        return std::numeric_limits<double>::quiet_NaN();
-    }
-    // |dW/dzeta|^2 over the circle's free stream squared.
-    cell = RasterCell::Flow;
-    return 1 - std::norm((zeta - 1.0) * (zeta - frontZeta_)) / square(nd);
-}
 
 PressureRaster Flow::profileRaster(int cols, int rows) const {
     const PlaneWindow& w = profileWindow_;

@@ -3,33 +3,21 @@
 // stagnation points, the streamlines and the pressure rasters, in both planes.
 #pragma once
 
+#include "model/circle_flow.h"
 #include "model/state.h"
 
 #include <complex>
-#include <cstdint>
 #include <optional>
 #include <vector>
 
 namespace kestrel {
 
-// Units and signs, the same in every function below.
-//
-// Profile plane: x/c and y/c as xProf, yProf (chord 1, leading edge of the symmetric profile at
-// x = 0, trailing edge at (1, 0)). The free stream has speed V_inf = 1 and comes in at the angle
-// of attack alpha = AlfaD: far away (u, v) = (cos alpha, sin alpha).
-//
-// Circle plane: xCirc, yCirc (the trailing-edge point zeta = 1 at distance 1 from the origin).
-// Both planes share one complex potential W = phi + i psi, in units of V_inf times the chord, so a
-// streamline has the same psi in both. In the circle plane the free stream is therefore
-// 1 / Chord (about 1/4) at the angle alpha; (u, v) there are dW/dzeta in these units, while the
-// speed ratio and Cp of a circle-plane point are those of the circle's own flow, against its own
-// free stream 1 / Chord.
-//
-// psi is 0 on the body and on the dividing streamline, and grows upwards (psi_y = u). phi is
-// taken 0 where it crosses its cut, the image of the ray from the circle's centre through the
-// trailing-edge point zeta = 1; crossing that ray it jumps by the circulation.
-//
-// The circulation is counted clockwise, so that positive circulation lifts: CL = 2 Gamma.
+// Units, signs and the laws of the field are CircleFlow's (model/circle_flow.h). Profile plane:
+// x/c and y/c as xProf, yProf; the free stream has speed V_inf = 1 at the angle of attack, so far
+// away (u, v) = (cos alpha, sin alpha). Circle plane: xCirc, yCirc; there (u, v) are dW/dzeta,
+// while the speed ratio and Cp of a circle-plane point are those of the circle's own flow against
+// its own free stream 1 / Chord (about 1/4). psi is 0 on the body and on the dividing
+// streamline and grows upwards (psi_y = u); the circulation is counted clockwise, CL = 2 Gamma.
 
 // The field at one point. A point inside the profile (inside the circle) has inside = true and
 // all numbers 0. On the singular leading edge of a zero-thickness profile (see
@@ -72,10 +60,6 @@ struct PlaneWindow {
     double yMax = 0;
 };
 
-// What a raster cell shows: the flow, the inside of the body (no value), or the singular leading
-// edge (the capped value -99).
-enum class RasterCell : std::uint8_t { Flow, Inside, Singular };
-
 // Cp at the centres of cols x rows equal cells of a window, row-major, row 0 at the top (yMax),
 // column 0 at the left (xMin). Inside cells hold NaN; every other value is finite.
 struct PressureRaster {
@@ -107,33 +91,46 @@ public:
     explicit Flow(const State& s);
 
     // The field at a profile-plane point, through the root of the inverse mapping outside the
-    // circle. A point on a zero-thickness profile lies on both of its surfaces; use profileAt
-    // with the circle point to choose the side.
+    // circle; beyond CircleFlow::kFarField chords in the far-field form, finite at any distance
+    // (the potential only where it lies within the range of a double). A point on a
+    // zero-thickness profile lies on both of its surfaces; use profileAt with the circle point to
+    // choose the side.
     FlowSample atProfile(double x, double y) const;
     // The profile-plane field at the image of the circle-plane point zeta.
     FlowSample profileAt(std::complex<double> zeta) const;
     // The circle's own flow at a circle-plane point.
     FlowSample atCircle(double xc, double yc) const;
 
+    // The flow's laws: mapping, potential, velocities, pressure, stagnation points.
+    const CircleFlow& circle() const { return circle_; }
+
     // The Joukowski mapping in the window's scaling, and its inverse choosing the root farther
     // from the circle's centre (outside the circle for every point outside the profile).
-    std::complex<double> toProfile(std::complex<double> zeta) const;
-    std::complex<double> toCircle(std::complex<double> z) const;
+    std::complex<double> toProfile(std::complex<double> zeta) const {
+        return circle_.toProfile(zeta);
+    }
+    std::complex<double> toCircle(std::complex<double> z) const { return circle_.toCircle(z); }
     // The point zeta + t (toProfile(zeta) - zeta): t = 0 the circle point, t = 1 its image.
     std::complex<double> mapAt(std::complex<double> zeta, double t) const;
     // Strictly inside the circle, beyond a margin of 1e-10 radii that keeps surface points out.
-    bool insideCircle(std::complex<double> zeta) const;
+    bool insideCircle(std::complex<double> zeta) const { return circle_.insideCircle(zeta); }
 
     // The field's parts at a circle-plane point zeta outside the circle.
-    std::complex<double> potential(std::complex<double> zeta) const;
-    double streamFunction(std::complex<double> zeta) const;
+    std::complex<double> potential(std::complex<double> zeta) const {
+        return circle_.potential(zeta);
+    }
+    double streamFunction(std::complex<double> zeta) const { return circle_.streamFunction(zeta); }
     // u + i v of the circle's flow at zeta.
-    std::complex<double> circleVelocity(std::complex<double> zeta) const;
+    std::complex<double> circleVelocity(std::complex<double> zeta) const {
+        return circle_.circleVelocity(zeta);
+    }
     // u + i v of the profile's flow at the image of zeta; none on the singular leading edge.
-    std::optional<std::complex<double>> profileVelocity(std::complex<double> zeta) const;
+    std::optional<std::complex<double>> profileVelocity(std::complex<double> zeta) const {
+        return circle_.profileVelocity(zeta);
+    }
 
     // Clockwise circulation in units of V_inf times the chord: CL = 2 Gamma.
-    double circulation() const { return circulation_; }
+    double circulation() const { return circle_.circulation(); }
     // Front stagnation point, and the rear one: the trailing edge, zeta = 1, (x, y) = (1, 0). At
     // the cusped trailing edge only the circle's flow stagnates; the profile's flow leaves it at
     // the finite speed cos(alpha + Beta) / Rc.
@@ -170,27 +167,20 @@ public:
     // Cp alone at a circle-plane point, for shading: of the profile's flow at its image, and of
     // the circle's own flow. Cheaper than a FlowSample (no potential); `cell` says whether the
     // point is in the flow, inside the body (NaN) or the singular leading edge (the capped -99).
-    double profileCp(std::complex<double> zeta, RasterCell& cell) const;
-    double circleCp(std::complex<double> zeta, RasterCell& cell) const;
+    double profileCp(std::complex<double> zeta, RasterCell& cell) const {
+        return circle_.profileCp(zeta, cell);
+    }
+    double circleCp(std::complex<double> zeta, RasterCell& cell) const {
+        return circle_.circleCp(zeta, cell);
+    }
 
 private:
-    bool atSingularPoint(std::complex<double> zeta) const;
     FlowSample sampleOf(std::complex<double> zeta, std::optional<std::complex<double>> velocity,
                         double freeStream) const;
     FlowPoint pointOf(std::complex<double> zeta) const;
     PlaneWindow imageOfProfileWindow() const;
 
-    std::complex<double> centre_; // circle centre (-eps, mu)
-    double rsq_ = 0;              // squared radius
-    double radius_ = 0;           // radius
-    double chord_ = 0;            // chord in circle-plane units
-    double cScale_ = 0;           // 1 / chord
-    std::complex<double> stream_; // e^(-i alpha)
-    double strength_ = 0;         // vortex strength G: circulation 2 pi G in circle units
-    std::complex<double> frontZeta_;
-    bool throughSingularPoint_ = false; // the circle passes through zeta = -1
-    bool smoothLeadingEdge_ = false;    // ... and the flow leaves it smoothly
-    double circulation_ = 0;
+    CircleFlow circle_;
     FlowPoint front_;
     FlowPoint rear_;
     std::optional<FlowPoint> singular_;

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The five inputs of the window in one table: scroll ranges, small and large changes, start
 // positions, units and the scale from a scroll position to the model's value. The window's
-// scroll bars, kestrel-calc's options and help, and the chain all read it.
+// scroll bars, kestrel-calc's options and help, and the chain all read it; and the steps that set
+// the state's inputs from their positions.
 #pragma once
+
+#include "model/state.h"
 
 #include <array>
 #include <cstddef>
@@ -44,9 +47,20 @@ constexpr const InputDefinition& inputDefinition(InputId id) {
     return kInputs[static_cast<std::size_t>(id)];
 }
 
-// The model's value of a scroll position: the position read back as a double from its decimal
-// text, divided by 100 where the position counts hundredths. The quotient is the double nearest
-// the decimal fraction, which the table holds bit for bit.
+// The scroll-value rule: a scroll position is read back as a double from its decimal text, and
+// divided by 100 where the position counts hundredths. The quotient is the double nearest the
+// decimal fraction, which the table holds bit for bit.
+double scrollValue(int position);
+double scrollHundredths(int position);
+
+// The model's value of a scroll position by the scroll-value rule and the input's divisor.
 double inputValue(InputId id, int position);
+
+// Step 1 of the profile computation: Thickness, Camber and nP from the three scroll positions.
+void setProfileInputs(State& s, int thicknessPosition, int camberPosition, int pointsPosition);
+// Step 1 of the pressure computation: AlfaD from the angle-of-attack scroll position.
+void setAngleInput(State& s, int alfaPosition);
+// The moment reference xM from its scroll position (hundredths of the chord).
+void setMomentReference(State& s, int xmPosition);
 
 } // namespace kestrel

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cmath>
+#include <complex>
 
 namespace kestrel {
 
@@ -10,6 +11,13 @@ namespace kestrel {
 // floating-point rounding mode, which the program never changes.
 inline long toIndex(double value) {
     return static_cast<long>(std::nearbyint(value));
+}
+
+// The complex product a b, (ac - bd) + i (ad + bc), rounded as std::complex rounds it but without
+// its check for NaN parts, which recovers infinities that finite factors never give and costs a
+// tenth of a loop as short as a surface tabulation's.
+inline std::complex<double> product(std::complex<double> a, std::complex<double> b) {
+    return {a.real() * b.real() - a.imag() * b.imag(), a.real() * b.imag() + a.imag() * b.real()};
 }
 
 // x squared, as a single correctly rounded product.

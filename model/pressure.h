@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+// The pressure step reads the angle of attack through setAngleInput (model/inputs.h).
+#include "model/inputs.h"
 #include "model/state.h"
 
 namespace kestrel {
-
-// Step 1 of the pressure computation: AlfaD from the angle-of-attack scroll position.
-void setAngleInput(State& s, int alfaPosition);
 
 // Incompressible pressure coefficients Cp(1..nP) of the current profile at the current AlfaD,
 // from the potential flow about the circle with the Kutta condition at the trailing edge.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "model/profile.h"
 
-#include "model/inputs.h"
+#include "model/numeric.h"
 
 #include <cmath>
 
@@ -79,20 +79,6 @@ void mapPoint(State& s, const Mapping& m, double dTheta, long j) {
 }
 
 } // namespace
-
-double scrollValue(int position) {
-    return static_cast<double>(position);
-}
-
-double scrollHundredths(int position) {
-    return scrollValue(position) / 100;
-}
-
-void setProfileInputs(State& s, int thicknessPosition, int camberPosition, int pointsPosition) {
-    s.Thickness = inputValue(InputId::Thickness, thicknessPosition);
-    s.Camber = inputValue(InputId::Camber, camberPosition);
-    s.nP = inputValue(InputId::Points, pointsPosition);
-}
 
 long findTableRow(const State& s, double thickness, double camber) {
     const long last = s.KatJo_last;

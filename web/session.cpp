@@ -23,23 +23,7 @@ bool Session::setPosition(InputId id, int position) {
     if (position < d.minimum || position > d.maximum) {
         return false;
     }
-    switch (id) {
-    case InputId::Thickness:
-        inputs_.thickness = position;
-        break;
-    case InputId::Camber:
-        inputs_.camber = position;
-        break;
-    case InputId::Points:
-        inputs_.points = position;
-        break;
-    case InputId::Alpha:
-        inputs_.alpha = position;
-        break;
-    case InputId::MomentReference:
-        inputs_.xm = position;
-        break;
-    }
+    inputs_.position(id) = position;
     return true;
 }
 

@@ -95,6 +95,21 @@ TEST(FlowDocument, FlatPlateMarksItsSingularLeadingEdge) {
     EXPECT_TRUE(probe["u"].is_null());
 }
 
+// Far away the free stream: u = cos 5 degrees, v = sin 5 degrees, Cp = 0, phi about x cos 5
+// degrees; a probe whose potential would exceed the largest double is refused.
+TEST(FlowDocument, FarProbesGiveTheFreeStream) {
+    const Json d = documentOf({"flow", "--alpha", "5", "--probe", "1e77,0", "--probe", "-1e308,0"});
+    for (const Json& probe : d["probes"]) {
+        const double x = probe["x"];
+        EXPECT_NEAR(probe["u"].get<double>(), 0.9961946980917455, 1e-15) << x;
+        EXPECT_NEAR(probe["v"].get<double>(), 0.0871557427476582, 1e-15) << x;
+        EXPECT_NEAR(probe["Cp"].get<double>(), 0, 1e-15) << x;
+        EXPECT_NEAR(probe["phi"].get<double>() / x, 0.9961946980917455, 1e-15) << x;
+        EXPECT_NEAR(probe["psi"].get<double>() / x, -0.0871557427476582, 1e-15) << x;
+    }
+    expectRefused(runCalc({"flow", "--alpha", "5", "--probe", "1.7e308,1.7e308"}), "--probe");
+}
+
 TEST(FlowCommandLine, RefusesBadInputWithOneMessage) {
     const std::vector<std::string> bad[] = {
         {"flow", "--lines", "0"},    {"flow", "--lines", "41"},    {"flow", "--probe", "0.5"},

@@ -44,6 +44,27 @@ TEST(CriticalPressure, TextbookValues) {
     }
 }
 
+// Near M = 1, with delta = 1 - M^2, 2 / (gamma M^2) = (10/7) (1 + delta + ...) and the ratio is
+// 1 - delta / 6, so (1 - delta/6)^3.5 - 1 = -(7/12) delta + (35/288) delta^2 - ... and
+// Cp* = -(5/6) delta - (95/144) delta^2 + O(delta^3), which for M = 1 - 2^-53, the largest double
+// below 1, with delta = 2^-52 - 2^-106 is -1.850372e-16. Near M = 0 Cp* M^2 tends to (10/7)
+// ((5/6)^3.5 - 1) = -0.673883, so below M = 6.2e-155 Cp* lies beyond the largest double, 1.8e308,
+// and is absent.
+TEST(CriticalPressure, BothEndsOfItsRange) {
+    for (const double mach : {1 - 0x1p-53, 0.9999995, 0.999995}) {
+        const double delta = (1 - mach) * (1 + mach); // 1 - mach is exact
+        const double series = -(5.0 / 6) * delta - (95.0 / 144) * delta * delta;
+        EXPECT_NEAR(*criticalPressureCoefficient(mach) / series, 1, delta * delta + 1e-15) << mach;
+    }
+    EXPECT_EQ(0.9999999999999999, 1 - 0x1p-53);
+    EXPECT_NEAR(*criticalPressureCoefficient(0.9999999999999999), -1.850372e-16, 1e-22);
+    EXPECT_NEAR(*criticalPressureCoefficient(1e-150) * 1e-300, -0.673883, 1e-6);
+    EXPECT_NEAR(*criticalPressureCoefficient(6.2e-155) * 6.2e-155 * 6.2e-155, -0.673883, 1e-6);
+    for (double m : {6.0e-155, 1e-200, 5e-324}) {
+        EXPECT_FALSE(criticalPressureCoefficient(m).has_value()) << m;
+    }
+}
+
 // M = 0.6 has beta = 0.8. Karman-Tsien: 0.36 / 1.8 = 0.2, so -0.5 / (0.8 - 0.05) = -2/3, and the
 // denominator vanishes at Cp0 = -8. Laitone: 0.36 * 1.072 / 1.6 = 0.2412, so -0.5 / 0.6794.
 TEST(Rules, HandWorkedValues) {

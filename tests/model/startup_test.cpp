@@ -2,6 +2,7 @@
 // Start-up state, scroll-position conversion, checked arrays and the table search, including the
 // table miss that must leave the previous profile in place.
 
+#include "model/chain.h"
 #include "model/coefficients.h"
 #include "model/numeric.h"
 #include "model_test_support.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace kestrel {
 namespace {
@@ -81,6 +83,21 @@ TEST(ScrollConversion, InputsAreStoredUnderTheirNames) {
     EXPECT_EQ(s.nP, 101.0);
     setMomentReference(s, 100);
     EXPECT_EQ(s.xM, 1.0);
+}
+
+// Each input id reaches its own named position and no other.
+TEST(ScrollConversion, ChainInputsReachEachPositionById) {
+    const int ChainInputs::*named[] = {&ChainInputs::thickness, &ChainInputs::camber,
+                                       &ChainInputs::points, &ChainInputs::alpha, &ChainInputs::xm};
+    for (std::size_t k = 0; k < kInputs.size(); ++k) {
+        ChainInputs in;
+        const ChainInputs before = in;
+        in.position(kInputs[k].id) = -7;
+        for (std::size_t j = 0; j < kInputs.size(); ++j) {
+            EXPECT_EQ(in.*named[j], j == k ? -7 : before.*named[j]) << kInputs[k].option;
+            EXPECT_EQ(std::as_const(in).position(kInputs[j].id), in.*named[j]);
+        }
+    }
 }
 
 TEST(CheckedArrays, IndexRoundingTiesGoToEven) {
