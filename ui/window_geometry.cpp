@@ -8,7 +8,7 @@
 namespace kestrel {
 
 QFont windowFont() {
-    return sansSerifFont(8, false);
+    return textFont(TextFont::Caption);
 }
 
 QRect besideWindow(const QRect& main, QSize size, QSize minimum, const QRect& available) {
