@@ -67,7 +67,11 @@ const QImage& FlowView::background() {
     const qreal ratio = devicePixelRatioF();
     const QSize pixels = size() * ratio;
     if (backgroundStale_ || background_.size() != pixels) {
-        background_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        // A new state at the same size paints over the same buffer.
+        if (background_.size() != pixels) {
+            background_ = QImage(pixels, QImage::Format_ARGB32_Premultiplied);
+        }
+        background_.setDevicePixelRatio(1);
         background_.fill(Qt::white);
         if (picture_) {
             QPainter painter(&background_);

@@ -11,6 +11,7 @@
 #include "ui/picture_box.h"
 #include "ui/qt_text.h"
 #include "ui/study_window.h"
+#include "ui/window_geometry.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -21,6 +22,7 @@
 #include <QImage>
 #include <QMessageBox>
 #include <QPainter>
+#include <QScreen>
 #include <QSettings>
 
 namespace kestrel {
@@ -33,6 +35,21 @@ const QString kDataFilters = qtText(uiText(TextId::DataFilters));
 
 // Saved pictures are twice the window's size: crisp in a slide or on paper.
 constexpr double kSavedPictureScale = 2;
+
+// The system's live folders (/proc, /sys, /dev), where the file dialog's look into each file can
+// wait forever on one that never ends; no dialog starts in one, whatever was remembered.
+bool isSystemFolder(const QString& folder) {
+    const QFileInfo info(folder);
+    const QString path =
+        info.exists() ? info.canonicalFilePath() : QDir::cleanPath(info.absoluteFilePath());
+    for (const QString& root :
+         {QStringLiteral("/proc"), QStringLiteral("/sys"), QStringLiteral("/dev")}) {
+        if (path == root || path.startsWith(root + QLatin1Char('/'))) {
+            return true;
+        }
+    }
+    return false;
+}
 
 QString nameOf(SurfaceId id) {
     return qtText(surfaceDefinition(id).name);
@@ -64,9 +81,19 @@ void Form1::addPlotActions(PictureBox* box) {
                   [this, id] { saveData(id); });
 }
 
+// The first time, the study window opens where it was last closed, or else beside this window.
+// Its frame, not yet made, is taken to be as wide as this window's.
 void Form1::openStudyWindow() {
     if (!study_) {
         study_ = std::make_unique<StudyWindow>(state_, values_);
+        if (!study_->remembersItsPlace()) {
+            const QSize frame = frameGeometry().size() - size();
+            const QRect place =
+                besideWindow(frameGeometry(), study_->size() + frame,
+                             study_->minimumSizeHint() + frame, screen()->availableGeometry());
+            study_->resize(place.size() - frame);
+            study_->move(place.topLeft());
+        }
     }
     study_->showAndRaise();
 }
@@ -126,27 +153,27 @@ void Form1::saveData(SurfaceId id) {
     writeChosenFile(path, csv);
 }
 
-// The suggested file sits in the folder used last; the folder chosen now is remembered.
+// The suggested file sits in the folder of the last successful save, or in the home folder.
 QString Form1::chooseSavePath(const QString& title, const QString& name, const QString& filters) {
-    QSettings settings;
-    const QString folder = settings.value(kLastFolderKey, QDir::homePath()).toString();
-    const QString suggested = QDir(folder).filePath(name);
-    const QString path = chooseFile_
-                             ? chooseFile_(title, suggested, filters)
-                             : QFileDialog::getSaveFileName(this, title, suggested, filters);
-    if (!path.isEmpty()) {
-        settings.setValue(kLastFolderKey, QFileInfo(path).absolutePath());
+    QString folder = QSettings().value(kLastFolderKey).toString();
+    if (folder.isEmpty() || isSystemFolder(folder)) {
+        folder = QDir::homePath();
     }
-    return path;
+    const QString suggested = QDir(folder).filePath(name);
+    return chooseFile_ ? chooseFile_(title, suggested, filters)
+                       : QFileDialog::getSaveFileName(this, title, suggested, filters);
 }
 
+// Only a folder that took a file is remembered: a failed save leaves the last good one.
 void Form1::writeChosenFile(const QString& path, const std::string& bytes) {
     try {
         writeFileSet({{QFile::encodeName(path).toStdString(), bytes}});
     } catch (const FileWriteError& error) {
         QMessageBox::critical(this, qtText(uiText(TextId::MessageTitle)),
                               QString::fromLocal8Bit(error.what()));
+        return;
     }
+    QSettings().setValue(kLastFolderKey, QFileInfo(path).absolutePath());
 }
 
 } // namespace kestrel

@@ -185,7 +185,8 @@ void StudyWindow::redrawCompressibility() {
 
 void StudyWindow::restoreSettings() {
     QSettings settings;
-    restoreGeometry(settings.value(QStringLiteral("study/geometry")).toByteArray());
+    remembersItsPlace_ =
+        restoreGeometry(settings.value(QStringLiteral("study/geometry")).toByteArray());
     tabs_->setCurrentIndex(settings.value(QStringLiteral("study/tab"), 0).toInt());
 }
 

@@ -34,6 +34,8 @@ public:
     FlowTab* flowTab() const { return flow_; }
     // How often the window has redrawn from the main window's state.
     unsigned redraws() const { return redraws_; }
+    // Whether it took up the place and size it had when last closed.
+    bool remembersItsPlace() const { return remembersItsPlace_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -63,6 +65,7 @@ private:
     bool flowStale_ = true;
     bool compressibilityStale_ = true;
     unsigned redraws_ = 0;
+    bool remembersItsPlace_ = false;
 };
 
 } // namespace kestrel

@@ -3,10 +3,29 @@
 
 #include "plots/painter.h"
 
+#include <algorithm>
+
 namespace kestrel {
 
 QFont windowFont() {
     return textFont(TextFont::Caption);
+}
+
+QRect besideWindow(const QRect& main, QSize size, QSize minimum, const QRect& available) {
+    const int screenRight = available.x() + available.width();
+    const int roomRight = screenRight - (main.x() + main.width());
+    const int roomLeft = main.x() - available.x();
+    const bool right =
+        roomRight >= size.width() || (roomLeft < size.width() && roomRight >= roomLeft);
+    const int room = right ? roomRight : roomLeft;
+    const int width = std::min(std::max(std::min(size.width(), room), minimum.width()),
+                               std::max(available.width(), minimum.width()));
+    int x = right ? main.x() + main.width() : main.x() - width;
+    x = std::max(available.x(), std::min(x, screenRight - width));
+    const int height = std::max(std::min(size.height(), available.height()), minimum.height());
+    const int y =
+        std::max(available.y(), std::min(main.y(), available.y() + available.height() - height));
+    return QRect(x, y, width, height);
 }
 
 } // namespace kestrel

@@ -18,4 +18,11 @@ inline QRect twipsRect(int left, int top, int width, int height) {
 // The window's default font, used by the frames, text boxes and plain labels.
 QFont windowFont();
 
+// Where a second window of `size` goes beside the `main` window's frame, inside the screen's
+// `available` area: on the right of it where it fits, else on the left; where neither side has
+// room for it, on the roomier side narrowed to that room but no narrower than `minimum`, and
+// where even that does not fit, against the screen's edge on that side, covering as little of the
+// main window as it can. Its top is the main window's, moved down or up to keep it on the screen.
+QRect besideWindow(const QRect& main, QSize size, QSize minimum, const QRect& available);
+
 } // namespace kestrel

@@ -27,6 +27,7 @@
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <numbers>
+#include <sys/stat.h>
 #include <thread>
 
 namespace kestrel::test {
@@ -626,6 +627,35 @@ TEST(RenderFailure, AFileCutShortGivesTheRealReasonAndLeavesNothing) {
         EXPECT_EQ(run.err.find("Unknown error"), std::string::npos) << run.err;
         EXPECT_EQ(entriesOf(folder.path()), std::vector<std::string>{}) << format;
     }
+}
+
+// A FIFO under --out, or where one of render's pictures goes, is left alone and the run fails;
+// a symbolic link is written through to its file.
+TEST(RenderFailure, OnlyARegularFileIsReplacedAndALinkIsFollowed) {
+    const TempFolder folder;
+    const std::string fifo = folder / "p";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
+    std::filesystem::create_directory(folder / "d");
+    ASSERT_EQ(::mkfifo((folder / "d/daire.png").c_str(), 0644), 0);
+    const std::pair<std::vector<std::string>, std::string> refused[] = {
+        {{"flow", "--format", "svg", "--out", fifo}, fifo},
+        {{"render", "--out", folder / "d"}, folder / "d/daire.png"},
+    };
+    for (const auto& [arguments, path] : refused) {
+        const CalcRun run = runCalc(arguments);
+        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err, "kestrel-calc: cannot write " + path + ": is not a regular file\n");
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+    EXPECT_EQ(entriesOf(folder / "d"), std::vector<std::string>{"daire.png"});
+
+    std::ofstream(folder / "flow.svg") << "old";
+    std::filesystem::create_symlink("flow.svg", folder / "link.svg");
+    EXPECT_EQ(runCalc({"flow", "--format", "svg", "--out", folder / "link.svg"}).status, 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "link.svg"));
+    QSvgRenderer svg(QString::fromStdString(folder / "flow.svg"));
+    EXPECT_TRUE(svg.isValid());
 }
 
 // The bytes of the five pictures in a folder, in file order.

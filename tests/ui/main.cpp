@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
-// The window tests need one QApplication for the whole run. Without a display they run on the
-// offscreen platform, which is also the default when nothing else is chosen.
+// The window tests need one QApplication for the whole run, with the program's bounds on its
+// memory. Without a display they run on the offscreen platform, which is also the default when
+// nothing else is chosen.
+#include "ui/session_memory.h"
+
 #include <QApplication>
 #include <QLocale>
 #include <QSettings>
@@ -28,6 +31,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication application(argc, argv);
+    kestrel::boundSessionMemory();
     // The boxes show numbers with the user's decimal separator; the tests start from ".".
     QLocale::setDefault(QLocale::c());
     // Each test program keeps its settings (the study window's geometry, the last folder) in a

@@ -11,8 +11,10 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QSettings>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 namespace kestrel::test {
 namespace {
@@ -125,16 +127,43 @@ TEST_F(PlotMenu, SavedDataAreThePlotsNumbers) {
     EXPECT_TRUE(lift.contains(QRegularExpression("\n5,[^,]+,[^,]+,yes\n")));
 }
 
+// A folder or a FIFO where the file would go is left alone; the message names the path.
 TEST_F(PlotMenu, AFailedSaveSaysSoAndLeavesNoFile) {
     fullChainAt("0");
     QDir(folder.path()).mkdir("taken.png"); // a folder where the picture would go
+    ASSERT_EQ(::mkfifo(QFile::encodeName(folder.filePath("pipe.csv")).constData(), 0644), 0);
     saveAs("profil", "Save picture…", "taken.png");
+    saveAs("profil", "Save data…", "pipe.csv");
     saveAs("profil", "Save data…", "missing/profil.csv");
     const std::vector<SeenMessage> seen = watcher.take();
-    ASSERT_EQ(seen.size(), 2u);
-    EXPECT_TRUE(seen[0].text.contains("cannot write") && seen[0].text.contains("taken.png"));
-    EXPECT_TRUE(seen[1].text.contains("No such file or directory"));
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[0].text,
+              "cannot write " + folder.filePath("taken.png") + ": is not a regular file");
+    EXPECT_EQ(seen[1].text,
+              "cannot write " + folder.filePath("pipe.csv") + ": is not a regular file");
+    EXPECT_TRUE(seen[2].text.contains("No such file or directory"));
+    EXPECT_TRUE(QFileInfo(folder.filePath("taken.png")).isDir());
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+// Only a folder that took a file is offered again, and never one of the system's live folders.
+TEST_F(PlotMenu, TheDialogStartsInTheLastFolderThatTookAFile) {
+    fullChainAt("0");
+    const QString good = QFileInfo(folder.path()).absoluteFilePath();
+    saveAs("profil", "Save data…", "profil.csv");
+    window->setFileChooser([](const QString&, const QString&, const QString&) {
+        return QStringLiteral("/proc/self/profil.csv");
+    });
+    action("profil", "Save data…")->trigger();
+    EXPECT_EQ(watcher.take().size(), 1u);
+    EXPECT_EQ(QFileInfo(saveAs("profil", "Save data…", "again.csv")).absolutePath(), good);
+
+    for (const char* remembered : {"/proc", "/proc/self/fd", "/sys/kernel", "/dev", "/dev/shm"}) {
+        QSettings().setValue("files/lastFolder", remembered);
+        EXPECT_EQ(QFileInfo(saveAs("profil", "Save data…", "again.csv")).absolutePath(),
+                  QDir::homePath())
+            << remembered;
+    }
 }
 
 } // namespace

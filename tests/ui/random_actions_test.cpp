@@ -2,19 +2,30 @@
 // A long random run of what a person does with the window: scroll bars dragged, clicked, stepped
 // with their keys and turned with the wheel; Tab and Shift+Tab through the controls; plots
 // clicked and right-clicked; Mach numbers typed key by key or pasted; the About window opened
-// and closed; the decimal separator changed. After every action each recorded drawing
-// coordinate must be finite, no message may have appeared, and once a full chain has run the
-// boxes must show what kestrel-calc profile computes for the same positions and Mach text.
+// and closed; the decimal separator changed; the study window opened, looked at, resized and
+// closed. After every action each recorded drawing coordinate must be finite, no message may have
+// appeared, and once a full chain has run the boxes must show what kestrel-calc profile computes
+// for the same positions and Mach text. The resident memory is reported, and must stay flat once
+// the caches have filled.
 #include "model/chain.h"
 #include "model/text.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/about_window.h"
+#include "ui/flow_view.h"
+#include "ui/study_window.h"
 
+#include <QCheckBox>
+#include <QSlider>
+#include <QTabWidget>
 #include <QWheelEvent>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <iostream>
 #include <random>
 #include <string>
+#include <unistd.h>
 
 namespace kestrel::test {
 namespace {
@@ -67,6 +78,21 @@ std::vector<ExpectedBox> expectedBoxes(const ChainInputs& inputs) {
             {"Text1", momentBoxText(r.values.CMcur.value_or(0), ".")}};
 }
 
+// The resident memory of the test program, in bytes.
+long residentBytes() {
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0;
+    long resident = 0;
+    statm >> pages >> resident;
+    return resident * ::sysconf(_SC_PAGESIZE);
+}
+
+std::string megabytes(long bytes) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f MB", static_cast<double>(bytes) / (1L << 20));
+    return text;
+}
+
 class RandomActions : public WindowTest, public ::testing::WithParamInterface<std::uint32_t> {
 public:
     // A box keeps the separator of the locale in use when it was last written.
@@ -107,6 +133,54 @@ public:
         QApplication::sendEvent(b, &event);
     }
 
+    // Something a person does with the study window: opens it, changes its tab, drags the
+    // mapping slider, switches the particles, moves the mouse over the flow, resizes or closes it.
+    std::string studyAction(std::mt19937& random) {
+        const auto pick = [&random](int n) {
+            return std::uniform_int_distribution<int>(0, n - 1)(random);
+        };
+        StudyWindow* study = window->studyWindow();
+        if (study == nullptr || !study->isVisible()) {
+            window->openStudyWindow();
+            return "open the study window";
+        }
+        FlowTab* flow = study->flowTab();
+        switch (pick(6)) {
+        case 0:
+            study->tabs()->setCurrentIndex(pick(study->tabs()->count()));
+            return "study tab " + std::to_string(study->tabs()->currentIndex());
+        case 1:
+            flow->mappingSlider()->setValue(pick(101));
+            return "mapping " + std::to_string(flow->mappingSlider()->value());
+        case 2:
+            flow->particlesSwitch()->click();
+            return "particles switched";
+        case 3: {
+            FlowView* view = flow->view();
+            const QPoint at(pick(std::max(1, view->width())), pick(std::max(1, view->height())));
+            QTest::mouseMove(view, at);
+            return "mouse over the flow";
+        }
+        case 4:
+            study->resize(600 + pick(400), 400 + pick(300));
+            return "study window resized";
+        default:
+            study->close();
+            return "study window closed";
+        }
+    }
+
+    // The resident memory with the study window shown at the size it opens with, on its Flow
+    // tab: the pictures and buffers that live with the windows are then the same each time.
+    long residentWithStudyWindowAsOpened() {
+        window->openStudyWindow();
+        StudyWindow* study = window->studyWindow();
+        study->resize(960, 560);
+        study->tabs()->setCurrentIndex(0);
+        QApplication::processEvents();
+        return residentBytes();
+    }
+
     void rightClick(QWidget* w) {
         const QPoint inWindow = w->mapTo(window.get(), w->rect().center());
         QTest::mouseClick(window->windowHandle(), Qt::RightButton, {}, inWindow);
@@ -118,6 +192,10 @@ constexpr int kActions = 1500; // the sanitizer build runs several times slower
 #else
 constexpr int kActions = 6000;
 #endif
+// The actions after which the caches of fonts, styles and pictures have filled; from there on the
+// resident memory must stay flat.
+constexpr int kWarmUp = 1000;
+constexpr long kResidentGrowthAllowed = 2L << 20;
 
 TEST_P(RandomActions, BoxesShowWhatKestrelCalcComputes) {
     std::mt19937 random(GetParam());
@@ -139,13 +217,18 @@ TEST_P(RandomActions, BoxesShowWhatKestrelCalcComputes) {
     const Qt::Key keys[] = {Qt::Key_Left,   Qt::Key_Right,    Qt::Key_Up,   Qt::Key_Down,
                             Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_Home, Qt::Key_End};
     bool fullChainRan = false;
+    const long residentAtStart = residentBytes();
+    long residentWarm = residentAtStart;
     for (int n = 0; n < kActions; ++n) {
+        if (n == kWarmUp) {
+            residentWarm = residentWithStudyWindowAsOpened();
+        }
         const int thickness = bar("HScroll_Thickness")->value();
         const int camber = bar("HScroll_Camber")->value();
         std::string action;
         const char* barName = kScrollBars[pick(5)];
         const char* plotName = kSurfaces[pick(5)];
-        switch (pick(12)) {
+        switch (pick(13)) {
         case 0: {
             QScrollBar* b = bar(barName);
             const int position = b->minimum() + pick(b->maximum() - b->minimum() + 1);
@@ -213,6 +296,9 @@ TEST_P(RandomActions, BoxesShowWhatKestrelCalcComputes) {
             break;
         }
         case 10:
+            action = studyAction(random);
+            break;
+        case 11:
             action = "About";
             child<QAction>("Mn_About")->trigger();
             if (pick(2) == 0 && window->aboutWindow() != nullptr) {
@@ -241,6 +327,14 @@ TEST_P(RandomActions, BoxesShowWhatKestrelCalcComputes) {
             return;
         }
     }
+    const long residentAtEnd = residentWithStudyWindowAsOpened();
+    std::cout << "resident memory: " << megabytes(residentAtStart) << " at start, "
+              << megabytes(residentWarm) << " after " << kWarmUp << " actions, "
+              << megabytes(residentAtEnd) << " after " << kActions << '\n';
+#if !defined(__SANITIZE_ADDRESS__)
+    EXPECT_LE(residentAtEnd - residentWarm, kResidentGrowthAllowed)
+        << "resident memory grew over " << kActions - kWarmUp << " actions";
+#endif
 }
 
 // The seed is part of the test's name: a failing run is repeated by running that test alone.

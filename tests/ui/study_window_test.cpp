@@ -5,8 +5,10 @@
 #include "model/compressibility.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/study_window.h"
+#include "ui/window_geometry.h"
 
 #include <QLabel>
+#include <QScreen>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -122,6 +124,48 @@ TEST_F(Study, RemembersItsGeometryAndTab) {
     const StudyWindow again(window->state(), window->values());
     EXPECT_EQ(again.tabs()->currentIndex(), study->tabs()->count() - 1);
     EXPECT_EQ(again.size(), QSize(700, 500));
+}
+
+// With no place remembered, the study window opens beside the main window, narrowed to the room
+// there is on the screen; the main window is moved so that all but 100 pixels of it are off the
+// screen on the left.
+TEST_F(Study, OpensBesideTheMainWindowWhereThereIsRoom) {
+    QSettings().remove(QStringLiteral("study/geometry"));
+    const QRect screen = window->screen()->availableGeometry();
+    window->move(screen.x() + 100 - window->frameGeometry().width(), screen.y());
+    QApplication::processEvents();
+    const StudyWindow* study = open();
+    ASSERT_FALSE(study->remembersItsPlace());
+    EXPECT_FALSE(study->frameGeometry().intersects(window->frameGeometry()));
+    EXPECT_EQ(study->frameGeometry().left(), window->frameGeometry().right() + 1);
+    EXPECT_TRUE(screen.contains(study->frameGeometry()));
+}
+
+// Hand-worked places of a 960 x 560 window, at least 500 x 300, beside an 800 x 520 one.
+TEST(StudyPlace, IsBesideTheMainWindowWhereThereIsRoom) {
+    const QSize size(960, 560);
+    const QSize minimum(500, 300);
+    struct Case {
+        QRect main, screen, expected;
+    };
+    const Case cases[] = {
+        // 1120 pixels free on the right.
+        {{0, 0, 800, 520}, {0, 0, 1920, 1080}, {800, 0, 960, 560}},
+        // 120 on the right, 1000 on the left: 1000 - 960 = 40.
+        {{1000, 100, 800, 520}, {0, 0, 1920, 1080}, {40, 100, 960, 560}},
+        // 566 on the right only: narrowed to it.
+        {{0, 0, 800, 520}, {0, 0, 1366, 768}, {800, 0, 566, 560}},
+        // 8 on the right: the narrowest, against the screen's right edge, 800 - 500 = 300.
+        {{0, 0, 792, 490}, {0, 0, 800, 600}, {300, 0, 500, 560}},
+        // Low on the screen: moved up to end at its bottom, 1040 - 560 = 480.
+        {{0, 700, 800, 300}, {0, 40, 1920, 1000}, {800, 480, 960, 560}},
+        // A second screen to the right of the first.
+        {{2020, 50, 800, 520}, {1920, 0, 1920, 1080}, {2820, 50, 960, 560}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(besideWindow(c.main, size, minimum, c.screen), c.expected)
+            << c.main.x() << " on " << c.screen.width();
+    }
 }
 
 } // namespace

@@ -282,6 +282,23 @@ async function main() {
             (id) => document.getElementById(id).getBoundingClientRect().left)`);
         assert.equal(new Set(column).size, 1, `one column: ${column}`);
         await screenshot(page, 'narrow.png');
+        // Down to 280 pixels the column shrinks to fit: no sideways scrolling and nothing cut,
+        // the About window and the study panel's rule table open too.
+        await clickElement(page, 'Mn_About');
+        await clickElement(page, 'studyButton');
+        await page.evaluate('document.getElementById("compressibilityTabButton").click()');
+        for (const width of [320, 280]) {
+            await page.send('Emulation.setDeviceMetricsOverride',
+                { width, height: 800, deviceScaleFactor: 1, mobile: true });
+            const fit = await page.evaluate(`({
+                page: document.documentElement.scrollWidth,
+                pressure: document.getElementById('plot-pressure').getBoundingClientRect().right,
+                about: document.getElementById('Form_About').getBoundingClientRect().right,
+                table: document.getElementById('ruleTable').getBoundingClientRect().right })`);
+            assert.ok(Object.values(fit).every((right) => right > 0 && right <= width),
+                `${width} pixels wide: ${JSON.stringify(fit)}`);
+        }
+        await screenshot(page, 'narrow-280.png');
 
         assert.deepEqual(problems, [], 'console errors');
         console.log(`browser test: all checks passed; screenshots in ${out}`);
