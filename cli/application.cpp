@@ -6,9 +6,11 @@
 #include "cli/flow_command.h"
 #include "cli/mach_command.h"
 #include "cli/output.h"
+#include "cli/polar_command.h"
 #include "cli/profile_command.h"
 #include "cli/render_command.h"
 #include "cli/table_command.h"
+#include "cli/viscous_command.h"
 
 #include <algorithm>
 #include <memory>
@@ -25,8 +27,9 @@ constexpr const char* kProgram = "kestrel-calc";
 constexpr const char* kDescription =
     "kestrel-calc: the numbers of Kestrel's window for scripts and teachers.\n"
     "Prints the built-in thickness-camber table, everything the window computes for one set of\n"
-    "inputs, its compressibility numbers, the profile's coordinates or the flow about it, and\n"
-    "draws the window's five plots and the flow picture into picture files.";
+    "inputs, its compressibility numbers, the profile's coordinates, the flow about it, the\n"
+    "boundary layer and the drag polar, and draws the window's five plots and the flow picture\n"
+    "into picture files.";
 
 constexpr const char* kFooter =
     R"(Run 'kestrel-calc SUBCOMMAND --help' for the options of a subcommand.
@@ -42,7 +45,9 @@ Examples:
   kestrel-calc coords --thickness 12 --camber 4 > kestrel-12-4.dat
   kestrel-calc render --out plots --thickness 12 --camber 4 --alpha 5 --mach 0.3 --scale 2
   kestrel-calc flow --thickness 12 --camber 4 --alpha 5 --probe 0.5,0.1
-  kestrel-calc flow --thickness 12 --camber 4 --alpha 5 --format png --out flow.png)";
+  kestrel-calc flow --thickness 12 --camber 4 --alpha 5 --format png --out flow.png
+  kestrel-calc viscous --thickness 12 --camber 4 --alpha 4 --reynolds 3e6
+  kestrel-calc polar --thickness 12 --camber 4 --reynolds 3e6 > polar.csv)";
 
 // A subcommand and the parser entry it attached.
 struct AttachedCommand {
@@ -155,6 +160,8 @@ Outcome parseAndRun(std::vector<std::string> arguments) {
     attach(std::make_unique<CoordsCommand>());
     attach(std::make_unique<RenderCommand>());
     attach(std::make_unique<FlowCommand>());
+    attach(std::make_unique<ViscousCommand>());
+    attach(std::make_unique<PolarCommand>());
 
     try {
         // The parser takes the arguments last first.

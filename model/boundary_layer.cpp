@@ -363,6 +363,18 @@ BoundaryLayer boundaryLayer(const State& s, const BoundaryLayerOptions& options)
     return bl;
 }
 
+std::vector<double> polarAngles(double from, double to, double step) {
+    const double intervals = std::floor((to - from) / step + 1e-6);
+    if (!(from <= to) || !(step > 0) || !(intervals < kMaxPolarAngles)) {
+        throw std::invalid_argument("polar angles out of range");
+    }
+    std::vector<double> angles;
+    for (int k = 0; k <= static_cast<int>(intervals); ++k) {
+        angles.push_back(std::round((from + k * step) * 1e9) / 1e9);
+    }
+    return angles;
+}
+
 PolarPoint polarPoint(const State& s, double alfaDegrees, const BoundaryLayerOptions& options) {
     State at = s;
     at.AlfaD = alfaDegrees;

@@ -85,6 +85,10 @@ struct BoundaryLayerSide {
     double CDfriction = 0;
 
     std::size_t size() const { return s.size(); }
+    // N~ at point i while the layer is laminar; none where it is turbulent.
+    std::optional<double> laminarN(std::size_t i) const {
+        return regime[i] == Regime::Laminar ? std::optional(N[i]) : std::nullopt;
+    }
     // Where the layer leaves the surface for good: turbulent separation or the sharp edge.
     std::optional<double> separationX() const;
     bool reachesTrailingEdge() const { return !separationX().has_value(); }
@@ -133,6 +137,13 @@ struct PolarPoint {
     std::optional<double> xsepUpper;
     std::optional<double> xsepLower;
 };
+
+// The angles of a polar in degrees: from, from + step, ... up to `to` (give or take a millionth
+// of a step), each rounded to 1e-9 degrees so that decimal steps give decimal angles. The window's
+// range is -10 to 10 in steps of 1. Throws std::invalid_argument unless from <= to, step > 0 and
+// there are at most kMaxPolarAngles.
+inline constexpr int kMaxPolarAngles = 1001;
+std::vector<double> polarAngles(double from, double to, double step);
 
 PolarPoint polarPoint(const State& s, double alfaDegrees, const BoundaryLayerOptions& options);
 // The state's profile at each angle (degrees).
