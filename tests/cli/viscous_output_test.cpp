@@ -32,6 +32,12 @@ Keys keysOf(const Json& object) {
     return keys;
 }
 
+// The arguments, ending in --format, with the format's name.
+std::vector<std::string> withFormat(std::vector<std::string> arguments, const char* format) {
+    arguments.emplace_back(format);
+    return arguments;
+}
+
 // The model's boundary layer for the window's inputs.
 BoundaryLayer layerOf(int thickness, int camber, int alpha, double reynolds) {
     ChainInputs in;
@@ -113,13 +119,9 @@ TEST(ViscousDocument, SeparationAndTheSharpLeadingEdgeLeaveNoDrag) {
 TEST(ViscousCsv, OneLinePerPointWithItsSide) {
     const std::vector<std::string> arguments{"viscous", "--thickness", "12",  "--trip-upper",
                                              "0.1",     "--reynolds",  "2e6", "--format"};
-    std::vector<std::string> csv = arguments;
-    csv.push_back("csv");
-    std::vector<std::string> json = arguments;
-    json.push_back("json");
-    const CalcRun run = runCalc(csv);
+    const CalcRun run = runCalc(withFormat(arguments, "csv"));
     ASSERT_EQ(run.status, 0) << run.err;
-    const Json d = documentOf(json);
+    const Json d = documentOf(withFormat(arguments, "json"));
     EXPECT_EQ(d["upper"]["transition"]["cause"], "trip");
     EXPECT_EQ(d["inputs"]["trip_upper"], 0.1);
 
@@ -168,14 +170,10 @@ TEST(PolarDocument, TheCsvCellsUnderTheirKeys) {
     const std::vector<std::string> range{"polar", "--thickness", "6", "--from",
                                          "-1",    "--to",        "1", "--step",
                                          "0.5",   "--ncrit",     "5", "--format"};
-    std::vector<std::string> csv = range;
-    csv.push_back("csv");
-    std::vector<std::string> json = range;
-    json.push_back("json");
-    const Json d = documentOf(json);
+    const Json d = documentOf(withFormat(range, "json"));
     EXPECT_EQ(keysOf(d), (Keys{"inputs", "row", "reynolds", "ncrit", "polar"}));
     EXPECT_EQ(keysOf(d["inputs"]), (Keys{"Thickness", "Camber", "xM", "from", "to", "step"}));
-    const std::vector<std::string> lines = linesOf(runCalc(csv).out);
+    const std::vector<std::string> lines = linesOf(runCalc(withFormat(range, "csv")).out);
     const Keys columns = {"alpha",     "CL",        "CM",         "CD",        "L_over_D",
                           "xtr_upper", "xtr_lower", "xsep_upper", "xsep_lower"};
     ASSERT_EQ(d["polar"].size(), 5u);
