@@ -5,6 +5,7 @@
 
 #include "model/boundary_layer.h"
 #include "model/chain.h"
+#include "report/documents.h"
 
 #include <string>
 #include <vector>
@@ -28,13 +29,6 @@ std::string viscousJson(const ViscousResult& result);
 // The header side,s,x,y,ue,theta,delta_star,H,Cf,N,regime, then the upper side's points and the
 // lower side's.
 std::string viscousCsv(const ViscousResult& result);
-
-// The angles of a polar as given: first, last and step, in degrees.
-struct PolarRange {
-    double from = 0;
-    double to = 0;
-    double step = 0;
-};
 
 // The polar of the chain's profile (and moment reference) at the angles of the range.
 struct PolarResult {
