@@ -2,6 +2,7 @@
 #include "cli/application.h"
 
 #include "cli/command.h"
+#include "cli/compare_command.h"
 #include "cli/coords_command.h"
 #include "cli/flow_command.h"
 #include "cli/mach_command.h"
@@ -11,6 +12,7 @@
 #include "cli/render_command.h"
 #include "cli/table_command.h"
 #include "cli/viscous_command.h"
+#include "cli/theory_command.h"
 
 #include <algorithm>
 #include <memory>
@@ -27,9 +29,10 @@ constexpr const char* kProgram = "kestrel-calc";
 constexpr const char* kDescription =
     "kestrel-calc: the numbers of Kestrel's window for scripts and teachers.\n"
     "Prints the built-in thickness-camber table, everything the window computes for one set of\n"
-    "inputs, its compressibility numbers, the profile's coordinates, the flow about it, the\n"
-    "boundary layer and the drag polar, and draws the window's five plots and the flow picture\n"
-    "into picture files.";
+    "inputs, its compressibility numbers, the profile's coordinates or the flow about it, its\n"
+    "thin-airfoil theory beside the exact values, two sets of inputs side by side, the boundary\n"
+    "layer and the drag polar, and draws the window's five plots and the flow picture into\n"
+    "picture files.";
 
 constexpr const char* kFooter =
     R"(Run 'kestrel-calc SUBCOMMAND --help' for the options of a subcommand.
@@ -46,6 +49,8 @@ Examples:
   kestrel-calc render --out plots --thickness 12 --camber 4 --alpha 5 --mach 0.3 --scale 2
   kestrel-calc flow --thickness 12 --camber 4 --alpha 5 --probe 0.5,0.1
   kestrel-calc flow --thickness 12 --camber 4 --alpha 5 --format png --out flow.png
+  kestrel-calc theory --thickness 12 --camber 4 --alpha 5
+  kestrel-calc compare --a "thickness=12,camber=4,alpha=5" --b "thickness=12,alpha=5"
   kestrel-calc viscous --thickness 12 --camber 4 --alpha 4 --reynolds 3e6
   kestrel-calc polar --thickness 12 --camber 4 --reynolds 3e6 > polar.csv)";
 
@@ -160,6 +165,8 @@ Outcome parseAndRun(std::vector<std::string> arguments) {
     attach(std::make_unique<CoordsCommand>());
     attach(std::make_unique<RenderCommand>());
     attach(std::make_unique<FlowCommand>());
+    attach(std::make_unique<TheoryCommand>());
+    attach(std::make_unique<CompareCommand>());
     attach(std::make_unique<ViscousCommand>());
     attach(std::make_unique<PolarCommand>());
 

@@ -95,7 +95,8 @@ double SideMarch::lambdaAt(std::size_t i) const {
     if (i == 0 && st_[0].ue == 0) {
         return kStagnationLambda;
     }
-    return theta_[i] * theta_[i] * st_[i].dueds / o_.nu;
+    // A layer of zero thickness (at a sharp edge, where due/ds may be unbounded) has lambda 0.
+    return theta_[i] == 0 ? 0 : theta_[i] * theta_[i] * st_[i].dueds / o_.nu;
 }
 
 Point SideMarch::laminarPoint(std::size_t i, double N) const {

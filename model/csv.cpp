@@ -100,6 +100,14 @@ std::string curveCsv(const State& s, CurveName name, std::optional<double> facto
     return text;
 }
 
+std::string loadCsv(const TheoryComparison& theory) {
+    std::string text = "x,exact,thin\n";
+    for (const LoadPoint& p : theory.load) {
+        text += number(p.x) + "," + number(p.exact) + "," + number(p.thin) + "\n";
+    }
+    return text;
+}
+
 std::string boundaryLayerCsv(const BoundaryLayer& layer) {
     std::string text = "side,s,x,y,ue,theta,delta_star,H,Cf,N,regime\n";
     addSideLines(text, "upper", layer.upper);

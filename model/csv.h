@@ -5,6 +5,7 @@
 
 #include "model/boundary_layer.h"
 #include "model/state.h"
+#include "model/theory.h"
 
 #include <optional>
 #include <span>
@@ -28,6 +29,10 @@ std::string pressureCsv(const State& s);
 // Prandtl-Glauert curve, a column "<name>_prandtl_glauert" holds the values divided by `factor`.
 enum class CurveName { CL, CM };
 std::string curveCsv(const State& s, CurveName name, std::optional<double> factor);
+
+// The load of both theories: header "x,exact,thin", one line per station of rising x/c, dCp =
+// Cp_lower - Cp_upper.
+std::string loadCsv(const TheoryComparison& theory);
 
 // The boundary layer's points: header "side,s,x,y,ue,theta,delta_star,H,Cf,N,regime", then the
 // upper side's points and the lower side's; N is empty where the layer is turbulent.

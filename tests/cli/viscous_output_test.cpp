@@ -6,31 +6,14 @@
 #include "model/boundary_layer.h"
 #include "model/chain.h"
 #include "model/text.h"
-#include "tests/cli/calc_test_support.h"
+#include "tests/cli/json_test_support.h"
 
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
 namespace kestrel::test {
 namespace {
 
-using Json = nlohmann::ordered_json;
 using Keys = std::vector<std::string>;
-
-Json documentOf(const std::vector<std::string>& arguments) {
-    const CalcRun run = runCalc(arguments);
-    EXPECT_TRUE(run.exited && run.status == 0) << run.err;
-    EXPECT_EQ(run.err, "");
-    return Json::parse(run.out);
-}
-
-Keys keysOf(const Json& object) {
-    Keys keys;
-    for (const auto& item : object.items()) {
-        keys.push_back(item.key());
-    }
-    return keys;
-}
 
 // The arguments, ending in --format, with the format's name.
 std::vector<std::string> withFormat(std::vector<std::string> arguments, const char* format) {
