@@ -7,9 +7,11 @@
 #include "cli/flow_command.h"
 #include "cli/mach_command.h"
 #include "cli/output.h"
+#include "cli/polar_command.h"
 #include "cli/profile_command.h"
 #include "cli/render_command.h"
 #include "cli/table_command.h"
+#include "cli/viscous_command.h"
 #include "cli/theory_command.h"
 
 #include <algorithm>
@@ -28,8 +30,9 @@ constexpr const char* kDescription =
     "kestrel-calc: the numbers of Kestrel's window for scripts and teachers.\n"
     "Prints the built-in thickness-camber table, everything the window computes for one set of\n"
     "inputs, its compressibility numbers, the profile's coordinates or the flow about it, its\n"
-    "thin-airfoil theory beside the exact values, and two sets of inputs side by side, and\n"
-    "draws the window's five plots and the flow picture into picture files.";
+    "thin-airfoil theory beside the exact values, two sets of inputs side by side, the boundary\n"
+    "layer and the drag polar, and draws the window's five plots and the flow picture into\n"
+    "picture files.";
 
 constexpr const char* kFooter =
     R"(Run 'kestrel-calc SUBCOMMAND --help' for the options of a subcommand.
@@ -47,7 +50,9 @@ Examples:
   kestrel-calc flow --thickness 12 --camber 4 --alpha 5 --probe 0.5,0.1
   kestrel-calc flow --thickness 12 --camber 4 --alpha 5 --format png --out flow.png
   kestrel-calc theory --thickness 12 --camber 4 --alpha 5
-  kestrel-calc compare --a "thickness=12,camber=4,alpha=5" --b "thickness=12,alpha=5")";
+  kestrel-calc compare --a "thickness=12,camber=4,alpha=5" --b "thickness=12,alpha=5"
+  kestrel-calc viscous --thickness 12 --camber 4 --alpha 4 --reynolds 3e6
+  kestrel-calc polar --thickness 12 --camber 4 --reynolds 3e6 > polar.csv)";
 
 // A subcommand and the parser entry it attached.
 struct AttachedCommand {
@@ -162,6 +167,8 @@ Outcome parseAndRun(std::vector<std::string> arguments) {
     attach(std::make_unique<FlowCommand>());
     attach(std::make_unique<TheoryCommand>());
     attach(std::make_unique<CompareCommand>());
+    attach(std::make_unique<ViscousCommand>());
+    attach(std::make_unique<PolarCommand>());
 
     try {
         // The parser takes the arguments last first.

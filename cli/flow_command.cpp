@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/flow_command.h"
 
+#include "cli/decimal_number.h"
 #include "cli/output.h"
 #include "cli/pictures.h"
 #include "cli/profile_report.h"
@@ -10,7 +11,6 @@
 #include "report/documents.h"
 
 #include <charconv>
-#include <cmath>
 
 namespace kestrel::cli {
 
@@ -89,15 +89,6 @@ bool wholeOf(std::string_view text, int& value) {
     }
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     return error == std::errc() && end == text.data() + text.size();
-}
-
-// A finite decimal number with nothing around it: sign, digits, point, exponent.
-bool decimalOf(std::string_view text, double& value) {
-    if (text.empty() || text.front() == '+') {
-        return false;
-    }
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size() && std::isfinite(value);
 }
 
 } // namespace

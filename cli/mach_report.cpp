@@ -2,6 +2,7 @@
 #include "cli/mach_report.h"
 
 #include "cli/profile_report.h"
+#include "model/csv.h"
 #include "model/text.h"
 #include "report/documents.h"
 
@@ -13,23 +14,11 @@ namespace kestrel::cli {
 
 namespace {
 
-// A CSV cell: the shortest decimal form, or empty where the value does not exist.
-std::string cell(std::optional<double> value) {
-    return value ? numberText(*value, ".") : std::string();
-}
-
-// Appends ",text" to the line, piece by piece: a literal plus a temporary string sets off GCC
-// 12's false -Wrestrict alarm in the release build.
-void addCell(std::string& line, std::string_view text) {
-    line += ',';
-    line += text;
-}
-
 std::string chartHeader() {
     std::string header = "M,Cp_star";
     for (std::string_view quantity : {"Cp_min_", "CL_"}) {
         for (CompressibilityRule rule : kCompressibilityRules) {
-            addCell(header, quantity);
+            addCsvCell(header, quantity);
             header += ruleName(rule);
         }
     }
@@ -38,12 +27,12 @@ std::string chartHeader() {
 
 std::string chartLine(const CompressibilityAnalysis& a) {
     std::string line = numberText(a.mach, ".");
-    addCell(line, cell(a.criticalPressure));
+    addCsvCell(line, csvCell(a.criticalPressure));
     for (const RuleResult& r : a.rules) {
-        addCell(line, cell(r.CpMin));
+        addCsvCell(line, csvCell(r.CpMin));
     }
     for (const RuleResult& r : a.rules) {
-        addCell(line, cell(r.CL));
+        addCsvCell(line, csvCell(r.CL));
     }
     return line + "\n";
 }

@@ -30,7 +30,30 @@ const char* sideOf(const State& s, long j) {
     return point < s.nHalf + 1 ? "lower" : "upper";
 }
 
+void addSideLines(std::string& text, std::string_view name, const BoundaryLayerSide& side) {
+    for (std::size_t i = 0; i < side.size(); ++i) {
+        std::string line(name);
+        for (double v : {side.s[i], side.x[i], side.y[i], side.ue[i], side.theta[i],
+                         side.deltaStar[i], side.H[i], side.Cf[i]}) {
+            addCsvCell(line, number(v));
+        }
+        addCsvCell(line, csvCell(side.laminarN(i)));
+        addCsvCell(line, regimeName(side.regime[i]));
+        text += line;
+        text += '\n';
+    }
+}
+
 } // namespace
+
+std::string csvCell(std::optional<double> value) {
+    return value ? number(*value) : std::string();
+}
+
+void addCsvCell(std::string& line, std::string_view text) {
+    line += ',';
+    line += text;
+}
 
 std::string circleCsv(const State& s) {
     std::string text = "j,x,y\n";
@@ -81,6 +104,27 @@ std::string loadCsv(const TheoryComparison& theory) {
     std::string text = "x,exact,thin\n";
     for (const LoadPoint& p : theory.load) {
         text += number(p.x) + "," + number(p.exact) + "," + number(p.thin) + "\n";
+    }
+    return text;
+}
+
+std::string boundaryLayerCsv(const BoundaryLayer& layer) {
+    std::string text = "side,s,x,y,ue,theta,delta_star,H,Cf,N,regime\n";
+    addSideLines(text, "upper", layer.upper);
+    addSideLines(text, "lower", layer.lower);
+    return text;
+}
+
+std::string polarCsv(std::span<const PolarPoint> polar) {
+    std::string text = "alpha,CL,CM,CD,L_over_D,xtr_upper,xtr_lower,xsep_upper,xsep_lower\n";
+    for (const PolarPoint& p : polar) {
+        std::string line = number(p.alpha);
+        for (std::optional<double> v : {std::optional(p.CL), std::optional(p.CM), p.CD, p.LoverD,
+                                        p.xtrUpper, p.xtrLower, p.xsepUpper, p.xsepLower}) {
+            addCsvCell(line, csvCell(v));
+        }
+        text += line;
+        text += '\n';
     }
     return text;
 }

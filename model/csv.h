@@ -3,11 +3,14 @@
 // numbers in their shortest decimal form that reads back as the same double, "." as the point.
 #pragma once
 
+#include "model/boundary_layer.h"
 #include "model/state.h"
 #include "model/theory.h"
 
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 
 namespace kestrel {
 
@@ -30,5 +33,20 @@ std::string curveCsv(const State& s, CurveName name, std::optional<double> facto
 // The load of both theories: header "x,exact,thin", one line per station of rising x/c, dCp =
 // Cp_lower - Cp_upper.
 std::string loadCsv(const TheoryComparison& theory);
+
+// The boundary layer's points: header "side,s,x,y,ue,theta,delta_star,H,Cf,N,regime", then the
+// upper side's points and the lower side's; N is empty where the layer is turbulent.
+std::string boundaryLayerCsv(const BoundaryLayer& layer);
+
+// A drag polar: header "alpha,CL,CM,CD,L_over_D,xtr_upper,xtr_lower,xsep_upper,xsep_lower", one
+// line per angle, an empty cell where a value does not exist.
+std::string polarCsv(std::span<const PolarPoint> polar);
+
+// One cell: the shortest decimal form, or empty where the value does not exist.
+std::string csvCell(std::optional<double> value);
+
+// Appends ",text" to the line, piece by piece: a literal plus a temporary string sets off GCC
+// 12's false -Wrestrict alarm in the release build.
+void addCsvCell(std::string& line, std::string_view text);
 
 } // namespace kestrel

@@ -197,6 +197,45 @@ void streamlines(JsonWriter& json, const Flow& flow, int lines) {
     json.endArray();
 }
 
+void layerPoint(JsonWriter& json, const BoundaryLayerSide& side, std::size_t i) {
+    json.beginObject().key("s").value(side.s[i]).key("x").value(side.x[i]);
+    json.key("y").value(side.y[i]).key("ue").value(side.ue[i]);
+    json.key("theta").value(side.theta[i]).key("delta_star").value(side.deltaStar[i]);
+    json.key("H").value(side.H[i]).key("Cf").value(side.Cf[i]);
+    json.key("N").value(side.laminarN(i)).key("regime").value(regimeName(side.regime[i]));
+    json.endObject();
+}
+
+void layerSide(JsonWriter& json, const char* name, const BoundaryLayerSide& side) {
+    json.key(name).beginObject().key("stagnation_x").value(side.stagnationX);
+    json.key("transition");
+    if (side.transition) {
+        json.beginObject().key("x").value(side.transition->x);
+        json.key("cause").value(causeName(side.transition->cause)).endObject();
+    } else {
+        json.null();
+    }
+    json.key("laminar_separation_x").value(side.laminarSeparationX);
+    json.key("turbulent_separation_x").value(side.turbulentSeparationX);
+    json.key("points").beginArray();
+    for (std::size_t i = 0; i < side.size(); ++i) {
+        layerPoint(json, side, i);
+    }
+    json.endArray().endObject();
+}
+
+std::optional<double> liftOverDrag(double CL, std::optional<double> CD) {
+    return CD ? std::optional(CL / *CD) : std::nullopt;
+}
+
+void polarEntry(JsonWriter& json, const PolarPoint& p) {
+    json.beginObject().key("alpha").value(p.alpha).key("CL").value(p.CL).key("CM").value(p.CM);
+    json.key("CD").value(p.CD).key("L_over_D").value(p.LoverD);
+    json.key("xtr_upper").value(p.xtrUpper).key("xtr_lower").value(p.xtrLower);
+    json.key("xsep_upper").value(p.xsepUpper).key("xsep_lower").value(p.xsepLower);
+    json.endObject();
+}
+
 } // namespace
 
 std::string profileDocument(const State& s, const ChainValues& values) {
@@ -317,6 +356,42 @@ std::string flowDocument(const State& s, const ChainValues& values, const Flow& 
     json.key("probes").beginArray();
     for (const auto& [x, y] : probes) {
         flowProbe(json, flow.atProfile(x, y), x, y);
+    }
+    json.endArray().endObject();
+    return finished(json);
+}
+
+std::string viscousDocument(const State& s, const ChainValues& values,
+                            const BoundaryLayerOptions& options, const BoundaryLayer& layer) {
+    JsonWriter json(kDocumentIndent);
+    json.beginObject().key("inputs").beginObject();
+    json.key("Thickness").value(s.Thickness).key("Camber").value(s.Camber);
+    json.key("AlfaD").value(s.AlfaD).key("xM").value(s.xM);
+    json.key("trip_upper").value(options.tripUpper).key("trip_lower").value(options.tripLower);
+    json.endObject().key("row").value(values.row);
+    json.key("reynolds").value(layer.reynolds).key("ncrit").value(layer.ncrit);
+    json.key("CL").value(s.CLcur).key("CM").value(values.CMcur);
+    json.key("CD").value(layer.CD).key("CD_friction").value(layer.CDfriction);
+    json.key("L_over_D").value(liftOverDrag(s.CLcur, layer.CD));
+    json.key("attached").value(layer.attached).key("note").value(layer.note);
+    layerSide(json, "upper", layer.upper);
+    layerSide(json, "lower", layer.lower);
+    json.endObject();
+    return finished(json);
+}
+
+std::string polarDocument(const State& s, const ChainValues& values,
+                          const BoundaryLayerOptions& options, const PolarRange& range,
+                          std::span<const PolarPoint> polar) {
+    JsonWriter json(kDocumentIndent);
+    json.beginObject().key("inputs").beginObject();
+    json.key("Thickness").value(s.Thickness).key("Camber").value(s.Camber).key("xM").value(s.xM);
+    json.key("from").value(range.from).key("to").value(range.to).key("step").value(range.step);
+    json.endObject().key("row").value(values.row);
+    json.key("reynolds").value(options.reynolds).key("ncrit").value(options.ncrit);
+    json.key("polar").beginArray();
+    for (const PolarPoint& p : polar) {
+        polarEntry(json, p);
     }
     json.endArray().endObject();
     return finished(json);

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
-// The documents of kestrel-calc profile, mach and flow, written by one set of functions for the
-// tool and the browser module alike, so that the same state gives the same bytes.
+// The documents of kestrel-calc profile, mach, flow, viscous and polar, written by one set of
+// functions for the tool and the browser module alike, so that the same state gives the same bytes.
 #pragma once
 
+#include "model/boundary_layer.h"
 #include "model/chain.h"
 #include "model/comparison.h"
 #include "model/compressibility.h"
@@ -12,6 +13,7 @@
 #include "report/json_writer.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <utility>
 #include <vector>
@@ -57,5 +59,24 @@ std::string flowDocument(const State& s, const ChainValues& values, const Flow& 
 // The field at a point as the flow document's probes give it: x, y, inside, singular, psi, phi,
 // u, v, speed_ratio, Cp (numbers null inside the profile, speeds null on a singular edge).
 void flowProbe(JsonWriter& json, const FlowSample& sample, double x, double y);
+
+// The boundary layer of the state's profile and angle: inputs (with the trips), row, reynolds,
+// ncrit, CL, CM, CD, CD_friction, L_over_D, attached, note, and upper and lower, each with
+// stagnation_x, transition, the separations and its points.
+std::string viscousDocument(const State& s, const ChainValues& values,
+                            const BoundaryLayerOptions& options, const BoundaryLayer& layer);
+
+// The angles of a polar as given: first, last and step, in degrees.
+struct PolarRange {
+    double from = 0;
+    double to = 0;
+    double step = 0;
+};
+
+// A drag polar of the state's profile: inputs (with the range), row, reynolds, ncrit, and polar,
+// one object per angle with the keys of polarCsv's columns.
+std::string polarDocument(const State& s, const ChainValues& values,
+                          const BoundaryLayerOptions& options, const PolarRange& range,
+                          std::span<const PolarPoint> polar);
 
 } // namespace kestrel

@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: MIT
+// Options that take a decimal number: the text read with "." as the point, checked against a
+// closed range with one message naming the option.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kestrel::cli {
+
+// A finite decimal number with nothing around it: an optional "-", digits, an optional "." and
+// an optional exponent ("0.5", "-2", "3e6"). "." is the point whatever the locale.
+bool decimalOf(std::string_view text, double& value);
+
+// An option whose value is a decimal number in a closed range.
+struct DecimalOption {
+    std::string_view name;    // "--reynolds"
+    double min;               // smallest value
+    double max;               // largest value
+    std::string_view range;   // the range in words, "from 1e4 to 1e8"
+    std::string_view meaning; // what the number counts, "V c / nu"
+};
+
+// The number of the text within the option's range. Throws UsageError
+// "--reynolds must be a number from 1e4 to 1e8 (V c / nu), got \"abc\"" otherwise.
+double decimalValue(const DecimalOption& option, std::string_view text);
+
+} // namespace kestrel::cli
