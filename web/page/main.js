@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: MIT
+// The page's entry point: starts the module, builds the page's elements from its tables, binds
+// the main window, the study panel and the dialogs, and paints the five (blank) plots. Every
+// module of the page is named here, so that the browser fetches them all at once.
+import './canvas.js';
+import './dom.js';
+import './scrollbar.js';
+import './study_elements.js';
+import './timing.js';
+import { CompressibilityTab } from './compressibility.js';
+import { AboutWindow, MessageBox } from './dialogs.js';
+import { buildPage } from './elements.js';
+import { FlowTab } from './flow.js';
+import { loadKestrel } from './loader.js';
+import { Painter } from './painter.js';
+import { StudyPanel } from './study.js';
+import { MainWindow } from './window.js';
+
+async function start() {
+    const kestrel = await loadKestrel();
+    const painter = new Painter(kestrel.tables.record);
+    const page = buildPage(document.body, kestrel.tables);
+    const flow = new FlowTab(kestrel, painter, page.flow, page.texts.probeHint);
+    const compressibility = new CompressibilityTab(kestrel, painter, page.compressibility,
+        page.texts.columnTooltips);
+    const study = new StudyPanel(page.study, [flow, compressibility]);
+    const dialogs = { about: new AboutWindow(page.about),
+        message: new MessageBox(page.message.dialog, page.message.text) };
+    const window = new MainWindow(kestrel, painter, study, dialogs, page.texts.messages);
+    study.bind();
+    window.bind();
+    page.status.hidden = true;
+    page.firstFocus.focus();
+    performance.mark('kestrel-ready');
+}
+
+start().catch((error) => {
+    const status = document.getElementById('status');
+    status.hidden = false;
+    status.textContent = `${status.dataset.failure}: ${error.message ?? error}`;
+});

@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: MIT
+// The main window's behaviour: each control runs its handler's chain in the module with the
+// controls as they stand, then the boxes are written, the plots the chain redrew are painted
+// from their records, the study views follow, and the About window or a message is shown.
+import { sizeCanvas } from './canvas.js';
+import { bindScrollBar } from './scrollbar.js';
+import { measure, now } from './timing.js';
+
+const byId = (id) => document.getElementById(id);
+
+// The decimal separator of the browser's language, as the desktop window uses its locale's.
+function decimalSeparator() {
+    const part = new Intl.NumberFormat().formatToParts(1.5).find((p) => p.type === 'decimal');
+    return part ? part.value : '.';
+}
+
+export class MainWindow {
+    // `dialogs`: {about, message} with open() and show(text); `messages`: {tableMiss, error}.
+    constructor(kestrel, painter, study, dialogs, messages) {
+        Object.assign(this, { kestrel, painter, study, dialogs, messages });
+        const { window: definitions } = kestrel.tables;
+        this.inputs = definitions.inputs;
+        this.handlers = new Map(definitions.handlers.map((h, i) => [h.name, i]));
+        this.surfaces = definitions.surfaces.map((s) => s.name);
+        kestrel.setSeparator(decimalSeparator());
+    }
+
+    bind() {
+        for (const d of this.inputs) {
+            bindScrollBar(byId(d.scrollBar), d, () => this.runHandler(`${d.scrollBar}_Change`));
+        }
+        for (const name of this.surfaces) {
+            const canvas = byId(name);
+            canvas.addEventListener('click', (event) => {
+                if (event.button === 0) {
+                    this.runHandler(`${name}_Click`);
+                }
+            });
+            // The plots take the focus; as buttons they answer Enter and Space like a click.
+            canvas.addEventListener('keydown', (event) => {
+                if (event.key === 'Enter' || event.key === ' ') {
+                    event.preventDefault();
+                    this.runHandler(`${name}_Click`);
+                }
+            });
+        }
+        byId('Mn_About').addEventListener('click', () => this.runHandler('Mn_About_Click'));
+        this.repaintAll();
+        this.repaintOnRatioChange();
+    }
+
+    // Runs the handler's chain in the module, then writes the boxes and paints the plots it
+    // redrew; the study views follow unless it opened the About window.
+    runHandler(name) {
+        const start = now();
+        this.inputs.forEach((d, i) => this.kestrel.setPosition(i, Number(byId(d.scrollBar).value)));
+        this.kestrel.setMachText(byId('Text_Moo').value);
+        const result = this.kestrel.run(this.handlers.get(name));
+        for (const b of result.boxes ?? []) {
+            byId(b.box).value = b.text;
+        }
+        for (const surface of result.redrawn ?? []) {
+            this.paint(surface);
+        }
+        measure(name, start);
+        if (result.openAbout) {
+            this.dialogs.about.open();
+        } else {
+            const tab = this.study.shownTab();
+            this.study.follow();
+            if (tab) {
+                measure(`${name} and ${tab.id}`, start);
+            }
+        }
+        if (result.tableMiss) {
+            this.dialogs.message.show(this.messages.tableMiss);
+        }
+        if (result.error) {
+            this.dialogs.message.show(`${this.messages.error}: ${result.error}`);
+        }
+    }
+
+    // Paints a plot's picture, recorded by the module with its ground and border.
+    paint(name) {
+        const record = this.kestrel.picture(this.surfaces.indexOf(name));
+        const ctx = sizeCanvas(byId(name), record.width, record.height,
+            window.devicePixelRatio || 1);
+        this.painter.paint(ctx, record, 0, 0, record.width, record.height);
+    }
+
+    repaintAll() {
+        for (const name of this.surfaces) {
+            this.paint(name);
+        }
+    }
+
+    // At a new device-pixel ratio (a zoom, another screen) everything is painted again.
+    repaintOnRatioChange() {
+        matchMedia(`(resolution: ${window.devicePixelRatio}dppx)`).addEventListener('change',
+            () => {
+                this.repaintAll();
+                this.study.repaint();
+                this.repaintOnRatioChange();
+            }, { once: true });
+    }
+}
