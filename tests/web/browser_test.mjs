@@ -97,48 +97,39 @@ async function main() {
         // and place in the tab order; the About window's labels; the study panel's texts.
         const misplaced = await page.evaluate(`(async () => {
             const { loadKestrel } = await import('./loader.js');
-            const { texts } = (await loadKestrel()).tables;
-            const perPixel = texts.twipsPerPixel;
-            const pixels = (t) => Math.floor((2 * t + perPixel) / (2 * perPixel));
+            const { window: w, texts } = (await loadKestrel()).tables;
             const wrong = [];
             const check = (what, shown, wanted) => {
-                if (wanted !== undefined && shown !== wanted) {
+                if (shown !== wanted) {
                     wrong.push(what + ': ' + shown + ' against ' + wanted);
                 }
             };
             const byId = (id) => document.getElementById(id);
-            const place = (name, element, holder, box) => {
-                const r = element.getBoundingClientRect();
-                const h = holder.getBoundingClientRect();
-                check(name, [r.left - h.left, r.top - h.top, r.width, r.height].join(' '),
-                    box.map(pixels).join(' '));
-            };
-            const shown = (c, e) => ({ box: e.value, plot: undefined, scrollBar: undefined,
-                frame: e.querySelector('.caption')?.textContent ?? '' })[c.kind] ?? e.textContent;
-            for (const c of texts.controls) {
-                const e = byId(c.name);
-                place(c.name, c.kind === 'plot' ? e.parentElement : e, byId(c.parent), c.box);
-                check(c.name, shown(c, e), c.kind === 'plot' || c.kind === 'scrollBar'
-                    ? undefined : c.text ?? '');
-                check(c.name, e.title || undefined, c.tooltip);
-                check(c.name, e.getAttribute('aria-label') ?? undefined, c.accessibleName);
-                check(c.name, c.tabIndex === undefined ? undefined : e.tabIndex, c.tabIndex);
-            }
-            for (const m of texts.menu) {
-                check(m.name, byId(m.name).textContent, m.text);
-            }
             byId('Form_About').hidden = false;
-            for (const l of texts.about.labels) {
-                place(l.name, byId(l.name), byId(l.name).parentElement, l.box);
-                check(l.name, byId(l.name).textContent, l.text);
+            for (const c of w.controls) {
+                const about = c.parent === 'Form_About';
+                const e = byId(about ? 'Form_About_' + c.name : c.name);
+                const placed = c.kind === 'plot' ? e.parentElement : e;
+                const r = placed.getBoundingClientRect();
+                const h = placed.parentElement.getBoundingClientRect();
+                check(c.name, [r.left - h.left, r.top - h.top, r.width, r.height].join(' '),
+                    c.pixels.join(' '));
+                const shown = { valueBox: e.value, textBox: e.value, plot: null, scrollBar: null,
+                    frame: e.querySelector('.caption')?.textContent ?? null }[c.kind];
+                check(c.name, shown === undefined ? e.textContent : shown,
+                    c.kind === 'valueBox' || c.kind === 'textBox' ? c.startText
+                        : texts[c.text] ?? null);
+                check(c.name, e.title, texts[c.tooltip] ?? '');
+                check(c.name, e.getAttribute('aria-label') ?? '', c.accessibleName);
+                check(c.name, e.tabIndex, c.tabIndex > 0 ? c.tabIndex : e.tabIndex);
             }
             byId('Form_About').hidden = true;
-            for (const t of texts.study.tabs) {
-                check(t.name, byId(t.name).textContent + ' ' + byId(t.name).title,
-                    t.text + ' ' + t.tooltip);
+            for (const [id, key] of [['Mn_About', 'Form1.Mn_About'], ['studyButton', 'Study.button'],
+                ['flowTabButton', 'Study.flowTab'], ['probeReading', 'Study.probe.hint'],
+                ['compressibilityTabButton', 'Study.compressibilityTab']]) {
+                check(id, byId(id).textContent, texts[key]);
             }
-            check('probe', byId('probeReading').textContent, texts.study.flow.probe.hint);
-            check('title', document.title, texts.window.title);
+            check('title', document.title, texts['Form1.title']);
             return wrong;
         })()`);
         assert.deepEqual(misplaced, []);
@@ -352,7 +343,8 @@ async function main() {
         await clickElement(page, 'Mn_About');
         assert.equal(await page.evaluate(
             'document.querySelectorAll("#Form_About:not([hidden])").length'), 1);
-        assert.equal(await page.evaluate('document.getElementById("About_Label2").textContent'),
+        assert.equal(await page.evaluate(
+            'document.getElementById("Form_About_Label2").textContent'),
             'Aerodynamic Characteristics of Kestrel');
         await screenshot(page, 'about.png');
         await clickElement(page, 'aboutClose');

@@ -9,9 +9,10 @@ const ratio = () => window.devicePixelRatio || 1;
 
 export class FlowTab {
     // `elements`: {view, layer (the particles' canvas over the view), slider, particles (the
-    // switch), reading (the probe's line)}; `hint`: the reading's text away from the planes.
-    constructor(kestrel, painter, elements, hint) {
-        Object.assign(this, { kestrel, painter, hint, ...elements });
+    // switch), reading (the probe's line)}; `hint`: the reading's text away from the planes;
+    // `pageStep`: the slider's steps for Page Up and Page Down.
+    constructor(kestrel, painter, elements, { hint, pageStep }) {
+        Object.assign(this, { kestrel, painter, hint, pageStep, ...elements });
         this.picture = null;     // {picture, chordsPerSecond} of the latest chain, once built
         this.stale = true;       // a chain ran since the picture was last built
         this.size = null;        // the view's logical size, kept by a resize observer
@@ -23,6 +24,14 @@ export class FlowTab {
     bind(shown) {
         this.shown = shown;
         this.slider.addEventListener('input', () => this.paint());
+        this.slider.addEventListener('keydown', (event) => {
+            const step = { PageUp: this.pageStep, PageDown: -this.pageStep }[event.key];
+            if (step !== undefined) {
+                event.preventDefault();
+                this.slider.value = Number(this.slider.value) + step;
+                this.paint();
+            }
+        });
         this.particles.addEventListener('change', () => this.visibilityChanged());
         this.view.addEventListener('mousemove', (event) => {
             const r = this.view.getBoundingClientRect();

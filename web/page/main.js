@@ -20,13 +20,14 @@ async function start() {
     const kestrel = await loadKestrel();
     const painter = new Painter(kestrel.tables.record);
     const page = buildPage(document.body, kestrel.tables);
-    const flow = new FlowTab(kestrel, painter, page.flow, page.texts.probeHint);
+    const flow = new FlowTab(kestrel, painter, page.flow, { hint: page.probeHint,
+        pageStep: kestrel.tables.window.study.mappingPageStep });
     const compressibility = new CompressibilityTab(kestrel, painter, page.compressibility,
-        page.texts.columnTooltips);
-    const study = new StudyPanel(page.study, [flow, compressibility]);
+        page.columnTooltips);
+    const study = new StudyPanel(page.parts, [flow, compressibility]);
     const dialogs = { about: new AboutWindow(page.about),
         message: new MessageBox(page.message.dialog, page.message.text) };
-    const window = new MainWindow(kestrel, painter, study, dialogs, page.texts.messages);
+    const window = new MainWindow(kestrel, painter, study, dialogs, page.messages);
     study.bind();
     window.bind();
     page.status.hidden = true;
@@ -37,5 +38,5 @@ async function start() {
 start().catch((error) => {
     const status = document.getElementById('status');
     status.hidden = false;
-    status.textContent = `${status.dataset.failure}: ${error.message ?? error}`;
+    status.textContent = status.dataset.failure.replace('%1', error.message ?? error);
 });

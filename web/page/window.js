@@ -15,7 +15,8 @@ function decimalSeparator() {
 }
 
 export class MainWindow {
-    // `dialogs`: {about, message} with open() and show(text); `messages`: {tableMiss, error}.
+    // `dialogs`: {about, message} with open() and show(text); `messages`: {tableMiss, stopped
+    // (its "%1" the error)}.
     constructor(kestrel, painter, study, dialogs, messages) {
         Object.assign(this, { kestrel, painter, study, dialogs, messages });
         const { window: definitions } = kestrel.tables;
@@ -76,7 +77,7 @@ export class MainWindow {
             this.dialogs.message.show(this.messages.tableMiss);
         }
         if (result.error) {
-            this.dialogs.message.show(`${this.messages.error}: ${result.error}`);
+            this.dialogs.message.show(this.messages.stopped.replace('%1', result.error));
         }
     }
 
