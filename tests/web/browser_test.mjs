@@ -2,7 +2,10 @@
 // The page in real headless Chromium: it loads without a console error, the sliders, a plot
 // click and the Mach box follow the window's event rules, the boxes show kestrel-calc's texts,
 // the plots are painted (their pixels), the keyboard visits the window's tab order, the About
-// window opens once, and the study panel draws both tabs, probes, maps, animates and follows. Screenshots are written for a person to look at.
+// window opens once, and the study panel draws both tabs, probes, maps, animates and follows;
+// the page shows the module's texts and places its controls where the module's tables say, and
+// its painter paints each kind of the module's records. Screenshots are written for a person to
+// look at.
 //
 //   node tests/web/browser_test.mjs SITE SERVE_SCRIPT KESTREL_CALC OUT
 import assert from 'node:assert/strict';
@@ -124,9 +127,10 @@ async function main() {
                 check(c.name, e.tabIndex, c.tabIndex > 0 ? c.tabIndex : e.tabIndex);
             }
             byId('Form_About').hidden = true;
-            for (const [id, key] of [['Mn_About', 'Form1.Mn_About'], ['studyButton', 'Study.button'],
-                ['flowTabButton', 'Study.flowTab'], ['probeReading', 'Study.probe.hint'],
-                ['compressibilityTabButton', 'Study.compressibilityTab']]) {
+            for (const [id, key] of [['Mn_About', 'Form1.Mn_About'],
+                ['studyButton', 'Study.button'], ['flowTabButton', 'Study.flowTab'],
+                ['compressibilityTabButton', 'Study.compressibilityTab'],
+                ['probeReading', 'Study.probe.hint']]) {
                 check(id, byId(id).textContent, texts[key]);
             }
             check('title', document.title, texts['Form1.title']);

@@ -3,6 +3,7 @@
 // the main window, the study panel and the dialogs, and paints the five (blank) plots. Every
 // module of the page is named here, so that the browser fetches them all at once.
 import './canvas.js';
+import './painting.js';
 import './dom.js';
 import './scrollbar.js';
 import './study_elements.js';
