@@ -41,7 +41,7 @@ void BM_RecordPlane(benchmark::State& bench) {
     const double t = static_cast<double>(bench.range(1)) / 4;
     kestrel::Surface surface;
     for (auto _ : bench) {
-        kestrel::drawFlowPlane(surface, picture, t, 440.0 / 352.0);
+        kestrel::drawFlowPlane(surface, picture, t, {0, 0, 440, 352});
         benchmark::DoNotOptimize(surface.items().data());
     }
     bench.counters["items"] = static_cast<double>(surface.items().size());

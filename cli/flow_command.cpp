@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "cli/flow_command.h"
 
-#include "cli/json_number.h"
 #include "cli/output.h"
 #include "cli/pictures.h"
 #include "cli/profile_report.h"
 #include "cli/whole_number.h"
 #include "model/flow.h"
 #include "plots/flow_picture.h"
+#include "report/documents.h"
 
 #include <charconv>
 #include <cmath>
@@ -96,100 +96,6 @@ bool decimalOf(std::string_view text, double& value) {
     return error == std::errc() && end == text.data() + text.size() && std::isfinite(value);
 }
 
-Json pairJson(double x, double y) {
-    return Json::array({jsonNumber(x), jsonNumber(y)});
-}
-
-// A point in both planes: {"circle": [x, y], "profile": [x, y]}.
-Json pointJson(const FlowPoint& p) {
-    Json j;
-    j["circle"] = pairJson(p.xc, p.yc);
-    j["profile"] = pairJson(p.x, p.y);
-    return j;
-}
-
-Json windowJson(const PlaneWindow& w) {
-    Json j;
-    j["x_min"] = jsonNumber(w.xMin);
-    j["x_max"] = jsonNumber(w.xMax);
-    j["y_min"] = jsonNumber(w.yMin);
-    j["y_max"] = jsonNumber(w.yMax);
-    return j;
-}
-
-Json probeJson(const Flow& flow, double x, double y) {
-    const FlowSample f = flow.atProfile(x, y);
-    const auto number = [&f](double value) { return f.inside ? Json(nullptr) : jsonNumber(value); };
-    const auto speed = [&f, &number](double value) {
-        return f.singular ? Json(nullptr) : number(value);
-    };
-    Json j;
-    j["x"] = jsonNumber(x);
-    j["y"] = jsonNumber(y);
-    j["inside"] = f.inside;
-    j["singular"] = f.singular;
-    j["psi"] = number(f.psi);
-    j["phi"] = number(f.potential.real());
-    j["u"] = speed(f.u);
-    j["v"] = speed(f.v);
-    j["speed_ratio"] = speed(f.speedRatio);
-    j["Cp"] = speed(f.Cp);
-    return j;
-}
-
-std::string flowJson(const ProfileResult& result, const Flow& flow, int lines,
-                     const std::vector<std::pair<double, double>>& probes) {
-    const State& s = result.state;
-    Json inputs;
-    inputs["Thickness"] = jsonNumber(s.Thickness);
-    inputs["Camber"] = jsonNumber(s.Camber);
-    inputs["AlfaD"] = jsonNumber(s.AlfaD);
-    inputs["nP"] = jsonNumber(s.nP);
-    inputs["lines"] = lines;
-
-    Json stagnation;
-    stagnation["front"] = pointJson(flow.frontStagnation());
-    stagnation["rear"] = pointJson(flow.rearStagnation());
-
-    Json windows;
-    windows["profile"] = windowJson(flow.profileWindow());
-    windows["circle"] = windowJson(flow.circleWindow());
-
-    Json streamlines = Json::array();
-    for (const Streamline& line : flow.streamlines(lines)) {
-        Json circle = Json::array();
-        Json profile = Json::array();
-        for (const FlowPoint& p : line.points) {
-            circle.push_back(pairJson(p.xc, p.yc));
-            profile.push_back(pairJson(p.x, p.y));
-        }
-        Json j;
-        j["level"] = line.level;
-        j["psi"] = jsonNumber(line.psi);
-        j["dividing"] = line.dividing;
-        j["circle"] = std::move(circle);
-        j["profile"] = std::move(profile);
-        streamlines.push_back(std::move(j));
-    }
-
-    Json probeList = Json::array();
-    for (const auto& [x, y] : probes) {
-        probeList.push_back(probeJson(flow, x, y));
-    }
-
-    Json document;
-    document["inputs"] = std::move(inputs);
-    document["row"] = result.row;
-    document["circulation"] = jsonNumber(flow.circulation());
-    document["stagnation"] = std::move(stagnation);
-    const auto edge = flow.singularLeadingEdge();
-    document["singular_leading_edge"] = edge ? pointJson(*edge) : Json(nullptr);
-    document["windows"] = std::move(windows);
-    document["streamlines"] = std::move(streamlines);
-    document["probes"] = std::move(probeList);
-    return document.dump(2) + "\n";
-}
-
 } // namespace
 
 std::pair<int, int> pictureSizeValue(std::string_view text) {
@@ -264,7 +170,7 @@ std::string FlowCommand::run() {
 
     const ProfileResult result = computeProfileResult(request);
     if (json) {
-        return flowJson(result, Flow(result.state), lines, probes);
+        return flowDocument(result.state, result.values, Flow(result.state), lines, probes);
     }
     const FlowPicture picture(result.state, lines);
     const QByteArray bytes = renderFlowPicture(

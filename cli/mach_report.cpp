@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "cli/mach_report.h"
 
-#include "cli/json_number.h"
 #include "cli/profile_report.h"
 #include "model/text.h"
+#include "report/documents.h"
 
 #include <optional>
 #include <string_view>
@@ -12,30 +12,6 @@
 namespace kestrel::cli {
 
 namespace {
-
-Json incompressibleJson(const CompressibilityAnalysis& a) {
-    const SurfaceMinimum& m = a.minimum;
-    const auto ifBounded = [&m](Json value) { return m.unbounded ? Json(nullptr) : value; };
-    Json j;
-    j["CL"] = jsonNumber(a.CL);
-    j["CM"] = jsonNumber(a.CM);
-    j["Cp_min"] = ifBounded(jsonNumber(m.Cp));
-    j["Cp_min_x"] = ifBounded(jsonNumber(m.x));
-    j["Cp_min_y"] = ifBounded(jsonNumber(m.y));
-    j["Cp_min_surface"] = ifBounded(m.upper ? "upper" : "lower");
-    j["unbounded"] = m.unbounded;
-    return j;
-}
-
-Json ruleJson(const RuleResult& r) {
-    Json j;
-    j["CL"] = jsonNumber(r.CL);
-    j["CM"] = jsonNumber(r.CM);
-    j["Cp_min"] = jsonNumber(r.CpMin);
-    j["critical_mach"] = jsonNumber(r.criticalMach);
-    j["supercritical"] = r.supercritical;
-    return j;
-}
 
 // A CSV cell: the shortest decimal form, or empty where the value does not exist.
 std::string cell(std::optional<double> value) {
@@ -82,28 +58,7 @@ MachResult computeMachResult(const ChainInputs& request) {
 }
 
 std::string machJson(const MachResult& result) {
-    const State& s = result.chain.state;
-    const CompressibilityAnalysis a = result.surface.analyse(result.chain.values.mach);
-
-    Json inputs;
-    inputs["Thickness"] = jsonNumber(s.Thickness);
-    inputs["Camber"] = jsonNumber(s.Camber);
-    inputs["AlfaD"] = jsonNumber(s.AlfaD);
-    inputs["xM"] = jsonNumber(s.xM);
-    inputs["Mach"] = jsonNumber(a.mach);
-
-    Json rules;
-    for (CompressibilityRule rule : kCompressibilityRules) {
-        rules[std::string(ruleName(rule))] = ruleJson(a.rules[ruleIndex(rule)]);
-    }
-
-    Json document;
-    document["inputs"] = std::move(inputs);
-    document["row"] = result.chain.values.row;
-    document["incompressible"] = incompressibleJson(a);
-    document["critical_pressure"] = jsonNumber(a.criticalPressure);
-    document["rules"] = std::move(rules);
-    return document.dump(2) + "\n";
+    return machDocument(result.chain.state, result.chain.values, result.surface);
 }
 
 std::string machCsv(const MachResult& result) {

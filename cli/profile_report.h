@@ -13,6 +13,7 @@ namespace kestrel::cli {
 // The window's numbers after the full chain for one set of inputs, from a fresh start-up state.
 struct ProfileResult {
     State state;                             // after the profile, pressure, lift and moment steps
+    ChainValues values;                      // what the chain's steps left besides the state
     long row = 0;                            // table row of the profile
     double mach = 0;                         // Mach number read from the text
     std::optional<double> pgFactor;          // Prandtl-Glauert factor, none for |M| >= 1

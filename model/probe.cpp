@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "model/probe.h"
 
+#include "model/text.h"
+#include "model/texts.h"
+
 #include <cmath>
-#include <cstdio>
 #include <optional>
 
 namespace kestrel {
@@ -84,34 +86,15 @@ ProbeReading probeAt(const Flow& flow, std::complex<double> w, double t) {
     return zeta ? readingAt(flow, *zeta) : outside;
 }
 
-namespace {
-
-// A number with 4 decimals, its minus sign the typographic one.
-std::string probeNumber(double value) {
-    char digits[64];
-    std::snprintf(digits, sizeof digits, "%.4f", value);
-    std::string text;
-    for (const char* c = digits; *c != 0; ++c) {
-        if (*c == '-') {
-            text += "\u2212";
-        } else {
-            text += *c;
-        }
-    }
-    return text;
-}
-
-} // namespace
-
 std::string probeText(const ProbeReading& r, bool circlePlane) {
     if (r.inside) {
-        return "inside the profile";
+        return std::string(uiText(TextId::ProbeInside));
     }
-    std::string text = "x/c " + probeNumber(r.x) + "   y/c " + probeNumber(r.y) + "   V/V\u221e " +
-                       probeNumber(r.speedRatio) + "   Cp " + probeNumber(r.Cp);
+    std::string text = "x/c " + tickText(r.x, 4) + "   y/c " + tickText(r.y, 4) + "   V/V\u221e " +
+                       tickText(r.speedRatio, 4) + "   Cp " + tickText(r.Cp, 4);
     if (circlePlane) {
         text +=
-            "   (circle plane \u03be " + probeNumber(r.xc) + ", \u03b7 " + probeNumber(r.yc) + ")";
+            "   (circle plane \u03be " + tickText(r.xc, 4) + ", \u03b7 " + tickText(r.yc, 4) + ")";
     }
     return text;
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/flow.h"
+#include "model/texts.h"
 
 #include <complex>
 #include <string>
@@ -31,11 +32,11 @@ struct ProbeReading {
 ProbeReading probeAt(const Flow& flow, std::complex<double> w, double t);
 
 // The probe's line under the flow picture before the mouse is over it.
-inline constexpr std::string_view kProbeHint = "Move the mouse over the flow to read it.";
+inline constexpr std::string_view kProbeHint = uiText(TextId::ProbeHint);
 
 // The probe's line for a reading: "inside the profile", or x/c, y/c, V/V∞ and Cp with 4 decimals
-// (minus signs as U+2212), followed by the circle-plane point where the reading was taken in the
-// circle plane or on the way from it.
+// (tickText: minus signs as U+2212), followed by the circle-plane point where the reading was taken
+// in the circle plane or on the way from it.
 std::string probeText(const ProbeReading& reading, bool circlePlane);
 
 } // namespace kestrel

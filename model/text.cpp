@@ -96,4 +96,10 @@ std::string momentBoxText(double CMcur, std::string_view decimalSeparator) {
     return numberText(roundDecimals(CMcur, 5), decimalSeparator);
 }
 
+std::string tickText(double value, int decimals) {
+    const std::string digits = fixedDecimals(std::fabs(value), decimals);
+    const bool zero = digits.find_first_not_of("0.") == std::string::npos;
+    return (value < 0 && !zero ? "\u2212" : "") + digits;
+}
+
 } // namespace kestrel

@@ -10,6 +10,11 @@ namespace kestrel {
 // (never an exponent), without trailing zeros, with the given decimal separator; -0 is "0".
 std::string numberText(double value, std::string_view decimalSeparator);
 
+// A number as the pictures, their ticks and the probe show it: rounded to `decimals` places
+// (fixedDecimals), the minus sign the typographic U+2212, and no sign on a value that rounds to
+// zero. The window's own label texts keep their ASCII minus.
+std::string tickText(double value, int decimals);
+
 // value rounded to the given number of decimals: multiplied by 10^decimals, rounded to the
 // nearest whole number with ties to even, divided by 10^decimals.
 double roundDecimals(double value, int decimals);

@@ -42,18 +42,35 @@ void drawStep(Step step, const State& s, const ChainValues& values, PlotSurfaces
     }
 }
 
-void runChain(std::span<const Step> steps, State& s, const ChainInputs& inputs, ChainValues& values,
-              PlotSurfaces& surfaces) {
-    for (const Step step : steps) {
-        computeStep(step, s, inputs, values);
-        drawStep(step, s, values, surfaces);
+void runStep(Step step, State& s, ChainValues& values, PlotSurfaces& surfaces, ChainHost& host) {
+    computeStep(step, s, host.inputs(), values);
+    drawStep(step, s, values, surfaces);
+    host.writeBoxes(boxTexts(step, s, values, host.decimalSeparator()));
+    if (step == Step::profil_hesapla && values.tableMiss) {
+        host.tableMiss();
+    } else if (step == Step::OpenAbout) {
+        host.openAbout();
     }
+}
+
+bool runSteps(std::span<const Step> steps, State& s, ChainValues& values, PlotSurfaces& surfaces,
+              ChainHost& host) {
+    for (const Step step : steps) {
+        try {
+            runStep(step, s, values, surfaces, host);
+        } catch (const std::exception& error) {
+            host.stopped(step, error);
+            return false;
+        }
+    }
+    return true;
 }
 
 ChainResult drawFullChain(const ChainInputs& inputs, PlotSurfaces& surfaces) {
     ChainResult result;
     startUp(result.state);
-    runChain(chainOf(kFullChain), result.state, inputs, result.values, surfaces);
+    QuietHost host(inputs);
+    runSteps(chainOf(kFullChain), result.state, result.values, surfaces, host);
     return result;
 }
 

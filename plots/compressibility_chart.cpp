@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "plots/compressibility_chart.h"
 
+#include "model/text.h"
 #include "plots/colours.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -26,15 +26,6 @@ constexpr double kTopRoom = 0.17; // the legend's two rows
 constexpr double kBottomRoom = 0.16;
 
 const std::array<const char*, 3> kRuleLabels = {"Prandtl–Glauert", "Kármán–Tsien", "Laitone"};
-
-// A number with a typographic minus sign.
-std::string tickText(double value, int decimals) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, std::fabs(value));
-    const bool negative =
-        value < 0 && std::string(buffer).find_first_not_of("0.") != std::string::npos;
-    return (negative ? "\u2212" : "") + std::string(buffer);
-}
 
 // Adds one curve of (M, Cp) points as polylines: a missing value breaks the curve, and a piece
 // that rises above the top of the chart is cut where it crosses the top.
@@ -146,9 +137,7 @@ void drawFreeStreamMach(Surface& s, const ChartPressureAxis& axis, double mach) 
         return;
     }
     s.Polyline({{mach, 0}, {mach, axis.top}}, kFreeStream, 1.5);
-    char text[32];
-    std::snprintf(text, sizeof text, "M∞ = %.2f", mach);
-    s.Text(mach + 0.01, axis.top + 0.04 * -axis.top, text, kFreeStream,
+    s.Text(mach + 0.01, axis.top + 0.04 * -axis.top, "M∞ = " + tickText(mach, 2), kFreeStream,
            mach > 0.8 ? TextAlign::Right : TextAlign::Left);
 }
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The whole flow picture painted with QPainter: both planes and the Cp legend in the layout of
-// flowLayout, through the same surface painter as the five plots, and as PNG or SVG bytes.
+// The whole flow picture painted with QPainter from its record (recordFlowPicture), through the
+// same surface painter as the five plots, and as PNG or SVG bytes.
 #pragma once
 
 #include "plots/flow_picture.h"
@@ -12,9 +12,12 @@ class QPainter;
 
 namespace kestrel {
 
-// Paints the picture of `size` logical pixels into a painter whose device is `scale` times that
-// size: a white background, the left plane at mapping stage t, the profile plane, the legend,
-// each plane framed. Needs a QGuiApplication for the fonts.
+// Paints a record of a picture of `size` logical pixels into a painter whose device is `scale`
+// times that size. Needs a QGuiApplication for the fonts.
+void paintFlowRecord(QPainter& painter, const Surface& record, QSize size, double scale);
+
+// Records the picture at stage t with its shading at `scale` device pixels to the logical pixel,
+// and paints it so.
 void paintFlowPicture(QPainter& painter, const FlowPicture& picture, QSize size, double scale,
                       double t = 0);
 

@@ -10,7 +10,8 @@
 
 namespace kestrel {
 
-enum class LabelFont { Tick, AxisTitle, Greek };
+// The labels' fonts are three of the recorded texts' fonts (see plots/fonts.h).
+using LabelFont = TextFont;
 
 // A box in logical pixels.
 struct PixelBox {

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
-// One whole plot picture as the window shows it: background, sunken border, recorded lines and
-// circles, and the static labels on it.
+// One whole plot picture painted as the window shows it: the record of plotPicture.
 #pragma once
 
-#include "plots/surfaces.h"
+#include "plots/plot_picture.h"
 
 #include <QSize>
 
@@ -14,13 +13,12 @@ namespace kestrel {
 // Outer size in logical pixels of the surface's picture.
 QSize pictureSize(SurfaceId id);
 
-// Whether paintPicture paints the static labels itself. The window leaves them to its label
-// widgets, which show the same texts in the same fonts and boxes.
-enum class PictureLabels { Painted, LeftToWidgets };
+// Paints a picture record (plotPicture) into a painter whose device is `scale` times the
+// picture's logical size. Needs a QGuiApplication for the fonts.
+void paintPictureRecord(QPainter& painter, const Surface& picture, SurfaceId id, double scale);
 
-// Paints one plot into a painter whose device is `scale` times the picture's logical size: the
-// plot background, the sunken border, the recorded lines and circles inside it, and the labels
-// of that surface cut to its drawing area. Needs a QGuiApplication for the label fonts.
+// Paints one plot: its picture record made and painted. The window keeps its record and paints
+// it with the function above.
 void paintPicture(QPainter& painter, const Surface& surface, SurfaceId id, double scale,
                   PictureLabels labels = PictureLabels::Painted);
 

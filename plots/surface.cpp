@@ -20,7 +20,26 @@ std::vector<SurfacePoint> singlePoints(const std::vector<UserPoint>& points) {
     return out;
 }
 
+SurfaceItem corners(SurfaceItem::Kind kind, double x1, double y1, double x2, double y2,
+                    Colour colour) {
+    SurfaceItem item;
+    item.kind = kind;
+    item.x1 = single(x1);
+    item.y1 = single(y1);
+    item.x2 = single(x2);
+    item.y2 = single(y2);
+    item.colour = colour;
+    return item;
+}
+
 } // namespace
+
+std::string_view itemKindName(SurfaceItem::Kind kind) {
+    static constexpr std::string_view kNames[kItemKindCount] = {
+        "Line", "Circle", "Polyline", "Polygon", "Text", "Marker",
+        "Edge", "Rect",   "Area",     "Image",   "Label"};
+    return kNames[static_cast<int>(kind)];
+}
 
 void Surface::Cls() {
     items_.clear();
@@ -38,14 +57,7 @@ void Surface::Line(double x1, double y1, double x2, double y2) {
 }
 
 void Surface::Line(double x1, double y1, double x2, double y2, Colour colour) {
-    SurfaceItem item;
-    item.kind = SurfaceItem::Kind::Line;
-    item.x1 = single(x1);
-    item.y1 = single(y1);
-    item.x2 = single(x2);
-    item.y2 = single(y2);
-    item.colour = colour;
-    record(std::move(item));
+    record(corners(SurfaceItem::Kind::Line, x1, y1, x2, y2, colour));
 }
 
 void Surface::Circle(double x, double y, double r, Colour colour) {
@@ -96,6 +108,50 @@ void Surface::Marker(double x, double y, double sizePx, Colour colour) {
     item.sizePx = single(sizePx);
     item.colour = colour;
     record(std::move(item));
+}
+
+void Surface::Edge(double x1, double y1, double x2, double y2, Colour colour, double widthPx) {
+    SurfaceItem item = corners(SurfaceItem::Kind::Edge, x1, y1, x2, y2, colour);
+    item.sizePx = single(widthPx);
+    record(std::move(item));
+}
+
+void Surface::FillRect(double x1, double y1, double x2, double y2, Colour colour) {
+    record(corners(SurfaceItem::Kind::Rect, x1, y1, x2, y2, colour));
+}
+
+void Surface::FrameRect(double x1, double y1, double x2, double y2, Colour colour, double widthPx) {
+    SurfaceItem item = corners(SurfaceItem::Kind::Rect, x1, y1, x2, y2, colour);
+    item.sizePx = single(widthPx);
+    record(std::move(item));
+}
+
+void Surface::Area(const ItemBox& box, const UserRect& user) {
+    SurfaceItem item = corners(SurfaceItem::Kind::Area, user.x1, user.y1, user.x2, user.y2, 0);
+    item.box = box;
+    record(std::move(item));
+}
+
+void Surface::Image(double x1, double y1, double x2, double y2,
+                    std::shared_ptr<const RasterImage> image) {
+    SurfaceItem item = corners(SurfaceItem::Kind::Image, x1, y1, x2, y2, 0);
+    item.image = std::move(image);
+    record(std::move(item));
+}
+
+void Surface::Label(double x1, double y1, double x2, double y2, std::string text, Colour colour,
+                    TextFont font) {
+    SurfaceItem item = corners(SurfaceItem::Kind::Label, x1, y1, x2, y2, colour);
+    item.text = std::move(text);
+    item.font = font;
+    record(std::move(item));
+}
+
+void Surface::Append(const Surface& other, const ItemBox& box) {
+    items_.reserve(items_.size() + other.items_.size() + 1);
+    Area(box, other.scale());
+    items_.insert(items_.end(), other.items_.begin(), other.items_.end());
+    changed();
 }
 
 void Surface::record(SurfaceItem item) {

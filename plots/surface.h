@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: MIT
-// A drawing surface that records its lines, circles, polylines, filled polygons, texts and
-// markers, and the map from its user coordinates to a device rectangle.
+// A drawing surface that records everything a picture shows (lines, circles, polylines, filled
+// polygons, texts, markers, crisp edges and rectangles, images, labels, and the areas that give
+// the items after them their own coordinates), and the map from user to device coordinates.
 #pragma once
 
 #include "model/state.h"
 #include "plots/colours.h"
 
+#include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kestrel {
@@ -19,8 +23,26 @@ struct UserPoint {
 
 // Horizontal alignment of a text on its anchor point; the text is vertically centred on it.
 enum class TextAlign { Left, Centre, Right };
-// Small plain (8 pt) or bold (9 pt) sans-serif text.
-enum class TextFont { Caption, Heading };
+// The fonts of recorded texts and labels: small plain (8 pt) or bold (9 pt) sans-serif text, and
+// the three fonts of the plots' static labels: italic ticks (6.75 pt), italic axis titles
+// (8.25 pt) and the Greek letters in an upright serif face (8.25 pt).
+enum class TextFont { Caption, Heading, Tick, AxisTitle, Greek };
+
+// An image of width x height pixels, row by row from the top, each pixel 4 bytes R, G, B, A in
+// memory order (a canvas's ImageData, Qt's RGBA8888): a colour of the model with 0xFF000000 added
+// reads so on a little-endian machine.
+struct RasterImage {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;
+};
+
+// A box in the logical pixels of a picture.
+struct ItemBox {
+    float left = 0, top = 0, width = 0, height = 0;
+
+    bool operator==(const ItemBox&) const = default;
+};
 
 // A recorded point, rounded to single precision like every recorded coordinate.
 struct SurfacePoint {
@@ -29,13 +51,34 @@ struct SurfacePoint {
     bool operator==(const SurfacePoint&) const = default;
 };
 
-// One recorded drawing operation, in the user coordinates of the surface at the time it was
-// drawn, rounded to single precision. A circle keeps its centre in (x1, y1) and its radius,
-// measured in horizontal user units, in r. A polyline and a polygon keep their corners in
-// points; a text and a marker keep their anchor point or centre in (x1, y1). sizePx is a width
-// or diameter in logical pixels: the pen of a polyline, the dot of a marker.
+// One recorded drawing operation, in the coordinates in force when it was drawn (the surface's
+// user coordinates, or those of the latest Area item), rounded to single precision. A line, an
+// edge, a rectangle, an image and a label keep two corners in (x1, y1) and (x2, y2). A circle
+// keeps its centre in (x1, y1) and its radius, measured in horizontal user units, in r. A
+// polyline and a polygon keep their corners in points; a text and a marker keep their anchor
+// point or centre in (x1, y1). sizePx is a width or diameter in logical pixels: the pen of a
+// polyline, an edge or a framed rectangle (0: a filled rectangle), the dot of a marker.
+//   Edge   a crisp straight line: not antialiased, flat ends (borders and frames).
+//   Rect   a rectangle filled with the colour, or framed by a crisp pen of sizePx.
+//   Area   the items after it, up to the next Area, are in the user coordinates (x1, y1) top
+//          left to (x2, y2) bottom right stretched over `box`, a box in the surface's own user
+//          coordinates, and clipped to it.
+//   Image  the pixels of `image` stretched over the rectangle of the two corners.
+//   Label  a text at the top left of the box of the two corners, clipped to it.
 struct SurfaceItem {
-    enum class Kind { Line, Circle, Polyline, Polygon, Text, Marker };
+    enum class Kind {
+        Line,
+        Circle,
+        Polyline,
+        Polygon,
+        Text,
+        Marker,
+        Edge,
+        Rect,
+        Area,
+        Image,
+        Label
+    };
     Kind kind = Kind::Line;
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0, r = 0;
     Colour colour = 0;
@@ -44,9 +87,16 @@ struct SurfaceItem {
     std::string text; // UTF-8
     TextAlign align = TextAlign::Left;
     TextFont font = TextFont::Caption;
+    ItemBox box;
+    std::shared_ptr<const RasterImage> image;
 
     bool operator==(const SurfaceItem&) const = default;
 };
+
+// How many item kinds there are, and the name of each (in the order of SurfaceItem::Kind), the
+// names the browser module hands to the page.
+inline constexpr int kItemKindCount = 11;
+std::string_view itemKindName(SurfaceItem::Kind kind);
 
 // The user coordinate system of a surface: (x1, y1) is the top-left and (x2, y2) the
 // bottom-right corner of the drawing area.
@@ -82,6 +132,23 @@ public:
               TextAlign align = TextAlign::Left, TextFont font = TextFont::Caption);
     // A filled dot of sizePx logical pixels in diameter centred at (x, y).
     void Marker(double x, double y, double sizePx, Colour colour);
+    // A crisp line widthPx logical pixels wide: not antialiased, with flat ends.
+    void Edge(double x1, double y1, double x2, double y2, Colour colour, double widthPx);
+    // The rectangle between two corners filled with the colour, or framed with a crisp pen.
+    void FillRect(double x1, double y1, double x2, double y2, Colour colour);
+    void FrameRect(double x1, double y1, double x2, double y2, Colour colour, double widthPx);
+    // The items after this one are in the user coordinates `user` over `box`, given in the
+    // surface's own user coordinates, and clipped to it.
+    void Area(const ItemBox& box, const UserRect& user);
+    // The image stretched over the rectangle between two corners.
+    void Image(double x1, double y1, double x2, double y2,
+               std::shared_ptr<const RasterImage> image);
+    // A text at the top left of the box between two corners, cut to the box.
+    void Label(double x1, double y1, double x2, double y2, std::string text, Colour colour,
+               TextFont font);
+    // Records the other surface's items after this one's, inside `box` (in this surface's user
+    // coordinates) with the other surface's user coordinates.
+    void Append(const Surface& other, const ItemBox& box);
 
     const std::vector<SurfaceItem>& items() const { return items_; }
     const UserRect& scale() const { return scale_; }

@@ -4,6 +4,7 @@
 #include "model/coefficients.h"
 #include "plots/flow_painter.h"
 #include "plots/painter.h"
+#include "plots/window_layout.h"
 #include "ui/qt_text.h"
 
 #include <QCheckBox>
@@ -21,20 +22,18 @@ namespace kestrel {
 
 namespace {
 
-constexpr int kMappingSteps = 100;
+QString textOf(TextId id) {
+    return qtText(uiText(id));
+}
 
-const QString kProbeHintText = qtText(kProbeHint);
+const QString kProbeHintText = textOf(TextId::ProbeHint);
 
 } // namespace
 
 FlowView::FlowView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("flowView"));
-    setAccessibleName(QStringLiteral("flow picture"));
-    setToolTip(QStringLiteral(
-        "The flow about the profile. Left: the circle plane, carried towards the profile plane "
-        "by the Mapping slider; right: the profile plane. Shading: the pressure coefficient Cp; "
-        "dark lines: streamlines, the dividing streamline wider; white dots: the stagnation "
-        "points."));
+    setAccessibleName(textOf(TextId::FlowPictureName));
+    setToolTip(textOf(TextId::FlowPictureTip));
     setMouseTracking(true);
     setMinimumSize(480, 200);
 }
@@ -88,14 +87,11 @@ void FlowView::paintEvent(QPaintEvent*) {
     }
 }
 
-void FlowView::paintParticles(QPainter& painter) const {
-    painter.setRenderHint(QPainter::Antialiasing, true);
-    painter.setPen(QPen(toQColor(kParticleRing), 1));
-    painter.setBrush(QColor(255, 255, 255));
-    for (const PicturePoint& p :
-         particleDots(*picture_, *tracks_, *particleTime_, t_, width(), height())) {
-        painter.drawEllipse(QPointF(p.x, p.y), kParticleDotSize / 2, kParticleDotSize / 2);
-    }
+void FlowView::paintParticles(QPainter& painter) {
+    recordParticles(particles_,
+                    particleDots(*picture_, *tracks_, *particleTime_, t_, width(), height()),
+                    width(), height());
+    paintSurface(painter, particles_, QRectF(rect()));
 }
 
 std::optional<ProbeReading> FlowView::probeAt(QPointF point) const {
@@ -103,7 +99,7 @@ std::optional<ProbeReading> FlowView::probeAt(QPointF point) const {
         return std::nullopt;
     }
     const std::optional<PictureProbe> probe =
-        probePicture(*picture_, point.x(), point.y(), t_, width(), height());
+        probePicture(picture_->flow(), point.x(), point.y(), t_, width(), height());
     return probe ? std::optional(probe->reading) : std::nullopt;
 }
 
@@ -113,7 +109,7 @@ void FlowView::mouseMoveEvent(QMouseEvent* event) {
         return;
     }
     const std::optional<PictureProbe> probe =
-        picture_ ? probePicture(*picture_, event->position().x(), event->position().y(), t_,
+        picture_ ? probePicture(picture_->flow(), event->position().x(), event->position().y(), t_,
                                 width(), height())
                  : std::nullopt;
     onProbe_(probe ? qtText(probeText(probe->reading, probe->leftPlane && t_ < 1))
@@ -136,30 +132,24 @@ FlowTab::FlowTab(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("flowTab"));
     view_ = new FlowView(this);
 
-    auto* mappingLabel = new QLabel(QStringLiteral("&Mapping"), this);
+    auto* mappingLabel = new QLabel(textOf(TextId::MappingLabel), this);
     mapping_ = new QSlider(Qt::Horizontal, this);
     mapping_->setObjectName(QStringLiteral("mappingSlider"));
     mapping_->setRange(0, kMappingSteps);
-    mapping_->setPageStep(10);
-    mapping_->setAccessibleName(
-        QStringLiteral("Mapping from the circle plane to the profile plane"));
-    mapping_->setToolTip(QStringLiteral(
-        "Carries the left picture from the circle plane (left end) to the profile plane (right "
-        "end): every point ζ moves to ζ + t·(z(ζ) − ζ), z the Joukowski mapping."));
+    mapping_->setPageStep(kMappingPageStep);
+    mapping_->setAccessibleName(textOf(TextId::MappingName));
+    mapping_->setToolTip(textOf(TextId::MappingTip));
     mappingLabel->setBuddy(mapping_);
 
-    particles_ = new QCheckBox(QStringLiteral("&Particles"), this);
+    particles_ = new QCheckBox(textOf(TextId::ParticlesLabel), this);
     particles_->setObjectName(QStringLiteral("particlesSwitch"));
-    particles_->setAccessibleName(QStringLiteral("Particles"));
-    particles_->setToolTip(QStringLiteral(
-        "Fluid particles carried along the streamlines at the local speed of the flow"));
+    particles_->setAccessibleName(textOf(TextId::ParticlesName));
+    particles_->setToolTip(textOf(TextId::ParticlesTip));
 
     probe_ = new QLabel(kProbeHintText, this);
     probe_->setObjectName(QStringLiteral("probeReading"));
-    probe_->setAccessibleName(QStringLiteral("probe reading"));
-    probe_->setToolTip(QStringLiteral(
-        "The flow under the mouse: position x/c, y/c in the profile plane, speed over the "
-        "free-stream speed V/V∞, and the pressure coefficient Cp"));
+    probe_->setAccessibleName(textOf(TextId::ProbeName));
+    probe_->setToolTip(textOf(TextId::ProbeTip));
     probe_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     view_->setOnProbe([this](const QString& text) { probe_->setText(text); });
 

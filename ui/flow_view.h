@@ -8,6 +8,7 @@
 #include "model/probe.h"
 #include "model/state.h"
 #include "plots/flow_picture.h"
+#include "plots/window_layout.h"
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -53,13 +54,14 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void paintParticles(QPainter& painter) const;
+    void paintParticles(QPainter& painter);
 
     std::unique_ptr<FlowPicture> picture_;
     std::unique_ptr<ParticleTracks> tracks_;
     double t_ = 0;
     std::optional<double> particleTime_;
     QImage background_;
+    Surface particles_; // the record of the particles' dots, made again for each frame
     bool backgroundStale_ = true;
     std::function<void(const QString&)> onProbe_;
 };
@@ -69,7 +71,7 @@ private:
 class FlowTab : public QWidget {
 public:
     // Frames a second of the particle animation.
-    static constexpr int kFramesPerSecond = 60;
+    static constexpr int kFramesPerSecond = kestrel::kFramesPerSecond;
     // Particle travel time (chords at free-stream speed) per second of the animation.
     static constexpr double kChordsPerSecond = kParticleChordsPerSecond;
 

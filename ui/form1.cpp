@@ -2,7 +2,7 @@
 #include "ui/form1.h"
 
 #include "model/colours.h"
-#include "model/text.h"
+#include "model/texts.h"
 #include "plots/chain.h"
 #include "ui/about_window.h"
 #include "ui/qt_text.h"
@@ -15,12 +15,6 @@
 #include <exception>
 
 namespace kestrel {
-
-namespace {
-
-const QString kMissMessage = QStringLiteral("bu profil veritabanında yok");
-
-} // namespace
 
 Form1::Form1(const TableLoader& loader) {
     buildControls();
@@ -42,25 +36,19 @@ void Form1::Form_Load(const TableLoader& loader) {
 }
 
 // ---- The procedures ------------------------------------------------------------------------
+// Each runs its step in full through the chain runner: numbers, drawing, boxes, messages.
 
 void Form1::profil_hesapla() {
-    computeStep(Step::profil_hesapla, state_, controls(), values_);
-    writeBoxes(Step::profil_hesapla);
-    if (values_.tableMiss) {
-        QMessageBox message(QMessageBox::NoIcon, QStringLiteral("Kestrel"), kMissMessage,
-                            QMessageBox::Ok, this);
-        message.exec();
-    }
+    runStep(Step::profil_hesapla, state_, values_, surfaces_, *this);
 }
 
 void Form1::basınc_hesapla() {
-    computeStep(Step::basınc_hesapla, state_, controls(), values_);
-    writeBoxes(Step::basınc_hesapla);
+    runStep(Step::basınc_hesapla, state_, values_, surfaces_, *this);
 }
 
+// Sets the colours (renkler), then draws the circle plane and the profile.
 void Form1::profil_ciz() {
-    renkler();
-    drawStep(Step::profil_ciz, state_, values_, surfaces_);
+    runStep(Step::profil_ciz, state_, values_, surfaces_, *this);
 }
 
 void Form1::renkler() {
@@ -68,22 +56,17 @@ void Form1::renkler() {
 }
 
 void Form1::basınc_ciz() {
-    computeStep(Step::basınc_ciz, state_, controls(), values_);
-    drawStep(Step::basınc_ciz, state_, values_, surfaces_);
+    runStep(Step::basınc_ciz, state_, values_, surfaces_, *this);
 }
 
 void Form1::CL_Alfa_ciz() {
-    computeStep(Step::CL_Alfa_ciz, state_, controls(), values_);
-    drawStep(Step::CL_Alfa_ciz, state_, values_, surfaces_);
-    writeBoxes(Step::CL_Alfa_ciz);
+    runStep(Step::CL_Alfa_ciz, state_, values_, surfaces_, *this);
 }
 
 // Before any profile exists the moment law would divide by a zero chord: then only the moment
 // reference is taken and shown, and the plot and the moment box stay as they are.
 void Form1::CM_Alfa_ciz() {
-    computeStep(Step::CM_Alfa_ciz, state_, controls(), values_);
-    drawStep(Step::CM_Alfa_ciz, state_, values_, surfaces_);
-    writeBoxes(Step::CM_Alfa_ciz);
+    runStep(Step::CM_Alfa_ciz, state_, values_, surfaces_, *this);
 }
 
 // ---- The handlers --------------------------------------------------------------------------
@@ -132,48 +115,15 @@ void Form1::Mn_About_Click() {
     runHandler(Handler::Mn_About_Click);
 }
 
-Form1::Procedure Form1::procedureOf(Step step) {
-    switch (step) {
-    case Step::profil_hesapla:
-        return &Form1::profil_hesapla;
-    case Step::profil_ciz:
-        return &Form1::profil_ciz;
-    case Step::basınc_hesapla:
-        return &Form1::basınc_hesapla;
-    case Step::basınc_ciz:
-        return &Form1::basınc_ciz;
-    case Step::CL_Alfa_ciz:
-        return &Form1::CL_Alfa_ciz;
-    case Step::CM_Alfa_ciz:
-        return &Form1::CM_Alfa_ciz;
-    case Step::MomentMarker:
-        return &Form1::drawMomentReferenceMarker;
-    case Step::OpenAbout:
-        break;
-    }
-    return &Form1::openAbout;
-}
-
 // The study window follows every chain that ends, however it ends.
 void Form1::runHandler(Handler handler) {
-    for (const Step step : chainOf(handler)) {
-        try {
-            (this->*procedureOf(step))();
-        } catch (const std::exception& error) {
-            QMessageBox::critical(this, QStringLiteral("Kestrel"),
-                                  QStringLiteral("An error stopped this update: %1")
-                                      .arg(QString::fromUtf8(error.what())));
-            break;
-        }
-    }
+    runSteps(chainOf(handler), state_, values_, surfaces_, *this);
     if (study_ && handler != Handler::Mn_About_Click) {
         study_->follow();
     }
 }
 
-void Form1::drawMomentReferenceMarker() {
-    drawStep(Step::MomentMarker, state_, values_, surfaces_);
-}
+// ---- The window's side of a chain ----------------------------------------------------------
 
 void Form1::openAbout() {
     if (!Form_About) {
@@ -182,7 +132,18 @@ void Form1::openAbout() {
     Form_About->showAndRaise();
 }
 
-ChainInputs Form1::controls() const {
+void Form1::tableMiss() {
+    QMessageBox message(QMessageBox::NoIcon, qtText(uiText(TextId::MessageTitle)),
+                        qtText(uiText(TextId::TableMiss)), QMessageBox::Ok, this);
+    message.exec();
+}
+
+void Form1::stopped(Step, const std::exception& error) {
+    QMessageBox::critical(this, qtText(uiText(TextId::MessageTitle)),
+                          qtText(uiText(TextId::UpdateStopped)).arg(qtText(error.what())));
+}
+
+ChainInputs Form1::inputs() const {
     ChainInputs inputs;
     inputs.thickness = HScroll_Thickness->value();
     inputs.camber = HScroll_Camber->value();
@@ -193,8 +154,8 @@ ChainInputs Form1::controls() const {
     return inputs;
 }
 
-void Form1::writeBoxes(Step step) {
-    for (const BoxText& b : boxTexts(step, state_, values_, decimalSeparator())) {
+void Form1::writeBoxes(std::vector<BoxText> boxes) {
+    for (const BoxText& b : boxes) {
         QLineEdit* box = findChild<QLineEdit*>(qtText(b.box));
         box->setText(QString::fromStdString(b.text));
     }
@@ -202,10 +163,6 @@ void Form1::writeBoxes(Step step) {
 
 std::string Form1::decimalSeparator() const {
     return locale().decimalPoint().toStdString();
-}
-
-QString Form1::numberBoxText(double value) const {
-    return QString::fromStdString(numberText(value, decimalSeparator()));
 }
 
 } // namespace kestrel

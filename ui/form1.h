@@ -5,11 +5,14 @@
 #include "model/chain.h"
 #include "model/startup.h"
 #include "model/state.h"
+#include "plots/chain.h"
 #include "plots/surfaces.h"
 
 #include <QMainWindow>
+#include <exception>
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QAction;
 class QLineEdit;
@@ -30,7 +33,7 @@ using FileChooser =
 // The main window. It owns the window-wide state, the five plot surfaces and every control, and
 // runs the procedures in the chains that the user's actions start. The procedures stay thin:
 // they read their controls, call the model and the plot code, and write their boxes.
-class Form1 : public QMainWindow {
+class Form1 : public QMainWindow, private ChainHost {
 public:
     // `loader` fills the thickness-camber table at start-up; the built-in table by default.
     explicit Form1(const TableLoader& loader = loadBuiltInTable);
@@ -82,7 +85,6 @@ private:
     void Form_Load(const TableLoader& loader);
     void buildControls();
     void buildFrames(QWidget* client);
-    void buildInputRows();
     void buildSurfaces(QWidget* client);
     void setFocusOrder();
     void connectHandlers();
@@ -91,18 +93,18 @@ private:
     void writeChosenFile(const QString& path, const std::string& bytes);
     QString chooseSavePath(const QString& title, const QString& name, const QString& filters);
 
-    // Runs the handler's steps in order; an error ends the chain and is shown to the user.
+    // Runs the handler's chain through the chain runner; an error ends it and is shown to the
+    // user.
     void runHandler(Handler handler);
-    static Procedure procedureOf(Step step);
-    void drawMomentReferenceMarker();
-    void openAbout();
-    // What the controls hold: the five scroll positions and the Mach text.
-    ChainInputs controls() const;
-    // Writes the boxes the step's procedure writes, with the user's decimal separator.
-    void writeBoxes(Step step);
-    // Number text with the user's decimal separator.
-    QString numberBoxText(double value) const;
-    std::string decimalSeparator() const;
+    // The window's side of a chain: what the controls hold (the five scroll positions and the
+    // Mach text), the boxes with the user's decimal separator,
+    // the table-miss message, the About window and the error message.
+    ChainInputs inputs() const override;
+    std::string decimalSeparator() const override;
+    void writeBoxes(std::vector<BoxText> boxes) override;
+    void tableMiss() override;
+    void openAbout() override;
+    void stopped(Step step, const std::exception& error) override;
 
     State state_;
     ChainValues values_;

@@ -3,6 +3,7 @@
 // saved. A right click opens it; it runs no chain.
 #include "model/coefficients.h"
 #include "model/csv.h"
+#include "model/texts.h"
 #include "plots/file_set.h"
 #include "plots/picture.h"
 #include "plots/picture_files.h"
@@ -27,8 +28,8 @@ namespace kestrel {
 namespace {
 
 const QString kLastFolderKey = QStringLiteral("files/lastFolder");
-const QString kPictureFilters = QStringLiteral("PNG picture (*.png);;SVG picture (*.svg)");
-const QString kDataFilters = QStringLiteral("CSV table (*.csv)");
+const QString kPictureFilters = qtText(uiText(TextId::PictureFilters));
+const QString kDataFilters = qtText(uiText(TextId::DataFilters));
 
 // Saved pictures are twice the window's size: crisp in a slide or on paper.
 constexpr double kSavedPictureScale = 2;
@@ -53,13 +54,13 @@ QAction* addPlotAction(PictureBox* box, const QString& text, const QKeySequence&
 void Form1::addPlotActions(PictureBox* box) {
     const SurfaceId id = box->id();
     box->setContextMenuPolicy(Qt::ActionsContextMenu);
-    addPlotAction(box, QStringLiteral("Study window"), QKeySequence(),
+    addPlotAction(box, qtText(uiText(TextId::StudyWindowAction)), QKeySequence(),
                   [this] { openStudyWindow(); });
-    addPlotAction(box, QStringLiteral("Copy picture"), QKeySequence::Copy,
+    addPlotAction(box, qtText(uiText(TextId::CopyPictureAction)), QKeySequence::Copy,
                   [this, id] { copyPicture(id); });
-    addPlotAction(box, QStringLiteral("Save picture…"), QKeySequence::Save,
+    addPlotAction(box, qtText(uiText(TextId::SavePictureAction)), QKeySequence::Save,
                   [this, id] { savePicture(id); });
-    addPlotAction(box, QStringLiteral("Save data…"), QKeySequence::SaveAs,
+    addPlotAction(box, qtText(uiText(TextId::SaveDataAction)), QKeySequence::SaveAs,
                   [this, id] { saveData(id); });
 }
 
@@ -83,8 +84,8 @@ void Form1::copyPicture(SurfaceId id) {
 }
 
 void Form1::savePicture(SurfaceId id) {
-    const QString path =
-        chooseSavePath(QStringLiteral("Save picture"), nameOf(id) + ".png", kPictureFilters);
+    const QString path = chooseSavePath(qtText(uiText(TextId::SavePictureTitle)),
+                                        nameOf(id) + ".png", kPictureFilters);
     if (path.isEmpty()) {
         return;
     }
@@ -98,7 +99,7 @@ void Form1::savePicture(SurfaceId id) {
 // What the plot shows, in the numbers kestrel-calc writes for it.
 void Form1::saveData(SurfaceId id) {
     const QString path =
-        chooseSavePath(QStringLiteral("Save data"), nameOf(id) + ".csv", kDataFilters);
+        chooseSavePath(qtText(uiText(TextId::SaveDataTitle)), nameOf(id) + ".csv", kDataFilters);
     if (path.isEmpty()) {
         return;
     }
@@ -143,7 +144,7 @@ void Form1::writeChosenFile(const QString& path, const std::string& bytes) {
     try {
         writeFileSet({{QFile::encodeName(path).toStdString(), bytes}});
     } catch (const FileWriteError& error) {
-        QMessageBox::critical(this, QStringLiteral("Kestrel"),
+        QMessageBox::critical(this, qtText(uiText(TextId::MessageTitle)),
                               QString::fromLocal8Bit(error.what()));
     }
 }

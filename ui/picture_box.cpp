@@ -19,7 +19,10 @@ PictureBox::PictureBox(SurfaceId id, Surface& surface, QWidget* parent)
     setContentsMargins(kSurfaceBorder, kSurfaceBorder, kSurfaceBorder, kSurfaceBorder);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    surface_.setOnChange([this] { update(); });
+    surface_.setOnChange([this] {
+        pictureStale_ = true;
+        update();
+    });
     addLabels();
 }
 
@@ -36,7 +39,7 @@ void PictureBox::addLabels() {
         label->setObjectName(qtText(l.name));
         const PixelBox box = visibleBox(l);
         label->setGeometry(QRect(box.left, box.top, box.width, box.height).translated(inside));
-        label->setFont(labelFont(l.font));
+        label->setFont(textFont(l.font));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setFocusPolicy(Qt::NoFocus);
         QPalette colours = label->palette();
@@ -47,9 +50,14 @@ void PictureBox::addLabels() {
     }
 }
 
+// The picture's record is made again only after the surface has changed.
 void PictureBox::paintEvent(QPaintEvent*) {
+    if (pictureStale_) {
+        picture_ = plotPicture(surface_, id_, PictureLabels::LeftToWidgets);
+        pictureStale_ = false;
+    }
     QPainter painter(this);
-    paintPicture(painter, surface_, id_, 1, PictureLabels::LeftToWidgets);
+    paintPictureRecord(painter, picture_, id_, 1);
 }
 
 bool PictureBox::onPlot(const QMouseEvent& event) const {

@@ -35,6 +35,8 @@ private:
 
     SurfaceId id_;
     Surface& surface_;
+    Surface picture_; // the whole picture as painted: border and plot, no labels
+    bool pictureStale_ = true;
     bool pressed_ = false;
 };
 

@@ -5,6 +5,7 @@
 #include "model/compressibility.h"
 #include "model/rule_table.h"
 #include "plots/compressibility_chart.h"
+#include "plots/window_layout.h"
 #include "ui/flow_view.h"
 #include "ui/qt_text.h"
 #include "ui/surface_view.h"
@@ -24,38 +25,36 @@ namespace kestrel {
 
 namespace {
 
-const QString kColumnTips[] = {
-    QStringLiteral("Lift coefficient at M∞: the corrected surface pressure integrated around the "
-                   "profile, chord 1"),
-    QStringLiteral("Pitching-moment coefficient about the moment reference point at M∞"),
-    QStringLiteral("The smallest pressure coefficient on the surface, corrected for M∞"),
-    QStringLiteral("The free-stream Mach number at which the corrected Cp_min reaches Cp*, the "
-                   "pressure of sonic speed")};
+QString textOf(TextId id) {
+    return qtText(uiText(id));
+}
+
+const QString kColumnTips[] = {textOf(TextId::LiftColumnTip), textOf(TextId::MomentColumnTip),
+                               textOf(TextId::CpMinColumnTip),
+                               textOf(TextId::CriticalMachColumnTip)};
 
 } // namespace
 
 StudyWindow::StudyWindow(const State& state, const ChainValues& values)
     : QWidget(nullptr), state_(state), values_(values) {
     setObjectName(QStringLiteral("StudyWindow"));
-    setWindowTitle(QStringLiteral("Kestrel - Study"));
+    setWindowTitle(textOf(TextId::StudyTitle));
     setAttribute(Qt::WA_QuitOnClose, false);
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("studyTabs"));
-    tabs_->setAccessibleName(QStringLiteral("study views"));
+    tabs_->setAccessibleName(textOf(TextId::StudyTabsName));
     flow_ = new FlowTab;
-    tabs_->addTab(flow_, QStringLiteral("Flow"));
-    tabs_->setTabToolTip(0, QStringLiteral("Streamlines and pressure about the circle and the "
-                                           "profile, with a probe, the mapping and particles"));
-    tabs_->addTab(buildCompressibilityTab(), QStringLiteral("Compressibility"));
-    tabs_->setTabToolTip(1, QStringLiteral("Cp* and Cp_min against the Mach number, and the "
-                                           "compressibility rules at M∞"));
+    tabs_->addTab(flow_, textOf(TextId::FlowTab));
+    tabs_->setTabToolTip(0, textOf(TextId::FlowTabTip));
+    tabs_->addTab(buildCompressibilityTab(), textOf(TextId::CompressibilityTab));
+    tabs_->setTabToolTip(1, textOf(TextId::CompressibilityTabTip));
     connect(tabs_, &QTabWidget::currentChanged, this, [this] {
         redrawCurrentTab();
         updateFlowSeen();
     });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
-    resize(960, 560);
+    resize(kStudyWidth, kStudyHeight);
     restoreSettings();
 }
 
@@ -66,8 +65,7 @@ QWidget* StudyWindow::buildCompressibilityTab() {
     tab->setObjectName(QStringLiteral("compressibilityTab"));
     ruleTable_ = new QTableWidget(4, 4, tab);
     ruleTable_->setObjectName(QStringLiteral("ruleTable"));
-    ruleTable_->setAccessibleName(QStringLiteral("lift, moment, minimum pressure and critical "
-                                                 "Mach number of each compressibility rule"));
+    ruleTable_->setAccessibleName(textOf(TextId::RuleTableName));
     ruleTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     for (int c = 0; c < 4; ++c) {
         auto* header = new QTableWidgetItem(qtText(kRuleTableColumns[c]));
@@ -82,19 +80,15 @@ QWidget* StudyWindow::buildCompressibilityTab() {
                                ruleTable_->horizontalHeader()->height() + 4);
     warning_ = new QLabel(tab);
     warning_->setObjectName(QStringLiteral("sonicWarning"));
-    warning_->setAccessibleName(QStringLiteral("warning"));
+    warning_->setAccessibleName(textOf(TextId::WarningName));
     warning_->setWordWrap(true);
     QPalette red = warning_->palette();
     red.setColor(QPalette::WindowText, QColor(160, 0, 0));
     warning_->setPalette(red);
     chart_ = new SurfaceView(tab);
     chart_->setObjectName(QStringLiteral("compressibilityChart"));
-    chart_->setAccessibleName(QStringLiteral("compressibility chart"));
-    chart_->setToolTip(QStringLiteral(
-        "Cp*, the pressure coefficient at which the local flow reaches sonic speed (black), and "
-        "the smallest surface pressure coefficient Cp_min corrected by Prandtl–Glauert "
-        "(magenta), Kármán–Tsien (blue) and Laitone (orange), against the free-stream Mach "
-        "number. A dot marks each rule's critical Mach number; the grey line is M∞."));
+    chart_->setAccessibleName(textOf(TextId::ChartName));
+    chart_->setToolTip(textOf(TextId::ChartTip));
     chart_->setMinimumSize(320, 200);
     auto* layout = new QVBoxLayout(tab);
     layout->addWidget(chart_, 1);

@@ -6,7 +6,7 @@
 namespace kestrel {
 
 QFont windowFont() {
-    return sansSerifFont(8, false);
+    return textFont(TextFont::Caption);
 }
 
 } // namespace kestrel

@@ -6,8 +6,10 @@
 #include "model/flow.h"
 #include "model/inputs.h"
 #include "model/text.h"
+#include "plots/fonts.h"
 #include "plots/labels.h"
-#include "web/json.h"
+#include "plots/window_layout.h"
+#include "report/documents.h"
 
 #include <exception>
 
@@ -35,65 +37,6 @@ void steps(JsonWriter& json, Handler handler) {
         json.value(stepName(step));
     }
     json.endArray();
-}
-
-template <std::size_t N>
-void entries(JsonWriter& json, const CheckedArray<N>& array, long first, long last) {
-    json.key(array.name()).beginArray();
-    for (long i = first; i <= last; ++i) {
-        json.value(array[i]);
-    }
-    json.endArray();
-}
-
-void optionalNumber(JsonWriter& json, const std::optional<double>& number) {
-    if (number) {
-        json.value(*number);
-    } else {
-        json.null();
-    }
-}
-
-std::string errorJson(const std::exception& error) {
-    JsonWriter json;
-    json.beginObject().key("error").value(error.what()).endObject();
-    return json.text();
-}
-
-void flowPoint(JsonWriter& json, const FlowPoint& p) {
-    json.beginObject().key("xc").value(p.xc).key("yc").value(p.yc);
-    json.key("x").value(p.x).key("y").value(p.y).endObject();
-}
-
-void rule(JsonWriter& json, const RuleResult& r) {
-    json.beginObject();
-    json.key("CL");
-    optionalNumber(json, r.CL);
-    json.key("CM");
-    optionalNumber(json, r.CM);
-    json.key("Cp_min");
-    optionalNumber(json, r.CpMin);
-    json.key("critical_mach");
-    optionalNumber(json, r.criticalMach);
-    json.key("supercritical").value(r.supercritical);
-    json.endObject();
-}
-
-void analysis(JsonWriter& json, const CompressibilityAnalysis& a) {
-    json.beginObject().key("mach").value(a.mach).key("CL").value(a.CL).key("CM").value(a.CM);
-    json.key("minimum").beginObject();
-    json.key("unbounded").value(a.minimum.unbounded).key("Cp");
-    optionalNumber(json, a.minimum.unbounded ? std::nullopt : std::optional(a.minimum.Cp));
-    json.key("x").value(a.minimum.x).key("y").value(a.minimum.y);
-    json.key("upper").value(a.minimum.upper).key("theta").value(a.minimum.theta).endObject();
-    json.key("critical_pressure");
-    optionalNumber(json, a.criticalPressure);
-    json.key("rules").beginObject();
-    for (const CompressibilityRule r : kCompressibilityRules) {
-        json.key(ruleName(r));
-        rule(json, a.rules[ruleIndex(r)]);
-    }
-    json.endObject().endObject();
 }
 
 } // namespace
@@ -133,52 +76,77 @@ std::string surfaceJson(const Surface& surface, const SurfaceDefinition& definit
     return json.text();
 }
 
-std::string stateJson(const State& s, const ChainValues& values, std::string_view separator) {
-    const long n = toIndex(s.nP);
-    const double CMcur = values.CMcur.value_or(0);
-    const std::optional<double> factor = prandtlGlauertFactor(values.mach);
-    JsonWriter json;
-    json.beginObject().key("inputs").beginObject();
-    json.key("Thickness").value(s.Thickness).key("Camber").value(s.Camber);
-    json.key("nP").value(s.nP).key("AlfaD").value(s.AlfaD).key("xM").value(s.xM);
-    json.key("Mach").value(values.mach).endObject();
-    json.key("row").value(values.row).key("tableMiss").value(values.tableMiss);
+namespace {
 
-    json.key("profile").beginObject();
-    const std::pair<const char*, double> profile[] = {
-        {"eps", s.eps},       {"mu", s.mu},     {"Beta", s.Beta},     {"Delta", s.Delta},
-        {"Rsq", s.Rsq},       {"Rc", s.Rc},     {"dOverR", s.dOverR}, {"Chord", s.Chord},
-        {"xShift", s.xShift}, {"RbyC", s.RbyC}, {"nSeg", s.nSeg},     {"nHalf", s.nHalf}};
-    for (const auto& [name, value] : profile) {
-        json.key(name).value(value);
-    }
-    json.endObject();
+constexpr const char* kControlKinds[] = {"plot",      "frame",   "label",     "valueBox",
+                                         "scrollBar", "textBox", "aboutLabel"};
 
-    json.key("points").beginObject();
-    for (const PointArray* array :
-         {&s.Theta, &s.xCirc, &s.yCirc, &s.xProf, &s.yProf, &s.dZdZeta, &s.Cp}) {
-        entries(json, *array, 1, n);
-    }
-    json.endObject().key("curves").beginObject();
-    for (const CurveArray* array : {&s.AlfaArr, &s.CLarr, &s.CMarr}) {
-        entries(json, *array, kCurveFirst, kCurveLast);
-    }
-    json.endObject();
-
-    json.key("current").beginObject();
-    json.key("CLcur").value(s.CLcur).key("CMcur").value(CMcur);
-    json.key("Text_CL").value(liftBoxText(s.CLcur, separator));
-    json.key("Text1").value(momentBoxText(CMcur, separator));
-    json.key("PGfactor");
-    optionalNumber(json, factor);
-    // The values of the magenta markers, where the plots draw them.
-    json.key("CLcur_compressible");
-    optionalNumber(json, values.compressible ? std::optional(s.CLcur / *factor) : std::nullopt);
-    json.key("CMcur_compressible");
-    optionalNumber(json, values.compressible ? std::optional(CMcur / *factor) : std::nullopt);
-    json.endObject().endObject();
-    return json.text();
+void box(JsonWriter& json, int left, int top, int width, int height) {
+    json.beginArray().value(left).value(top).value(width).value(height).endArray();
 }
+
+void textKey(JsonWriter& json, const char* name, TextId id) {
+    json.key(name);
+    if (id == TextId::None) {
+        json.null();
+    } else {
+        json.value(textEntry(id).key);
+    }
+}
+
+void control(JsonWriter& json, const Control& c) {
+    json.beginObject().key("name").value(c.name);
+    json.key("kind").value(kControlKinds[static_cast<int>(c.kind)]);
+    json.key("parent").value(c.parent).key("twips");
+    box(json, c.left, c.top, c.width, c.height);
+    json.key("pixels");
+    box(json, twipsToPixels(c.left), twipsToPixels(c.top), twipsToPixels(c.width),
+        twipsToPixels(c.height));
+    json.key("tabIndex").value(c.tabIndex);
+    textKey(json, "text", c.text);
+    json.key("startText").value(startText(c, "."));
+    json.key("accessibleName").value(accessibleName(c));
+    textKey(json, "tooltip", c.tooltip);
+    json.key("font").value(fontDefinition(c.font).name);
+    json.key("input");
+    if (c.input) {
+        json.value(static_cast<int>(*c.input));
+    } else {
+        json.null();
+    }
+    if (c.kind == ControlKind::AboutLabel) {
+        const AboutLabelStyle& l = aboutLabelStyle(c.name);
+        json.key("points").value(l.points).key("bold").value(l.bold);
+        json.key("underline").value(l.underline).key("colour").value(static_cast<long>(l.colour));
+        json.key("centred").value(l.centred);
+    }
+    json.endObject();
+}
+
+void controls(JsonWriter& json) {
+    json.key("client").beginObject().key("twips");
+    box(json, 0, 0, kClientWidth, kClientHeight);
+    json.key("pixels");
+    box(json, 0, 0, twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
+    json.endObject().key("about").beginObject().key("twips");
+    box(json, 0, 0, kAboutWidth, kAboutHeight);
+    json.key("pixels");
+    box(json, 0, 0, twipsToPixels(kAboutWidth), twipsToPixels(kAboutHeight));
+    json.key("families").beginArray();
+    for (const std::string_view family : kAboutFamilies) {
+        json.value(family);
+    }
+    json.endArray().endObject().key("controls").beginArray();
+    for (const Control& c : kControls) {
+        control(json, c);
+    }
+    json.endArray();
+    json.key("study").beginObject().key("mappingSteps").value(kMappingSteps);
+    json.key("mappingPageStep").value(kMappingPageStep);
+    json.key("framesPerSecond").value(kFramesPerSecond).endObject();
+}
+
+} // namespace
 
 std::string windowJson() {
     JsonWriter json;
@@ -204,65 +172,46 @@ std::string windowJson() {
         json.key("height").value(d.height).key("foreground").value(d.foreground).endObject();
     }
     json.endArray().key("border").value(kSurfaceBorder).key("labels").beginArray();
-    constexpr const char* kFonts[] = {"tick", "axis title", "greek"};
     for (const PlotLabel& l : kPlotLabels) {
         const PixelBox box = visibleBox(l);
         json.beginObject().key("surface").value(surfaceDefinition(l.surface).name);
         json.key("name").value(l.name).key("text").value(l.text);
-        json.key("font").value(kFonts[static_cast<int>(l.font)]);
+        json.key("font").value(fontDefinition(l.font).name);
         json.key("box").beginArray().value(box.left).value(box.top).value(box.width);
         json.value(box.height).endArray().endObject();
     }
-    json.endArray().endObject();
+    json.endArray();
+    controls(json);
+    json.endObject();
     return json.text();
 }
 
-std::string flowJson(const State& s, double x, double y, bool circlePlane) {
-    try {
-        const Flow flow(s);
-        const FlowSample f = circlePlane ? flow.atCircle(x, y) : flow.atProfile(x, y);
-        JsonWriter json;
-        json.beginObject().key("plane").value(circlePlane ? "circle" : "profile");
-        json.key("x").value(x).key("y").value(y);
-        json.key("inside").value(f.inside).key("singular").value(f.singular);
-        json.key("phi").value(f.potential.real()).key("psi").value(f.psi);
-        json.key("u").value(f.u).key("v").value(f.v);
-        json.key("speedRatio").value(f.speedRatio).key("Cp").value(f.Cp);
-        json.key("circulation").value(flow.circulation());
-        json.key("frontStagnation");
-        flowPoint(json, flow.frontStagnation());
-        json.key("rearStagnation");
-        flowPoint(json, flow.rearStagnation());
-        json.key("singularLeadingEdge");
-        if (const auto edge = flow.singularLeadingEdge()) {
-            flowPoint(json, *edge);
-        } else {
-            json.null();
+std::string textsJson() {
+    JsonWriter json;
+    json.beginObject();
+    for (const TextEntry& t : kTexts) {
+        if (t.id != TextId::None) {
+            json.key(t.key).value(t.text);
         }
-        json.endObject();
-        return json.text();
-    } catch (const std::exception& error) {
-        return errorJson(error);
     }
+    json.endObject();
+    return json.text();
 }
 
-std::string compressibilityJson(const State& s, double mach, bool chart) {
+std::string errorJson(std::string_view message) {
+    JsonWriter json;
+    json.beginObject().key("error").value(message).endObject();
+    return json.text();
+}
+
+std::string flowAtJson(const State& s, double x, double y, bool circlePlane) {
     try {
-        const CompressibleSurface surface(s);
+        const Flow flow(s);
         JsonWriter json;
-        json.beginObject().key("analysis");
-        analysis(json, surface.analyse(mach));
-        if (chart) {
-            json.key("chart").beginArray();
-            for (const CompressibilityAnalysis& a : machChart(surface)) {
-                analysis(json, a);
-            }
-            json.endArray();
-        }
-        json.endObject();
+        flowProbe(json, circlePlane ? flow.atCircle(x, y) : flow.atProfile(x, y), x, y);
         return json.text();
     } catch (const std::exception& error) {
-        return errorJson(error);
+        return errorJson(error.what());
     }
 }
 

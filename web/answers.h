@@ -5,7 +5,7 @@
 
 #include "model/chain.h"
 #include "plots/surfaces.h"
-#include "web/json.h"
+#include "report/json_writer.h"
 #include "web/packed.h"
 #include "web/session.h"
 
@@ -23,20 +23,18 @@ std::string runJson(const HandlerRun& run);
 std::string surfaceJson(const Surface& surface, const SurfaceDefinition& definition,
                         PackedSurface& packed);
 
-// The numbers of a state in the shape of kestrel-calc profile's answer: inputs, row, profile,
-// points 1 to nP, curves, current values with the result boxes' texts.
-std::string stateJson(const State& s, const ChainValues& values, std::string_view separator);
-
 // The window's fixed definitions: the five inputs, the handlers with their chains, the surfaces
-// and the labels on them.
+// and the labels on them, and every control's place and texts (see kestrel_window).
 std::string windowJson();
 
-// The field at a point of the current profile's flow, in the profile plane or in the circle
-// plane, with the circulation and the stagnation points; {"error"} without a profile.
-std::string flowJson(const State& s, double x, double y, bool circlePlane);
+// Every text of the windows by its key (see kestrel_texts).
+std::string textsJson();
 
-// The compressibility analysis of the current state at a Mach number; with `chart`, also the
-// chart from M = 0 to 0.99. {"error"} without a profile.
-std::string compressibilityJson(const State& s, double mach, bool chart);
+// The field at a point of the current profile's flow, in the profile plane or in the circle
+// plane, as kestrel-calc flow's probes give it (flowProbe); {"error"} without a profile.
+std::string flowAtJson(const State& s, double x, double y, bool circlePlane);
+
+// {"error": message}
+std::string errorJson(std::string_view message);
 
 } // namespace kestrel::web

@@ -1,15 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "web/kestrel_web.h"
 
+#include "model/compressibility.h"
 #include "model/text.h"
+#include "plots/plot_picture.h"
+#include "report/documents.h"
 #include "web/answers.h"
-#include "web/json.h"
+#include "web/records.h"
 #include "web/session.h"
 #include "web/study.h"
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #ifdef __EMSCRIPTEN__
 #include <emscripten/emscripten.h>
@@ -43,9 +49,7 @@ const char* give(std::string text) {
 }
 
 const char* error(const char* message) {
-    kestrel::web::JsonWriter json;
-    json.beginObject().key("error").value(message).endObject();
-    return give(json.text());
+    return give(kestrel::web::errorJson(message));
 }
 
 constexpr int kInputCount = 5;
@@ -58,6 +62,39 @@ std::array<kestrel::web::PackedSurface, kSurfaceCount>& packedSurfaces() {
     return packed;
 }
 
+// The packed picture records of the window's surfaces, and the records themselves.
+struct PackedPicture {
+    kestrel::Surface record;
+    kestrel::web::PackedSurface packed;
+};
+std::array<PackedPicture, kSurfaceCount>& packedPictures() {
+    static std::array<PackedPicture, kSurfaceCount> packed;
+    return packed;
+}
+
+// A session of its own after a fresh start and the full chain for these inputs; null (and the
+// answer an error) when a position is out of range or the chain stops.
+std::unique_ptr<Session> freshChain(const int (&positions)[kInputCount], const char* mach) {
+    auto fresh = std::make_unique<Session>();
+    for (int i = 0; i < kInputCount; ++i) {
+        if (!fresh->setPosition(static_cast<kestrel::InputId>(i), positions[i])) {
+            error("position out of range");
+            return nullptr;
+        }
+    }
+    fresh->setMachText(mach != nullptr ? mach : "");
+    const kestrel::web::HandlerRun run = fresh->run(kestrel::kFullChain);
+    if (!run.error.empty()) {
+        error(run.error.c_str());
+        return nullptr;
+    }
+    if (run.tableMiss) {
+        error("the table has no profile for this thickness and camber");
+        return nullptr;
+    }
+    return fresh;
+}
+
 } // namespace
 
 extern "C" {
@@ -66,6 +103,7 @@ KESTREL_EXPORT void kestrel_start(void) {
     session() = std::make_unique<Session>();
     study() = kestrel::web::Study();
     packedSurfaces() = {};
+    packedPictures() = {};
 }
 
 KESTREL_EXPORT int kestrel_set_position(int input, int position) {
@@ -99,38 +137,72 @@ KESTREL_EXPORT const char* kestrel_surface(int surface) {
                                           packedSurfaces()[static_cast<std::size_t>(surface)]));
 }
 
+KESTREL_EXPORT const char* kestrel_picture(int surface) {
+    if (surface < 0 || surface >= kSurfaceCount) {
+        return error("no such surface");
+    }
+    const auto id = static_cast<kestrel::SurfaceId>(surface);
+    PackedPicture& p = packedPictures()[static_cast<std::size_t>(surface)];
+    p.record =
+        kestrel::plotPicture(session()->surfaces()[id], id, kestrel::PictureLabels::LeftToWidgets);
+    return give(kestrel::web::surfaceJson(p.record, kestrel::surfaceDefinition(id), p.packed));
+}
+
 KESTREL_EXPORT const char* kestrel_state(void) {
-    return give(kestrel::web::stateJson(session()->state(), session()->values(), "."));
+    return give(kestrel::profileDocument(session()->state(), session()->values()));
 }
 
 KESTREL_EXPORT const char* kestrel_window(void) {
     return give(kestrel::web::windowJson());
 }
 
+KESTREL_EXPORT const char* kestrel_texts(void) {
+    return give(kestrel::web::textsJson());
+}
+
+KESTREL_EXPORT const char* kestrel_record_table(void) {
+    return give(kestrel::web::recordTableJson());
+}
+
 KESTREL_EXPORT const char* kestrel_profile(int thickness, int camber, int points, int alpha, int xm,
                                            const char* mach) {
-    Session fresh;
-    const int positions[] = {thickness, camber, points, alpha, xm};
-    for (int i = 0; i < kInputCount; ++i) {
-        if (!fresh.setPosition(static_cast<kestrel::InputId>(i), positions[i])) {
-            return error("position out of range");
-        }
+    const std::unique_ptr<Session> fresh = freshChain({thickness, camber, points, alpha, xm}, mach);
+    return fresh ? give(kestrel::profileDocument(fresh->state(), fresh->values()))
+                 : answer().c_str();
+}
+
+KESTREL_EXPORT const char* kestrel_mach(int thickness, int camber, int points, int alpha, int xm,
+                                        const char* mach) {
+    const std::unique_ptr<Session> fresh = freshChain({thickness, camber, points, alpha, xm}, mach);
+    if (!fresh) {
+        return answer().c_str();
     }
-    fresh.setMachText(mach != nullptr ? mach : "");
-    const kestrel::web::HandlerRun run = fresh.run(kestrel::kFullChain);
-    if (!run.error.empty()) {
-        return error(run.error.c_str());
+    const kestrel::CompressibleSurface surface(fresh->state());
+    return give(kestrel::machDocument(fresh->state(), fresh->values(), surface));
+}
+
+KESTREL_EXPORT const char* kestrel_flow(int thickness, int camber, int points, int alpha, int lines,
+                                        const char* probes) {
+    const int start = kestrel::inputDefinition(kestrel::InputId::MomentReference).start;
+    const std::unique_ptr<Session> fresh =
+        freshChain({thickness, camber, points, alpha, start}, "0");
+    if (!fresh) {
+        return answer().c_str();
     }
-    return give(kestrel::web::stateJson(fresh.state(), fresh.values(), "."));
+    const std::optional<std::vector<std::pair<double, double>>> points_ =
+        kestrel::web::probePoints(probes != nullptr ? probes : "");
+    if (!points_) {
+        return error("probes must be X,Y pairs of finite numbers separated by blanks");
+    }
+    if (lines < kestrel::Flow::kMinLevels || lines > kestrel::Flow::kMaxLevels) {
+        return error("no such number of lines");
+    }
+    const kestrel::Flow flow(fresh->state());
+    return give(kestrel::flowDocument(fresh->state(), fresh->values(), flow, lines, *points_));
 }
 
 KESTREL_EXPORT const char* kestrel_flow_at(double x, double y, int circle_plane) {
-    return give(kestrel::web::flowJson(session()->state(), x, y, circle_plane != 0));
-}
-
-KESTREL_EXPORT const char* kestrel_compressibility(const char* mach, int chart) {
-    const double m = kestrel::machFromText(mach != nullptr ? mach : "");
-    return give(kestrel::web::compressibilityJson(session()->state(), m, chart != 0));
+    return give(kestrel::web::flowAtJson(session()->state(), x, y, circle_plane != 0));
 }
 
 KESTREL_EXPORT const char* kestrel_flow_picture(void) {
@@ -152,6 +224,15 @@ KESTREL_EXPORT const char* kestrel_flow_probe(double x, double y, double t, int 
 
 KESTREL_EXPORT const char* kestrel_flow_particles(double time, double t, int width, int height) {
     return give(study().particlesJson(*session(), time, t, width, height));
+}
+
+KESTREL_EXPORT const char* kestrel_flow_record(double t, int width, int height, double ratio) {
+    return give(study().recordJson(*session(), t, width, height, ratio));
+}
+
+KESTREL_EXPORT const char* kestrel_flow_particle_record(double time, double t, int width,
+                                                        int height) {
+    return give(study().particleRecordJson(*session(), time, t, width, height));
 }
 
 KESTREL_EXPORT const char* kestrel_study_compressibility(void) {

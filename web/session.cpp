@@ -5,6 +5,8 @@
 #include "plots/chain.h"
 
 #include <exception>
+#include <utility>
+#include <vector>
 
 namespace kestrel::web {
 
@@ -41,6 +43,33 @@ bool Session::setPosition(InputId id, int position) {
     return true;
 }
 
+namespace {
+
+// The browser's side of a chain: boxes, the table miss, the About window and an error are
+// gathered into what the handler did, for the page to show.
+class SessionHost : public ChainHost {
+public:
+    SessionHost(const ChainInputs& inputs, const std::string& separator, HandlerRun& run)
+        : inputs_(inputs), separator_(separator), run_(run) {}
+    ChainInputs inputs() const override { return inputs_; }
+    std::string decimalSeparator() const override { return separator_; }
+    void writeBoxes(std::vector<BoxText> boxes) override {
+        for (BoxText& box : boxes) {
+            run_.boxes.push_back(std::move(box));
+        }
+    }
+    void tableMiss() override { run_.tableMiss = true; }
+    void openAbout() override { run_.openAbout = true; }
+    void stopped(Step, const std::exception& error) override { run_.error = error.what(); }
+
+private:
+    const ChainInputs& inputs_;
+    const std::string& separator_;
+    HandlerRun& run_;
+};
+
+} // namespace
+
 HandlerRun Session::run(Handler handler) {
     HandlerRun result;
     result.handler = handler;
@@ -48,25 +77,8 @@ HandlerRun Session::run(Handler handler) {
         ++chains_;
     }
     changed_.fill(false);
-    for (const Step step : chainOf(handler)) {
-        if (step == Step::OpenAbout) {
-            result.openAbout = true;
-            continue;
-        }
-        try {
-            computeStep(step, state_, inputs_, values_);
-            drawStep(step, state_, values_, surfaces_);
-            for (BoxText& box : boxTexts(step, state_, values_, separator_)) {
-                result.boxes.push_back(std::move(box));
-            }
-        } catch (const std::exception& error) {
-            result.error = error.what();
-            break;
-        }
-        if (step == Step::profil_hesapla && values_.tableMiss) {
-            result.tableMiss = true;
-        }
-    }
+    SessionHost host(inputs_, separator_, result);
+    runSteps(chainOf(handler), state_, values_, surfaces_, host);
     for (const SurfaceDefinition& d : kSurfaces) {
         if (changed_[static_cast<std::size_t>(d.id)]) {
             result.redrawn.push_back(d.id);

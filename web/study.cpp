@@ -7,10 +7,10 @@
 #include "model/rule_table.h"
 #include "plots/compressibility_chart.h"
 #include "web/answers.h"
-#include "web/json.h"
 
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 namespace kestrel::web {
 
@@ -52,56 +52,109 @@ std::string Study::pictureJson(const Session& session) {
     return json.text();
 }
 
-std::string Study::partJson(const Session& session, FlowPart part, double t, int width, int height,
-                            double ratio) {
-    const FlowPicture* p = picture(session);
-    if (p == nullptr) {
-        return noPicture();
-    }
-    if (!(ratio > 0 && ratio <= 16)) {
-        JsonWriter json;
-        json.beginObject().key("error").value("no such device-pixel ratio").endObject();
-        return json.text();
+const Surface& Study::part(FlowPart which, double t, int width, int height, double ratio) {
+    Part& p = parts_[static_cast<std::size_t>(which)];
+    // The right plane is at stage 1 whatever t is; the legend is the same for every picture.
+    const double stage = which == FlowPart::Left ? t : 1;
+    const bool same = which == FlowPart::Legend
+                          ? p.build != 0
+                          : p.build == builds_ && p.t == stage && p.width == width &&
+                                p.height == height && p.ratio == ratio;
+    if (same) {
+        return p.surface;
     }
     const FlowLayout layout = flowLayout(width, height);
-    PackedSurface& packed = parts_[static_cast<int>(part)];
-    Surface surface(0, rgb(255, 255, 255));
-    const Surface* recorded = &surface;
-    PixelBox box;
-    switch (part) {
-    case FlowPart::Left:
-        box = layout.left;
-        drawFlowPlane(surface, *p, t, aspectOf(box));
-        packed.pack(surface);
-        break;
-    case FlowPart::Right:
-        box = layout.right;
-        drawFlowPlane(surface, *p, 1, aspectOf(box));
-        packed.pack(surface);
-        break;
-    case FlowPart::Legend:
-        box = layout.legend;
-        if (!legend_) {
-            legend_ = std::make_unique<Surface>(0, rgb(255, 255, 255));
-            drawCpLegend(*legend_);
-            packed.pack(*legend_);
-        }
-        recorded = legend_.get();
-        break;
+    if (which == FlowPart::Legend) {
+        drawCpLegend(p.surface);
+    } else {
+        drawFlowPlane(p.surface, *picture_, stage,
+                      which == FlowPart::Left ? layout.left : layout.right, ratio);
     }
+    p.build = builds_;
+    p.t = stage;
+    p.width = width;
+    p.height = height;
+    p.ratio = ratio;
+    return p.surface;
+}
+
+namespace {
+
+bool ratioInRange(double ratio) {
+    return ratio > 0 && ratio <= 16;
+}
+
+std::string badRatio() {
     JsonWriter json;
-    json.beginObject().key("part").value(kPartNames[static_cast<int>(part)]);
+    json.beginObject().key("error").value("no such device-pixel ratio").endObject();
+    return json.text();
+}
+
+} // namespace
+
+std::string Study::partJson(const Session& session, FlowPart which, double t, int width, int height,
+                            double ratio) {
+    if (picture(session) == nullptr) {
+        return noPicture();
+    }
+    if (!ratioInRange(ratio)) {
+        return badRatio();
+    }
+    const FlowLayout layout = flowLayout(width, height);
+    const PixelBox box = which == FlowPart::Left    ? layout.left
+                         : which == FlowPart::Right ? layout.right
+                                                    : layout.legend;
+    const Surface& recorded = part(which, t, width, height, ratio);
+    PackedSurface& packed = packedParts_[static_cast<std::size_t>(which)];
+    packed.pack(recorded);
+    JsonWriter json;
+    json.beginObject().key("part").value(kPartNames[static_cast<int>(which)]);
     json.key("box").beginArray().value(box.left).value(box.top).value(box.width);
     json.value(box.height).endArray();
-    packedRecord(json, *recorded, packed);
-    PixelImage& shading = shadings_[static_cast<int>(part)];
-    const std::size_t shaded = leadingPolygons(*recorded);
-    paintPolygons(shading, *recorded, shaded, static_cast<int>(std::lround(box.width * ratio)),
-                  static_cast<int>(std::lround(box.height * ratio)));
-    json.key("shading").beginObject().key("items").value(static_cast<long>(shaded));
-    json.key("pixels").value(
-        static_cast<long>(reinterpret_cast<std::uintptr_t>(shading.pixels.data())));
-    json.key("width").value(shading.width).key("height").value(shading.height).endObject();
+    packedRecord(json, recorded, packed);
+    // A plane's shading is its leading image.
+    const bool shaded = !packed.images.empty() && packed.images.front() != nullptr;
+    const RasterImage empty;
+    const RasterImage& image = shaded ? *packed.images.front() : empty;
+    json.key("shading").beginObject().key("items").value(shaded ? 1 : 0);
+    json.key("pixels").value(memoryAddress(image.pixels.data()));
+    json.key("width").value(image.width).key("height").value(image.height).endObject();
+    json.endObject();
+    return json.text();
+}
+
+std::string Study::recordJson(const Session& session, double t, int width, int height,
+                              double ratio) {
+    if (picture(session) == nullptr) {
+        return noPicture();
+    }
+    if (!ratioInRange(ratio)) {
+        return badRatio();
+    }
+    const Surface& left = part(FlowPart::Left, t, width, height, ratio);
+    const Surface& right = part(FlowPart::Right, t, width, height, ratio);
+    const Surface& legend = part(FlowPart::Legend, t, width, height, ratio);
+    composeFlowPicture(whole_, left, right, legend, width, height);
+    packedWhole_.pack(whole_);
+    JsonWriter json;
+    json.beginObject().key("width").value(width).key("height").value(height);
+    json.key("ratio").value(ratio);
+    packedRecord(json, whole_, packedWhole_);
+    json.endObject();
+    return json.text();
+}
+
+std::string Study::particleRecordJson(const Session& session, double time, double t, int width,
+                                      int height) {
+    const FlowPicture* p = picture(session);
+    recordParticles(particles_,
+                    p != nullptr ? particleDots(*p, *tracks_, time, t, width, height)
+                                 : std::vector<PicturePoint>{},
+                    width, height);
+    packedParticles_.pack(particles_);
+    JsonWriter json;
+    json.beginObject().key("width").value(width).key("height").value(height);
+    packedRecord(json, particles_, packedParticles_);
     json.endObject();
     return json.text();
 }
@@ -110,7 +163,7 @@ std::string Study::probeJson(const Session& session, double x, double y, double 
                              int height) {
     const FlowPicture* p = picture(session);
     const std::optional<PictureProbe> probe =
-        p != nullptr ? probePicture(*p, x, y, t, width, height) : std::nullopt;
+        p != nullptr ? probePicture(p->flow(), x, y, t, width, height) : std::nullopt;
     JsonWriter json;
     json.beginObject().key("plane");
     if (!probe) {

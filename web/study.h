@@ -7,7 +7,6 @@
 #include "model/particles.h"
 #include "plots/flow_picture.h"
 #include "web/packed.h"
-#include "web/raster.h"
 #include "web/session.h"
 
 #include <array>
@@ -29,15 +28,22 @@ public:
 
     // {"picture": bool, "builds", "chordsPerSecond", "particleSize", "particleRing"}
     std::string pictureJson(const Session& session);
-    // The part's record for a width x height picture, the left plane at stage t:
-    // {"part", "box": [left, top, width, height], the packed record as in surfaceJson, "shading":
-    // {"items", "pixels", "width", "height"}}: its leading polygons painted into an image of the
-    // box's device pixels at `ratio` pixels per logical pixel (see paintPolygons), "pixels" its
-    // address. Arrays and image are valid until the same part is asked for again; {"error"}
-    // without a picture or for a ratio outside (0, 16]. The legend is the same for every picture:
-    // it is recorded once.
+    // The part's record for a width x height picture, the left plane at stage t, its shading an
+    // image of the box's device pixels at `ratio` pixels per logical pixel: {"part", "box":
+    // [left, top, width, height], the packed record as in surfaceJson, "shading": {"items",
+    // "pixels", "width", "height"}}: a plane's leading Image item (items 1) and its pixels, or
+    // items 0 for the legend. Arrays and image are valid until the same part is asked for again;
+    // {"error"} without a picture or for a ratio outside (0, 16].
     std::string partJson(const Session& session, FlowPart part, double t, int width, int height,
                          double ratio);
+    // The whole picture as one packed record in logical pixels (composeFlowPicture): {"width",
+    // "height", "ratio", the packed record}; valid until the next call. Parts already recorded
+    // for the same stage, size and ratio are used again. {"error"} as partJson.
+    std::string recordJson(const Session& session, double t, int width, int height, double ratio);
+    // The particle dots at travel time `time` as a packed record in the picture's logical pixels
+    // (recordParticles): {"width", "height", the packed record}; no dots without a picture.
+    std::string particleRecordJson(const Session& session, double time, double t, int width,
+                                   int height);
     // The probe at picture point (x, y): {"plane": "left"|"right"|null, "circlePlane", "text",
     // "inside", "xc", "yc", "x", "y", "speedRatio", "Cp"}; the text is the hint off both planes
     // and without a picture.
@@ -52,14 +58,27 @@ public:
     std::string compressibilityJson(const Session& session);
 
 private:
+    // A part recorded for one build of the picture, stage, size and ratio.
+    struct Part {
+        Surface surface;
+        unsigned build = 0;
+        double t = -1;
+        int width = -1, height = -1;
+        double ratio = 0;
+    };
+    const Surface& part(FlowPart part, double t, int width, int height, double ratio);
+
     unsigned chain_ = 0;
     bool built_ = false;
     unsigned builds_ = 0;
     std::unique_ptr<FlowPicture> picture_;
     std::unique_ptr<ParticleTracks> tracks_;
-    std::array<PackedSurface, 3> parts_;
-    std::array<PixelImage, 3> shadings_;
-    std::unique_ptr<Surface> legend_;
+    std::array<Part, 3> parts_;
+    std::array<PackedSurface, 3> packedParts_;
+    Surface whole_;
+    PackedSurface packedWhole_;
+    Surface particles_;
+    PackedSurface packedParticles_;
     PackedSurface chart_;
 };
 

@@ -109,7 +109,7 @@ TEST_F(FlowPictureTest, StreamlinesMorphFromTheCircleToTheProfile) {
     const Flow& flow = picture.flow();
     for (double t : {0.0, 0.4, 1.0}) {
         Surface surface;
-        drawFlowPlane(surface, picture, t, 1.25);
+        drawFlowPlane(surface, picture, t, {0, 0, 250, 200});
         std::vector<const SurfaceItem*> polylines;
         for (const SurfaceItem& item : surface.items()) {
             if (item.kind == SurfaceItem::Kind::Polyline && item.colour == rgb(20, 20, 20)) {
@@ -151,7 +151,7 @@ TEST_F(FlowPictureTest, PlanesWindowsAndMarkers) {
     };
     const FlowPicture cambered = pictureOf(12, 4, 5);
     Surface surface;
-    drawFlowPlane(surface, cambered, 1, 2.0);
+    drawFlowPlane(surface, cambered, 1, {0, 0, 200, 100});
     const UserRect& r = surface.scale();
     // The profile window -0.5..1.5 x -0.6..0.6 is 2 : 1.2; for a 2 : 1 box it widens to 2.4
     // about its middle x = 0.5.
@@ -160,7 +160,7 @@ TEST_F(FlowPictureTest, PlanesWindowsAndMarkers) {
     EXPECT_FLOAT_EQ(r.y1, 0.6f); // top left is the upper corner: y grows upwards
     EXPECT_FLOAT_EQ(r.y2, -0.6f);
     // For a square box it grows to 2 in height about y = 0.
-    drawFlowPlane(surface, cambered, 1, 1.0);
+    drawFlowPlane(surface, cambered, 1, {0, 0, 100, 100});
     EXPECT_FLOAT_EQ(surface.scale().y1, 1.0f);
     EXPECT_FLOAT_EQ(surface.scale().x2 - surface.scale().x1, 2.0f);
 
@@ -172,12 +172,13 @@ TEST_F(FlowPictureTest, PlanesWindowsAndMarkers) {
     EXPECT_EQ(markers[3].x1, 1.0f); // the trailing edge
     EXPECT_EQ(markers[3].y1, 0.0f);
 
-    drawFlowPlane(surface, pictureOf(0, 0, 10), 0, 1.0);
+    drawFlowPlane(surface, pictureOf(0, 0, 10), 0, {0, 0, 100, 100});
     markers = markersOf(surface);
     ASSERT_EQ(markers.size(), 6u);
     EXPECT_EQ(markers[5].x1, -1.0f); // zeta = -1 in the circle plane
     EXPECT_EQ(markers[5].y1, 0.0f);
-    drawFlowPlane(surface, pictureOf(0, 0, 0), 0, 1.0); // the flow leaves the edge smoothly
+    drawFlowPlane(surface, pictureOf(0, 0, 0), 0,
+                  {0, 0, 100, 100}); // the flow leaves the edge smoothly
     EXPECT_EQ(markersOf(surface).size(), 4u);
 }
 
@@ -195,7 +196,7 @@ TEST_F(FlowPictureTest, ExtremeRowsDrawOnlyFiniteNumbers) {
             }
             Surface surface;
             for (double t : {0.0, 0.5, 1.0}) {
-                drawFlowPlane(surface, picture, t, 1.5);
+                drawFlowPlane(surface, picture, t, {0, 0, 150, 100});
                 for (const SurfaceItem& item : surface.items()) {
                     for (const SurfacePoint p : item.points) {
                         ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y))

@@ -24,12 +24,10 @@
 namespace kestrel {
 
 inline std::ostream& operator<<(std::ostream& out, const SurfaceItem& item) {
-    static constexpr const char* kNames[] = {"Line(",    "Circle(", "Polyline(",
-                                             "Polygon(", "Text(",   "Marker("};
-    out << kNames[static_cast<int>(item.kind)] << item.x1 << ", " << item.y1 << ", " << item.x2
-        << ", " << item.y2 << ", r " << item.r << ", size " << item.sizePx << ", "
-        << item.points.size() << " points, \"" << item.text << "\", colour 0x" << std::hex
-        << item.colour << std::dec << ")";
+    out << itemKindName(item.kind) << "(" << item.x1 << ", " << item.y1 << ", " << item.x2 << ", "
+        << item.y2 << ", r " << item.r << ", size " << item.sizePx << ", " << item.points.size()
+        << " points, \"" << item.text << "\", colour 0x" << std::hex << item.colour << std::dec
+        << ")";
     return out;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The window as it opens: caption, client area, control geometry, scroll ranges, initial texts,
 // blank plots, keyboard focus and tab order, and a layout that resizing leaves alone.
+#include "plots/window_layout.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/frame_box.h"
 
@@ -71,6 +72,28 @@ INSTANTIATE_TEST_SUITE_P(
                       Placement{"Text_Moo", 960, 240, 615, 285, "Frame3"},
                       Placement{"Label36", 240, 240, 615, 255, "Frame3"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// The window is built from its one table: every control sits in its container where its twips
+// say, and shows the table's texts; the page receives the same table from the module.
+TEST_F(StartUp, EveryControlShowsTheTablesTexts) {
+    for (const Control& c : kControls) {
+        if (c.kind == ControlKind::AboutLabel) {
+            continue;
+        }
+        auto* control = child<QWidget>(std::string(c.name).c_str());
+        const std::string where(c.name);
+        EXPECT_EQ(control->geometry(), pixels(c.left, c.top, c.width, c.height)) << where;
+        EXPECT_EQ(control->parentWidget()->objectName().toStdString(), c.parent) << where;
+        if (auto* label = qobject_cast<QLabel*>(control)) {
+            EXPECT_EQ(label->text().toStdString(), uiText(c.text)) << where;
+        } else if (auto* frame = dynamic_cast<FrameBox*>(control)) {
+            EXPECT_EQ(frame->caption().toStdString(), uiText(c.text)) << where;
+        } else if (c.kind != ControlKind::Plot) {
+            EXPECT_EQ(control->accessibleName().toStdString(), accessibleName(c)) << where;
+        }
+    }
+    EXPECT_EQ(window->windowTitle().toStdString(), uiText(TextId::MainTitle));
+}
 
 TEST_F(StartUp, PressureSurfaceInPixels) {
     // 3600, 2760 twips and 4800 x 4335 twips.

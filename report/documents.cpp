@@ -1,0 +1,210 @@
+// SPDX-License-Identifier: MIT
+#include "report/documents.h"
+
+#include "model/coefficients.h"
+#include "model/text.h"
+
+#include <optional>
+
+namespace kestrel {
+
+namespace {
+
+std::string finished(const JsonWriter& json) {
+    return json.text() + "\n";
+}
+
+template <std::size_t N>
+void entries(JsonWriter& json, const CheckedArray<N>& array, long first, long last) {
+    json.key(array.name()).beginArray();
+    for (long i = first; i <= last; ++i) {
+        json.value(array[i]);
+    }
+    json.endArray();
+}
+
+void profileInputs(JsonWriter& json, const State& s, const ChainValues& values) {
+    json.key("inputs").beginObject();
+    json.key("Thickness").value(s.Thickness).key("Camber").value(s.Camber);
+    json.key("nP").value(s.nP).key("AlfaD").value(s.AlfaD).key("xM").value(s.xM);
+    json.key("Mach").value(values.mach).endObject();
+}
+
+void profileNumbers(JsonWriter& json, const State& s) {
+    json.key("profile").beginObject();
+    const std::pair<const char*, double> profile[] = {
+        {"eps", s.eps},       {"mu", s.mu},     {"Beta", s.Beta},     {"Delta", s.Delta},
+        {"Rsq", s.Rsq},       {"Rc", s.Rc},     {"dOverR", s.dOverR}, {"Chord", s.Chord},
+        {"xShift", s.xShift}, {"RbyC", s.RbyC}, {"nSeg", s.nSeg},     {"nHalf", s.nHalf}};
+    for (const auto& [name, value] : profile) {
+        json.key(name).value(value);
+    }
+    json.endObject();
+    json.key("points").beginObject();
+    for (const PointArray* array :
+         {&s.Theta, &s.xCirc, &s.yCirc, &s.xProf, &s.yProf, &s.dZdZeta, &s.Cp}) {
+        entries(json, *array, 1, toIndex(s.nP));
+    }
+    json.endObject().key("curves").beginObject();
+    for (const CurveArray* array : {&s.AlfaArr, &s.CLarr, &s.CMarr}) {
+        entries(json, *array, kCurveFirst, kCurveLast);
+    }
+    json.endObject();
+}
+
+void currentValues(JsonWriter& json, const State& s, const ChainValues& values) {
+    const double CMcur = values.CMcur.value_or(0);
+    const std::optional<double> factor = prandtlGlauertFactor(values.mach);
+    json.key("current").beginObject();
+    json.key("CLcur").value(s.CLcur).key("CMcur").value(CMcur);
+    json.key("Text_CL").value(liftBoxText(s.CLcur, "."));
+    json.key("Text1").value(momentBoxText(CMcur, "."));
+    json.key("PGfactor").value(factor);
+    // The values of the magenta markers, where the plots draw them.
+    const bool shown = values.compressible && factor;
+    json.key("CLcur_compressible").value(shown ? std::optional(s.CLcur / *factor) : std::nullopt);
+    json.key("CMcur_compressible").value(shown ? std::optional(CMcur / *factor) : std::nullopt);
+    json.endObject();
+}
+
+void incompressible(JsonWriter& json, const CompressibilityAnalysis& a) {
+    const SurfaceMinimum& m = a.minimum;
+    const auto bounded = [&m](double value) {
+        return m.unbounded ? std::nullopt : std::optional(value);
+    };
+    json.key("incompressible").beginObject();
+    json.key("CL").value(a.CL).key("CM").value(a.CM);
+    json.key("Cp_min").value(bounded(m.Cp));
+    json.key("Cp_min_x").value(bounded(m.x)).key("Cp_min_y").value(bounded(m.y));
+    json.key("Cp_min_surface");
+    if (m.unbounded) {
+        json.null();
+    } else {
+        json.value(m.upper ? "upper" : "lower");
+    }
+    json.key("unbounded").value(m.unbounded).endObject();
+}
+
+void rules(JsonWriter& json, const CompressibilityAnalysis& a) {
+    json.key("rules").beginObject();
+    for (const CompressibilityRule rule : kCompressibilityRules) {
+        const RuleResult& r = a.rules[ruleIndex(rule)];
+        json.key(ruleName(rule)).beginObject();
+        json.key("CL").value(r.CL).key("CM").value(r.CM).key("Cp_min").value(r.CpMin);
+        json.key("critical_mach").value(r.criticalMach);
+        json.key("supercritical").value(r.supercritical).endObject();
+    }
+    json.endObject();
+}
+
+void pair(JsonWriter& json, double x, double y) {
+    json.beginArray().value(x).value(y).endArray();
+}
+
+// A point in both planes: {"circle": [x, y], "profile": [x, y]}.
+void bothPlanes(JsonWriter& json, const FlowPoint& p) {
+    json.beginObject().key("circle");
+    pair(json, p.xc, p.yc);
+    json.key("profile");
+    pair(json, p.x, p.y);
+    json.endObject();
+}
+
+void window(JsonWriter& json, const char* name, const PlaneWindow& w) {
+    json.key(name).beginObject();
+    json.key("x_min").value(w.xMin).key("x_max").value(w.xMax);
+    json.key("y_min").value(w.yMin).key("y_max").value(w.yMax).endObject();
+}
+
+void streamlines(JsonWriter& json, const Flow& flow, int lines) {
+    json.key("streamlines").beginArray();
+    for (const Streamline& line : flow.streamlines(lines)) {
+        json.beginObject().key("level").value(line.level).key("psi").value(line.psi);
+        json.key("dividing").value(line.dividing).key("circle").beginArray();
+        for (const FlowPoint& p : line.points) {
+            pair(json, p.xc, p.yc);
+        }
+        json.endArray().key("profile").beginArray();
+        for (const FlowPoint& p : line.points) {
+            pair(json, p.x, p.y);
+        }
+        json.endArray().endObject();
+    }
+    json.endArray();
+}
+
+} // namespace
+
+std::string profileDocument(const State& s, const ChainValues& values) {
+    JsonWriter json(kDocumentIndent);
+    json.beginObject();
+    profileInputs(json, s, values);
+    json.key("row").value(values.row);
+    profileNumbers(json, s);
+    currentValues(json, s, values);
+    json.endObject();
+    return finished(json);
+}
+
+std::string machDocument(const State& s, const ChainValues& values,
+                         const CompressibleSurface& surface) {
+    const CompressibilityAnalysis a = surface.analyse(values.mach);
+    JsonWriter json(kDocumentIndent);
+    json.beginObject().key("inputs").beginObject();
+    json.key("Thickness").value(s.Thickness).key("Camber").value(s.Camber);
+    json.key("AlfaD").value(s.AlfaD).key("xM").value(s.xM).key("Mach").value(a.mach);
+    json.endObject().key("row").value(values.row);
+    incompressible(json, a);
+    json.key("critical_pressure").value(a.criticalPressure);
+    rules(json, a);
+    json.endObject();
+    return finished(json);
+}
+
+void flowProbe(JsonWriter& json, const FlowSample& f, double x, double y) {
+    const auto number = [&f](double value) {
+        return f.inside ? std::nullopt : std::optional(value);
+    };
+    const auto speed = [&f, &number](double value) {
+        return f.singular ? std::nullopt : number(value);
+    };
+    json.beginObject().key("x").value(x).key("y").value(y);
+    json.key("inside").value(f.inside).key("singular").value(f.singular);
+    json.key("psi").value(number(f.psi)).key("phi").value(number(f.potential.real()));
+    json.key("u").value(speed(f.u)).key("v").value(speed(f.v));
+    json.key("speed_ratio").value(speed(f.speedRatio)).key("Cp").value(speed(f.Cp));
+    json.endObject();
+}
+
+std::string flowDocument(const State& s, const ChainValues& values, const Flow& flow, int lines,
+                         const std::vector<std::pair<double, double>>& probes) {
+    JsonWriter json(kDocumentIndent);
+    json.beginObject().key("inputs").beginObject();
+    json.key("Thickness").value(s.Thickness).key("Camber").value(s.Camber);
+    json.key("AlfaD").value(s.AlfaD).key("nP").value(s.nP).key("lines").value(lines);
+    json.endObject().key("row").value(values.row);
+    json.key("circulation").value(flow.circulation());
+    json.key("stagnation").beginObject().key("front");
+    bothPlanes(json, flow.frontStagnation());
+    json.key("rear");
+    bothPlanes(json, flow.rearStagnation());
+    json.endObject().key("singular_leading_edge");
+    if (const auto edge = flow.singularLeadingEdge()) {
+        bothPlanes(json, *edge);
+    } else {
+        json.null();
+    }
+    json.key("windows").beginObject();
+    window(json, "profile", flow.profileWindow());
+    window(json, "circle", flow.circleWindow());
+    json.endObject();
+    streamlines(json, flow, lines);
+    json.key("probes").beginArray();
+    for (const auto& [x, y] : probes) {
+        flowProbe(json, flow.atProfile(x, y), x, y);
+    }
+    json.endArray().endObject();
+    return finished(json);
+}
+
+} // namespace kestrel

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+// The documents of kestrel-calc profile, mach and flow, written by one set of functions for the
+// tool and the browser module alike, so that the same state gives the same bytes.
+#pragma once
+
+#include "model/chain.h"
+#include "model/compressibility.h"
+#include "model/flow.h"
+#include "report/json_writer.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace kestrel {
+
+// Documents are indented by two spaces and end with a line feed.
+inline constexpr int kDocumentIndent = 2;
+
+// The window's numbers after a chain: inputs, row, profile, points 1 to nP, curves, and the
+// current values with the result boxes' texts ("." as the separator) and the compressible
+// markers' values where the plots draw them.
+std::string profileDocument(const State& s, const ChainValues& values);
+
+// The compressibility numbers at the Mach number the chain read: inputs, row, incompressible,
+// critical_pressure, rules.
+std::string machDocument(const State& s, const ChainValues& values,
+                         const CompressibleSurface& surface);
+
+// The flow about the state's profile: inputs, row, circulation, stagnation,
+// singular_leading_edge, windows, streamlines (`lines` on each side of the dividing one), probes.
+std::string flowDocument(const State& s, const ChainValues& values, const Flow& flow, int lines,
+                         const std::vector<std::pair<double, double>>& probes);
+
+// The field at a point as the flow document's probes give it: x, y, inside, singular, psi, phi,
+// u, v, speed_ratio, Cp (numbers null inside the profile, speeds null on a singular edge).
+void flowProbe(JsonWriter& json, const FlowSample& sample, double x, double y);
+
+} // namespace kestrel
