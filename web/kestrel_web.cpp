@@ -103,7 +103,10 @@ KESTREL_EXPORT void kestrel_start(void) {
     session() = std::make_unique<Session>();
     study() = kestrel::web::Study();
     packedSurfaces() = {};
-    packedPictures() = {};
+    for (PackedPicture& p : packedPictures()) {
+        p.record = kestrel::Surface();
+        p.packed = {};
+    }
 }
 
 KESTREL_EXPORT int kestrel_set_position(int input, int position) {

@@ -278,6 +278,9 @@ async function studyViewsFollowTheFlow(kestrel) {
     assert.deepEqual([picture().picture, picture().builds], [true, 1]);
     const left0 = part(0, 0, W, H);
     const left1 = part(0, 1, W, H);
+    const pixelsOf = (image) => Array.from(kestrel.HEAPU32.subarray(image.pixels / 4,
+        image.pixels / 4 + image.width * image.height));
+    const left1Pixels = pixelsOf(left1.items[0].image);
     const rightRecord = partRecord(1, 0.3, W, H);
     const right = unpack(kestrel, rightRecord);
     assert.equal(picture().builds, 1, 'one picture per chain');
@@ -289,9 +292,7 @@ async function studyViewsFollowTheFlow(kestrel) {
 
     // At t = 1 the left plane is the profile plane, drawn the same in a box of the same size;
     // the shading images are each part's own, with the same pixels.
-    const pixelsOf = (image) => Array.from(kestrel.HEAPU32.subarray(image.pixels / 4,
-        image.pixels / 4 + image.width * image.height));
-    assert.deepEqual(pixelsOf(left1.items[0].image), pixelsOf(right.items[0].image));
+    assert.deepEqual(left1Pixels, pixelsOf(right.items[0].image));
     const same = (p) => ({ ...p, part: null, box: null, shading: p.shading.items,
         items: p.items.map((i) => ({ ...i, image: null })) });
     assert.deepEqual(same(left1), same(right));
@@ -308,9 +309,10 @@ async function studyViewsFollowTheFlow(kestrel) {
     assert.deepEqual(legend.items.filter((i) => i.font === 'heading').map((i) => i.text), ['Cp']);
 
     // A plane's shading, filled by the module at twice the pixels, is its first item: an image
-    // over the plane's whole window, of the box's device pixels. Its corners lie in the far
-    // field, at the free stream's pressure Cp = 0, the colour of the band above the legend's
-    // middle tick.
+    // over the plane's whole window, of the box's device pixels. Its corners lie far from the
+    // body, near the free stream's pressure Cp = 0: in the colours of the legend's bands within
+    // four of its middle (band 32 of 64 starts at Cp = 0; four bands reach Cp = 0.125 above it
+    // and -0.375 below).
     const shaded = partRecord(1, 0, W, H, 2);
     const { shading } = shaded;
     assert.equal(shading.items, 1);
@@ -322,9 +324,10 @@ async function studyViewsFollowTheFlow(kestrel) {
     const pixels = kestrel.HEAPU32.subarray(shading.pixels / 4,
         shading.pixels / 4 + shading.width * shading.height);
     const pixel = (colour) => ((colour | 0xff000000) >>> 0);
-    const freeStream = pixel(bands[bands.length / 2].colour);
+    const nearFreeStream = [-4, -3, -2, -1, 0, 1, 2, 3].map((k) =>
+        pixel(bands[bands.length / 2 + k].colour));
     for (const p of [0, shading.width - 1, pixels.length - shading.width, pixels.length - 1]) {
-        assert.equal(pixels[p], freeStream, `corner pixel ${p}`);
+        assert.ok(nearFreeStream.includes(pixels[p]), `corner pixel ${p}: ${pixels[p]}`);
     }
     assert.equal(partRecord(2, 0, W, H, 2).shading.items, 0, 'the legend has no image');
     assert.ok(partRecord(2, 0, W, H, 0).error, 'ratio 0');
