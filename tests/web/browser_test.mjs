@@ -290,7 +290,7 @@ async function main() {
         const kinds = await page.evaluate(`(async () => {
             const { loadKestrel } = await import('./loader.js');
             const { Painter } = await import('./painter.js');
-            const { sizeCanvas } = await import('./canvas.js');
+            const { sizeCanvas } = await import('./painting.js');
             const table = (await loadKestrel()).tables.record;
             const k = table.kinds;
             const heading = table.fonts.findIndex((f) => f.name === 'heading');

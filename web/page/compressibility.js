@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The Compressibility tab: the module's chart of Cp* and the corrected Cp_min against the Mach
 // number, the table of the rules at M∞ and the warning under it.
-import { sizeCanvas } from './canvas.js';
+import { sizeCanvas } from './painting.js';
 
 export class CompressibilityTab {
     // `elements`: {chart (canvas), table, warning}; `tooltips`: the columns' tooltips in order.

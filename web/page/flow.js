@@ -2,7 +2,7 @@
 // The Flow tab: the module's record of the flow picture painted on the view, the probe's
 // reading under the mouse, the Mapping slider, and the particles' records painted on a layer
 // over the picture while they run.
-import { sizeCanvas } from './canvas.js';
+import { sizeCanvas } from './painting.js';
 import { measure, now } from './timing.js';
 
 const ratio = () => window.devicePixelRatio || 1;

@@ -3,16 +3,18 @@
 // the page's shell loads first), reads its tables, and offers its C interface as functions that
 // return the answers read from JSON, each packed record with the module it lives in.
 
-// Marks each packed record of an answer (an object with "codes") with the module whose memory
-// holds its arrays, so the painter can read them in place.
+// Marks the packed records of an answer (the answer itself or one of its values, an object with
+// "codes") with the module whose memory holds their arrays, so the painter can read them in
+// place.
 function withMemory(answer, module) {
-    if (answer && typeof answer === 'object') {
+    if (answer !== null && typeof answer === 'object' && !Array.isArray(answer)) {
         if ('codes' in answer) {
             answer.memory = module;
-        }
-        for (const value of Object.values(answer)) {
-            if (value && typeof value === 'object' && value !== module) {
-                withMemory(value, module);
+        } else {
+            for (const value of Object.values(answer)) {
+                if (value !== null && typeof value === 'object' && 'codes' in value) {
+                    value.memory = module;
+                }
             }
         }
     }

@@ -2,20 +2,15 @@
 // The page's entry point: starts the module, builds the page's elements from its tables, binds
 // the main window, the study panel and the dialogs, and paints the five (blank) plots. Every
 // module of the page is named here, so that the browser fetches them all at once.
-import './canvas.js';
 import './painting.js';
-import './dom.js';
-import './scrollbar.js';
-import './study_elements.js';
 import './timing.js';
 import { CompressibilityTab } from './compressibility.js';
-import { AboutWindow, MessageBox } from './dialogs.js';
 import { buildPage } from './elements.js';
 import { FlowTab } from './flow.js';
 import { loadKestrel } from './loader.js';
 import { Painter } from './painter.js';
 import { StudyPanel } from './study.js';
-import { MainWindow } from './window.js';
+import { AboutWindow, MainWindow, MessageBox } from './window.js';
 
 async function start() {
     const kestrel = await loadKestrel();

@@ -2,8 +2,7 @@
 // The page's one painter: paints a record of the module on a canvas, item by item in recorded
 // order, each kind as the module's record table names it (codes, fonts and alignments come from
 // the table, never from numbers written here).
-import { cssColour, ScaleMap } from './canvas.js';
-import { Painting } from './painting.js';
+import { cssColour, Painting, ScaleMap } from './painting.js';
 
 // The corners from numbers[first] to numbers[end - 1] (x1, y1, x2, y2, ...) as a path.
 function tracePoints(ctx, map, numbers, first, end) {
@@ -59,7 +58,7 @@ const ITEM_PAINTERS = {
         const { ctx, map, numbers: v, at } = p;
         p.fill();
         p.font();
-        p.set('textAlign', p.aligns[p.style % p.fontFactor]);
+        p.set('textAlign', p.painter.aligns[p.style % p.painter.fontFactor]);
         p.set('textBaseline', 'middle');
         ctx.fillText(p.nextText(), map.x(v[at]), map.y(v[at + 1]));
     },
@@ -73,8 +72,7 @@ const ITEM_PAINTERS = {
     },
     Edge(p) {
         const { map, numbers: v, at } = p;
-        p.crispLine([map.x(v[at]), map.y(v[at + 1]), map.x(v[at + 2]), map.y(v[at + 3])],
-            v[at + 4]);
+        p.crispLine(map.x(v[at]), map.y(v[at + 1]), map.x(v[at + 2]), map.y(v[at + 3]), v[at + 4]);
     },
     // Filled to the device's pixel corners nearest to its own, or framed by a crisp pen inside
     // its corners.
@@ -84,7 +82,7 @@ const ITEM_PAINTERS = {
         const right = Math.max(map.x(v[at]), map.x(v[at + 2]));
         const top = Math.min(map.y(v[at + 1]), map.y(v[at + 3]));
         const bottom = Math.max(map.y(v[at + 1]), map.y(v[at + 3]));
-        if (p.style !== p.frameStyle) {
+        if (p.style !== p.painter.frameStyle) {
             const [l, t] = [p.pixelCornerX(left), p.pixelCornerY(top)];
             p.fill();
             ctx.fillRect(l, t, p.pixelCornerX(right) - l, p.pixelCornerY(bottom) - t);

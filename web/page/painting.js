@@ -1,8 +1,50 @@
 // SPDX-License-Identifier: MIT
-// One painting of a record in progress: the state the painter's item painters share (the
-// context, the map in force, the item at hand), the context's pens set only when they change,
-// and the crisp lines, frames and images that the device's pixel grid shapes.
-import { cssColour, ScaleMap } from './canvas.js';
+// The canvas's side of painting: colours of the model as CSS colours, the map from user
+// coordinates to a rectangle of the canvas, a canvas sized for a device-pixel ratio; and one
+// painting of a record in progress: the state the painter's item painters share (the context,
+// the map in force, the item at hand), the context's pens set only when they change, and the
+// crisp lines, frames and images that the device's pixel grid shapes.
+
+const colourTexts = new Map();
+export function cssColour(colour) {
+    let text = colourTexts.get(colour);
+    if (text === undefined) {
+        text = `rgb(${colour & 0xff}, ${(colour >> 8) & 0xff}, ${(colour >> 16) & 0xff})`;
+        colourTexts.set(colour, text);
+    }
+    return text;
+}
+
+// Maps user coordinates (x1, y1 the top-left corner, x2, y2 the bottom-right) onto a rectangle of
+// the canvas; both axes linear.
+export class ScaleMap {
+    constructor(x1, y1, x2, y2, left, top, width, height) {
+        this.x1 = x1;
+        this.y1 = y1;
+        this.left = left;
+        this.top = top;
+        this.sx = x2 - x1 !== 0 ? width / (x2 - x1) : 1;
+        this.sy = y2 - y1 !== 0 ? height / (y2 - y1) : 1;
+    }
+    x(userX) { return this.left + (userX - this.x1) * this.sx; }
+    y(userY) { return this.top + (userY - this.y1) * this.sy; }
+    // A horizontal user length on the canvas: circle radii are measured this way.
+    horizontalLength(userLength) { return Math.abs(userLength * this.sx); }
+}
+
+// Sizes a canvas's pixels to a logical size at a device-pixel ratio and returns its context,
+// drawing in logical pixels.
+export function sizeCanvas(canvas, width, height, ratio) {
+    const deviceWidth = Math.round(width * ratio);
+    const deviceHeight = Math.round(height * ratio);
+    if (canvas.width !== deviceWidth || canvas.height !== deviceHeight) {
+        canvas.width = deviceWidth;
+        canvas.height = deviceHeight;
+    }
+    const ctx = canvas.getContext('2d');
+    ctx.setTransform(ratio, 0, 0, ratio, 0, 0);
+    return ctx;
+}
 
 // A crisp line's middle on the device's pixel grid: the pen's device width whole, its edges on
 // pixel boundaries.
@@ -18,25 +60,20 @@ export class Painting {
         const { HEAP32, HEAPF32 } = record.memory;
         const codes = record.codes >> 2;
         const numbers = record.numbers >> 2;
-        Object.assign(this, {
-            ctx,
-            aligns: painter.aligns,
-            fontFactor: painter.fontFactor,
-            fonts: painter.fonts,
-            frameStyle: painter.frameStyle,
-            codes: HEAP32.subarray(codes, codes + painter.stride * record.itemCount),
-            numbers: HEAPF32.subarray(numbers, numbers + record.numberCount),
-            texts: record.texts,
-            images: record.images ?? [],
-            memory: record.memory,
-            scratch: (i) => painter.scratch(i),
-            at: 0,
-            count: 0,
-            colour: 0,
-            style: 0,
-            text: 0,
-            pen: {},  // the context's fill, stroke and font as last set here
-        });
+        this.painter = painter; // its table's aligns, fonts, frame style; its image canvases
+        this.ctx = ctx;
+        this.codes = HEAP32.subarray(codes, codes + painter.stride * record.itemCount);
+        this.numbers = HEAPF32.subarray(numbers, numbers + record.numberCount);
+        this.texts = record.texts;
+        this.images = record.images ?? [];
+        this.memory = record.memory;
+        // The item at hand: its first number, how many, colour and style; the texts used.
+        this.at = 0;
+        this.count = 0;
+        this.colour = 0;
+        this.style = 0;
+        this.text = 0;
+        this.pen = {}; // the context's fill, stroke and font as last set here
         const [x1, y1, x2, y2] = record.scale;
         this.base = new ScaleMap(x1, y1, x2, y2, left, top, width, height);
         this.map = this.base;
@@ -77,7 +114,7 @@ export class Painting {
     }
 
     font() {
-        this.set('font', this.fonts[Math.floor(this.style / this.fontFactor)]);
+        this.set('font', this.painter.fonts[Math.floor(this.style / this.painter.fontFactor)]);
     }
 
     // The context's state is back as it was before the painting: nothing set here holds.
@@ -113,20 +150,28 @@ export class Painting {
         ctx.fillRect(r - w, t + w, w, b - t - 2 * w);
     }
 
-    // A crisp line of `pen` logical pixels with flat ends through the corners `points` (x1, y1,
-    // x2, y2, ...), its straight runs on the device's pixel grid.
-    crispLine(points, pen) {
-        const { ctx, ratio } = this;
+    // A crisp line of `pen` logical pixels with flat ends from (x1, y1) to (x2, y2), its middle
+    // on the device's pixel grid. A level or upright one is the rectangle it covers.
+    crispLine(x1, y1, x2, y2, pen) {
+        const { ctx, ratio, originX, originY } = this;
         const devicePen = Math.max(1, Math.round(pen * ratio));
-        const snap = (position, origin) => (crisp(position * ratio + origin, devicePen) - origin)
-            / ratio;
-        this.stroke(devicePen / ratio, 'butt', 'miter');
-        ctx.beginPath();
-        for (let i = 0; i + 1 < points.length; i += 2) {
-            const x = snap(points[i], this.originX);
-            const y = snap(points[i + 1], this.originY);
-            ctx.lineTo(x, y);
+        const l = (crisp(x1 * ratio + originX, devicePen) - originX) / ratio;
+        const t = (crisp(y1 * ratio + originY, devicePen) - originY) / ratio;
+        const r = (crisp(x2 * ratio + originX, devicePen) - originX) / ratio;
+        const b = (crisp(y2 * ratio + originY, devicePen) - originY) / ratio;
+        const width = devicePen / ratio;
+        if (l === r || t === b) {
+            const dx = l === r ? width : 0;
+            const dy = l === r ? 0 : width;
+            this.fill();
+            ctx.fillRect(Math.min(l, r) - dx / 2, Math.min(t, b) - dy / 2,
+                Math.abs(r - l) + dx, Math.abs(b - t) + dy);
+            return;
         }
+        this.stroke(width, 'butt');
+        ctx.beginPath();
+        ctx.moveTo(l, t);
+        ctx.lineTo(r, b);
         ctx.stroke();
     }
 
@@ -141,7 +186,7 @@ export class Painting {
         }
         const pixels = new ImageData(new Uint8ClampedArray(this.memory.HEAPU8.buffer,
             image.pixels, 4 * image.width * image.height), image.width, image.height);
-        const scratch = this.scratch(index);
+        const scratch = this.painter.scratch(index);
         if (scratch.width !== image.width || scratch.height !== image.height) {
             scratch.width = image.width;
             scratch.height = image.height;
