@@ -11,8 +11,20 @@ export class CompressibilityTab {
         this.shown = () => false;
     }
 
+    // `shown()` says whether the tab can be seen. At a new size the chart is painted again.
     bind(shown) {
         this.shown = shown;
+        this.size = '';
+        new ResizeObserver(() => {
+            if (this.shown() && this.size !== this.chartSize().join(' ')) {
+                this.stale = true;
+                this.show();
+            }
+        }).observe(this.chart);
+    }
+
+    chartSize() {
+        return [Math.floor(this.chart.clientWidth), Math.floor(this.chart.clientHeight)];
     }
 
     follow() {
@@ -28,8 +40,8 @@ export class CompressibilityTab {
         }
         this.stale = false;
         const answer = this.kestrel.compressibility();
-        const width = Math.floor(this.chart.clientWidth);
-        const height = Math.floor(this.chart.clientHeight);
+        const [width, height] = this.chartSize();
+        this.size = `${width} ${height}`;
         const ctx = sizeCanvas(this.chart, width, height, window.devicePixelRatio || 1);
         this.painter.paint(ctx, answer.chart, 0, 0, width, height, { ground: true });
         this.fillTable(answer);
