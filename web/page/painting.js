@@ -73,7 +73,7 @@ export class Painting {
         this.colour = 0;
         this.style = 0;
         this.text = 0;
-        this.pen = {}; // the context's fill, stroke and font as last set here
+        this.restored(); // this.pen: the context's fill, stroke and font as last set here
         const [x1, y1, x2, y2] = record.scale;
         this.base = new ScaleMap(x1, y1, x2, y2, left, top, width, height);
         this.map = this.base;
@@ -102,15 +102,33 @@ export class Painting {
         }
     }
 
+    // The item's colour as the fill; the colour last set is kept as a number, the most common
+    // case checked without a look-up.
     fill() {
-        this.set('fillStyle', cssColour(this.colour));
+        if (this.pen.fill !== this.colour) {
+            this.ctx.fillStyle = cssColour(this.colour);
+            this.pen.fill = this.colour;
+        }
     }
 
     stroke(width, cap, join = 'round') {
-        this.set('lineWidth', width);
-        this.set('lineCap', cap);
-        this.set('lineJoin', join);
-        this.set('strokeStyle', cssColour(this.colour));
+        const { ctx, pen } = this;
+        if (pen.stroke !== this.colour) {
+            ctx.strokeStyle = cssColour(this.colour);
+            pen.stroke = this.colour;
+        }
+        if (pen.lineWidth !== width) {
+            ctx.lineWidth = width;
+            pen.lineWidth = width;
+        }
+        if (pen.lineCap !== cap) {
+            ctx.lineCap = cap;
+            pen.lineCap = cap;
+        }
+        if (pen.lineJoin !== join) {
+            ctx.lineJoin = join;
+            pen.lineJoin = join;
+        }
     }
 
     font() {
@@ -119,7 +137,8 @@ export class Painting {
 
     // The context's state is back as it was before the painting: nothing set here holds.
     restored() {
-        this.pen = {};
+        this.pen = { fill: -1, stroke: -1, lineWidth: -1, lineCap: '', lineJoin: '', font: '',
+            textAlign: '', textBaseline: '' };
     }
 
     nextText() {
