@@ -2,6 +2,7 @@
 #include "cli/application.h"
 
 #include "cli/command.h"
+#include "cli/compare_command.h"
 #include "cli/coords_command.h"
 #include "cli/flow_command.h"
 #include "cli/mach_command.h"
@@ -9,6 +10,7 @@
 #include "cli/profile_command.h"
 #include "cli/render_command.h"
 #include "cli/table_command.h"
+#include "cli/theory_command.h"
 
 #include <algorithm>
 #include <memory>
@@ -25,7 +27,8 @@ constexpr const char* kProgram = "kestrel-calc";
 constexpr const char* kDescription =
     "kestrel-calc: the numbers of Kestrel's window for scripts and teachers.\n"
     "Prints the built-in thickness-camber table, everything the window computes for one set of\n"
-    "inputs, its compressibility numbers, the profile's coordinates or the flow about it, and\n"
+    "inputs, its compressibility numbers, the profile's coordinates or the flow about it, its\n"
+    "thin-airfoil theory beside the exact values, and two sets of inputs side by side, and\n"
     "draws the window's five plots and the flow picture into picture files.";
 
 constexpr const char* kFooter =
@@ -42,7 +45,9 @@ Examples:
   kestrel-calc coords --thickness 12 --camber 4 > kestrel-12-4.dat
   kestrel-calc render --out plots --thickness 12 --camber 4 --alpha 5 --mach 0.3 --scale 2
   kestrel-calc flow --thickness 12 --camber 4 --alpha 5 --probe 0.5,0.1
-  kestrel-calc flow --thickness 12 --camber 4 --alpha 5 --format png --out flow.png)";
+  kestrel-calc flow --thickness 12 --camber 4 --alpha 5 --format png --out flow.png
+  kestrel-calc theory --thickness 12 --camber 4 --alpha 5
+  kestrel-calc compare --a "thickness=12,camber=4,alpha=5" --b "thickness=12,alpha=5")";
 
 // A subcommand and the parser entry it attached.
 struct AttachedCommand {
@@ -155,6 +160,8 @@ Outcome parseAndRun(std::vector<std::string> arguments) {
     attach(std::make_unique<CoordsCommand>());
     attach(std::make_unique<RenderCommand>());
     attach(std::make_unique<FlowCommand>());
+    attach(std::make_unique<TheoryCommand>());
+    attach(std::make_unique<CompareCommand>());
 
     try {
         // The parser takes the arguments last first.

@@ -52,8 +52,14 @@ where a value does not exist:
   rules              prandtl_glauert, karman_tsien and laitone, each with CL, CM and Cp_min
                      corrected to M (null where the rule breaks down and for |M| >= 1),
                      critical_mach (null where Cp_min is 0 or more or unbounded, or where the
-                     rule breaks down before its Cp_min reaches Cp*) and supercritical (true or
-                     false). At M = 0 they are the incompressible values.
+                     rule breaks down before its Cp_min reaches Cp*), supercritical (true or
+                     false) and supersonic: where on the surface the rule's Cp lies below Cp*,
+                     the local flow being supersonic, as a list of stretches {side, x_from, x_to}
+                     (side upper or lower, x/c from x_from to x_to), upper side first, each
+                     side's in rising x/c; empty where there are none (always at M = 0), null
+                     where the rule has broken down and for |M| >= 1. The sides meet at the
+                     leading edge, the surface point of smallest x/c. At M = 0 the rules give
+                     the incompressible values.
 
 CSV output (--format csv), the chart of the rules against M:
   Header M,Cp_star,Cp_min_prandtl_glauert,Cp_min_karman_tsien,Cp_min_laitone,

@@ -54,11 +54,12 @@ MachResult computeMachResult(const ChainInputs& request) {
     ChainResult chain = computeFullChain(request);
     requireTableRow(chain);
     CompressibleSurface surface(chain.state);
-    return {std::move(chain), std::move(surface)};
+    SonicSurface sonic(chain.state, surface);
+    return {std::move(chain), std::move(surface), std::move(sonic)};
 }
 
 std::string machJson(const MachResult& result) {
-    return machDocument(result.chain.state, result.chain.values, result.surface);
+    return machDocument(result.chain.state, result.chain.values, result.surface, result.sonic);
 }
 
 std::string machCsv(const MachResult& result) {

@@ -4,16 +4,19 @@
 
 #include "model/chain.h"
 #include "model/compressibility.h"
+#include "model/supersonic.h"
 
 #include <string>
 
 namespace kestrel::cli {
 
 // The window's state after the full chain for one set of inputs, from a fresh start-up state,
-// and its incompressible surface, from which each Mach number's numbers follow.
+// and its incompressible surface, from which each Mach number's numbers and supersonic
+// stretches follow.
 struct MachResult {
     ChainResult chain;
     CompressibleSurface surface;
+    SonicSurface sonic;
 };
 
 // The numbers of the full chain and the surface, drawing nothing. Throws RunError if the table

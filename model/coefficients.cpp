@@ -13,13 +13,21 @@ double radians(const State& s, double degrees) {
     return (degrees * s.pi) / 180;
 }
 
+double degrees(const State& s, double radians) {
+    return (radians * 180) / s.pi;
+}
+
+double liftSlope(const State& s) {
+    return (8 * s.pi) * s.RbyC;
+}
+
 double liftCoefficient(const State& s, double alfaDegrees) {
-    return ((8 * s.pi) * s.RbyC) * std::sin(radians(s, alfaDegrees) + s.Beta);
+    return liftSlope(s) * std::sin(radians(s, alfaDegrees) + s.Beta);
 }
 
 void computeLiftCurve(State& s) {
     for (long k = kCurveFirst; k <= kCurveLast; ++k) {
-        s.AlfaArr[k] = static_cast<double>(k - 12);
+        s.AlfaArr[k] = curveAngle(k);
         s.CLarr[k] = liftCoefficient(s, s.AlfaArr[k]);
     }
     s.CLcur = liftCoefficient(s, s.AlfaD);
@@ -34,16 +42,21 @@ bool profileExists(const State& s) {
 }
 
 double momentCoefficient(const State& s, double alfaDegrees, double liftCoefficient) {
+    return momentCoefficientAbout(s, s.xM, alfaDegrees, liftCoefficient);
+}
+
+double momentCoefficientAbout(const State& s, double xRef, double alfaDegrees,
+                              double liftCoefficient) {
     const double r = radians(s, alfaDegrees);
     const double t1 = ((4 * s.pi) * square(1 / s.Chord)) * std::sin(2 * r);
     const double t2 = (liftCoefficient * (s.eps * std::cos(r) - s.mu * std::sin(r))) / s.Chord;
-    const double t3 = ((s.xShift + s.xM) * liftCoefficient) * std::cos(r);
+    const double t3 = ((s.xShift + xRef) * liftCoefficient) * std::cos(r);
     return (t1 + t2) + t3;
 }
 
 double computeMomentCurve(State& s) {
     for (long k = kCurveFirst; k <= kCurveLast; ++k) {
-        s.AlfaArr[k] = static_cast<double>(k - 12);
+        s.AlfaArr[k] = curveAngle(k);
         s.CMarr[k] = momentCoefficient(s, s.AlfaArr[k], s.CLarr[k]);
     }
     return momentCoefficient(s, s.AlfaD, s.CLcur);

@@ -11,11 +11,22 @@ namespace kestrel {
 inline constexpr long kCurveFirst = 0;
 inline constexpr long kCurveLast = 24;
 
+// The angle in degrees of curve entry k.
+inline constexpr double curveAngle(long k) {
+    return static_cast<double>(k - 12);
+}
+
 // Radians of an angle in degrees, (degrees * pi) / 180 with the program's pi.
 double radians(const State& s, double degrees);
 
+// Degrees of an angle in radians, (radians * 180) / pi with the program's pi.
+double degrees(const State& s, double radians);
+
 // Lift law: CL = 8 pi (R/c) sin(alpha + Beta), alpha in degrees.
 double liftCoefficient(const State& s, double alfaDegrees);
+
+// The lift law's slope at zero lift (alpha = -Beta), per radian: dCL/dalpha = 8 pi (R/c).
+double liftSlope(const State& s);
 
 // Fills AlfaArr and CLarr (entries 0 to 24) and CLcur at the current AlfaD.
 void computeLiftCurve(State& s);
@@ -28,6 +39,10 @@ bool profileExists(const State& s);
 
 // Moment law about x/c = xM, for an angle in degrees and the lift coefficient at that angle.
 double momentCoefficient(const State& s, double alfaDegrees, double liftCoefficient);
+
+// The same law about the point (xRef, 0) instead of the state's xM.
+double momentCoefficientAbout(const State& s, double xRef, double alfaDegrees,
+                              double liftCoefficient);
 
 // Fills AlfaArr and CMarr (entries 0 to 24) from CLarr, and returns the moment coefficient at
 // the current AlfaD with CLcur.

@@ -77,4 +77,12 @@ std::string curveCsv(const State& s, CurveName name, std::optional<double> facto
     return text;
 }
 
+std::string loadCsv(const TheoryComparison& theory) {
+    std::string text = "x,exact,thin\n";
+    for (const LoadPoint& p : theory.load) {
+        text += number(p.x) + "," + number(p.exact) + "," + number(p.thin) + "\n";
+    }
+    return text;
+}
+
 } // namespace kestrel

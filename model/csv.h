@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/state.h"
+#include "model/theory.h"
 
 #include <optional>
 #include <string>
@@ -25,5 +26,9 @@ std::string pressureCsv(const State& s);
 // Prandtl-Glauert curve, a column "<name>_prandtl_glauert" holds the values divided by `factor`.
 enum class CurveName { CL, CM };
 std::string curveCsv(const State& s, CurveName name, std::optional<double> factor);
+
+// The load of both theories: header "x,exact,thin", one line per station of rising x/c, dCp =
+// Cp_lower - Cp_upper.
+std::string loadCsv(const TheoryComparison& theory);
 
 } // namespace kestrel

@@ -5,6 +5,9 @@
 #include "model/text.h"
 
 #include <optional>
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace kestrel {
 
@@ -85,14 +88,75 @@ void incompressible(JsonWriter& json, const CompressibilityAnalysis& a) {
     json.key("unbounded").value(m.unbounded).endObject();
 }
 
-void rules(JsonWriter& json, const CompressibilityAnalysis& a) {
+// The stretches {side, x_from, x_to}, or null where the rule has none to give.
+void supersonic(JsonWriter& json, const std::optional<std::vector<SupersonicExtent>>& extents) {
+    json.key("supersonic");
+    if (!extents) {
+        json.null();
+        return;
+    }
+    json.beginArray();
+    for (const SupersonicExtent& e : *extents) {
+        json.beginObject().key("side").value(sideName(e.side));
+        json.key("x_from").value(e.xFrom).key("x_to").value(e.xTo).endObject();
+    }
+    json.endArray();
+}
+
+void rules(JsonWriter& json, const CompressibilityAnalysis& a, const SonicSurface& sonic) {
     json.key("rules").beginObject();
     for (const CompressibilityRule rule : kCompressibilityRules) {
         const RuleResult& r = a.rules[ruleIndex(rule)];
         json.key(ruleName(rule)).beginObject();
         json.key("CL").value(r.CL).key("CM").value(r.CM).key("Cp_min").value(r.CpMin);
         json.key("critical_mach").value(r.criticalMach);
-        json.key("supercritical").value(r.supercritical).endObject();
+        json.key("supercritical").value(r.supercritical);
+        supersonic(json, sonic.extents(rule, a.mach));
+        json.endObject();
+    }
+    json.endObject();
+}
+
+void theoryValues(JsonWriter& json, const char* name, const State& s, const TheoryValues& v) {
+    json.key(name).beginObject();
+    json.key("alpha_zero_lift").value(degrees(s, v.alphaZeroLift));
+    json.key("lift_slope").value(v.liftSlope);
+    json.key("CM_quarter_chord").value(v.CMQuarterChord).endObject();
+}
+
+std::vector<std::string> keysOfName(const std::string& name) {
+    std::vector<std::string> keys;
+    std::size_t start = 0;
+    for (std::size_t dot = name.find('.'); dot != std::string::npos; dot = name.find('.', start)) {
+        keys.push_back(name.substr(start, dot - start));
+        start = dot + 1;
+    }
+    keys.push_back(name.substr(start));
+    return keys;
+}
+
+// The values as one object, opening and closing the objects their names pass through.
+void nested(JsonWriter& json, const std::vector<NamedValue>& values) {
+    json.beginObject();
+    std::vector<std::string> open;
+    for (const NamedValue& v : values) {
+        std::vector<std::string> path = keysOfName(v.name);
+        const std::string leaf = path.back();
+        path.pop_back();
+        std::size_t common = 0;
+        while (common < open.size() && common < path.size() && open[common] == path[common]) {
+            ++common;
+        }
+        for (; open.size() > common; open.pop_back()) {
+            json.endObject();
+        }
+        for (; open.size() < path.size(); open.push_back(path[open.size()])) {
+            json.key(path[open.size()]).beginObject();
+        }
+        json.key(leaf).value(v.value);
+    }
+    for (; !open.empty(); open.pop_back()) {
+        json.endObject();
     }
     json.endObject();
 }
@@ -147,7 +211,7 @@ std::string profileDocument(const State& s, const ChainValues& values) {
 }
 
 std::string machDocument(const State& s, const ChainValues& values,
-                         const CompressibleSurface& surface) {
+                         const CompressibleSurface& surface, const SonicSurface& sonic) {
     const CompressibilityAnalysis a = surface.analyse(values.mach);
     JsonWriter json(kDocumentIndent);
     json.beginObject().key("inputs").beginObject();
@@ -156,7 +220,58 @@ std::string machDocument(const State& s, const ChainValues& values,
     json.endObject().key("row").value(values.row);
     incompressible(json, a);
     json.key("critical_pressure").value(a.criticalPressure);
-    rules(json, a);
+    rules(json, a, sonic);
+    json.endObject();
+    return finished(json);
+}
+
+std::string theoryDocument(const State& s, const ChainValues& values,
+                           const TheoryComparison& theory) {
+    JsonWriter json(kDocumentIndent);
+    json.beginObject().key("inputs").beginObject();
+    json.key("Thickness").value(s.Thickness).key("Camber").value(s.Camber);
+    json.key("AlfaD").value(s.AlfaD).endObject().key("row").value(values.row);
+    theoryValues(json, "exact", s, theory.exact);
+    theoryValues(json, "thin", s, theory.thin);
+    json.key("load").beginArray();
+    for (const LoadPoint& p : theory.load) {
+        json.beginObject().key("x").value(p.x);
+        json.key("exact").value(p.exact).key("thin").value(p.thin).endObject();
+    }
+    json.endArray().endObject();
+    return finished(json);
+}
+
+std::vector<NamedValue> comparedValues(const State& s, const ChainValues& values,
+                                       const StateNumbers& n) {
+    std::vector<NamedValue> out = {{"inputs.Thickness", s.Thickness},
+                                   {"inputs.Camber", s.Camber},
+                                   {"inputs.nP", s.nP},
+                                   {"inputs.AlfaD", s.AlfaD},
+                                   {"inputs.xM", s.xM},
+                                   {"row", static_cast<double>(values.row)},
+                                   {"CL", n.CL},
+                                   {"CM", n.CM},
+                                   {"Cp_min", n.CpMin}};
+    for (CompressibilityRule rule : kCompressibilityRules) {
+        out.push_back(
+            {"critical_mach." + std::string(ruleName(rule)), n.criticalMach[ruleIndex(rule)]});
+    }
+    for (const auto& [name, v] : {std::pair{"exact", n.exact}, std::pair{"thin", n.thin}}) {
+        const std::string theory = "theory." + std::string(name) + ".";
+        out.push_back({theory + "alpha_zero_lift", degrees(s, v.alphaZeroLift)});
+        out.push_back({theory + "lift_slope", v.liftSlope});
+        out.push_back({theory + "CM_quarter_chord", v.CMQuarterChord});
+    }
+    return out;
+}
+
+std::string compareDocument(const std::vector<NamedValue>& a, const std::vector<NamedValue>& b) {
+    JsonWriter json(kDocumentIndent);
+    json.beginObject().key("a");
+    nested(json, a);
+    json.key("b");
+    nested(json, b);
     json.endObject();
     return finished(json);
 }

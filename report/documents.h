@@ -4,10 +4,14 @@
 #pragma once
 
 #include "model/chain.h"
+#include "model/comparison.h"
 #include "model/compressibility.h"
 #include "model/flow.h"
+#include "model/supersonic.h"
+#include "model/theory.h"
 #include "report/json_writer.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -23,9 +27,27 @@ inline constexpr int kDocumentIndent = 2;
 std::string profileDocument(const State& s, const ChainValues& values);
 
 // The compressibility numbers at the Mach number the chain read: inputs, row, incompressible,
-// critical_pressure, rules.
+// critical_pressure, rules (each with its supersonic stretches of the surface).
 std::string machDocument(const State& s, const ChainValues& values,
-                         const CompressibleSurface& surface);
+                         const CompressibleSurface& surface, const SonicSurface& sonic);
+
+// Thin-airfoil theory beside the exact values: inputs, row, exact, thin (alpha_zero_lift in
+// degrees, lift_slope per radian, CM_quarter_chord), load.
+std::string theoryDocument(const State& s, const ChainValues& values,
+                           const TheoryComparison& theory);
+
+// One state's numbers for setting two side by side, each named by the keys of the document that
+// holds it joined with "." ("critical_mach.laitone"): inputs, row, CL, CM, Cp_min,
+// critical_mach, theory; no value is null.
+struct NamedValue {
+    std::string name;
+    std::optional<double> value;
+};
+std::vector<NamedValue> comparedValues(const State& s, const ChainValues& values,
+                                       const StateNumbers& numbers);
+
+// Two states' named values as {"a": {...}, "b": {...}}, nested by their names.
+std::string compareDocument(const std::vector<NamedValue>& a, const std::vector<NamedValue>& b);
 
 // The flow about the state's profile: inputs, row, circulation, stagnation,
 // singular_leading_edge, windows, streamlines (`lines` on each side of the dividing one), probes.

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Builds the release preset and runs Kestrel's benchmarks: the computing chain and table search,
-# the compressibility analysis, the flow field and its picture, the window's drawing chain, and start-up time and
-# peak memory. The window's benchmarks use Qt's offscreen platform, so no display is needed.
+# the compressibility analysis, thin-airfoil theory and the supersonic stretches, the flow field
+# and its picture, the window's drawing chain, and start-up time and peak memory. The window's benchmarks use Qt's offscreen platform, so no display is needed.
 #
 # KESTREL_BENCH_REPETITIONS (default 5) sets how often each Google Benchmark case is repeated;
 # the median, mean and spread of the repetitions are printed. KESTREL_BENCH_STARTUP_RUNS
@@ -23,6 +23,9 @@ build/release/bench/kestrel_bench_model "${flags[@]}"
 echo
 echo "=== compressibility: one state's analysis and a 100-Mach chart ==="
 build/release/bench/kestrel_bench_compressibility "${flags[@]}"
+echo
+echo "=== theory and the surface's supersonic stretches: one state each ==="
+build/release/bench/kestrel_bench_theory "${flags[@]}"
 echo
 echo "=== the flow: streamlines and pressure rasters ==="
 build/release/bench/kestrel_bench_flow "${flags[@]}"

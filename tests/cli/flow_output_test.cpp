@@ -6,7 +6,7 @@
 #include "model/chain.h"
 #include "model/flow.h"
 #include "plots/flow_picture.h"
-#include "tests/cli/calc_test_support.h"
+#include "tests/cli/json_test_support.h"
 
 #include <QImage>
 #include <cmath>
@@ -16,23 +16,6 @@
 
 namespace kestrel::test {
 namespace {
-
-using Json = nlohmann::ordered_json;
-
-Json documentOf(const std::vector<std::string>& arguments) {
-    const CalcRun run = runCalc(arguments);
-    EXPECT_TRUE(run.exited && run.status == 0) << run.err;
-    EXPECT_EQ(run.err, "");
-    return Json::parse(run.out);
-}
-
-std::vector<std::string> keysOf(const Json& object) {
-    std::vector<std::string> keys;
-    for (const auto& item : object.items()) {
-        keys.push_back(item.key());
-    }
-    return keys;
-}
 
 TEST(FlowDocument, KeysStagnationPointsStreamlinesAndProbes) {
     // (0.3, 0.04) lies between the surfaces of the 12 % profile with 4 % camber; (0.5, 0.45) is

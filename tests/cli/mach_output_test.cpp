@@ -5,7 +5,8 @@
 #include "model/chain.h"
 #include "model/compressibility.h"
 #include "model/inputs.h"
-#include "tests/cli/calc_test_support.h"
+#include "model/supersonic.h"
+#include "tests/cli/json_test_support.h"
 
 #include <bit>
 #include <cstdint>
@@ -24,8 +25,6 @@ void PrintTo(const ChainInputs& in, std::ostream* os) {
 namespace test {
 namespace {
 
-using Json = nlohmann::ordered_json;
-
 std::vector<std::string> argumentsOf(const ChainInputs& in, const std::string& format) {
     std::vector<std::string> arguments{"mach"};
     for (const InputDefinition& d : kInputs) {
@@ -41,22 +40,6 @@ std::string outputOf(const std::vector<std::string>& arguments) {
     EXPECT_TRUE(run.exited && run.status == 0) << run.err;
     EXPECT_EQ(run.err, "");
     return run.out;
-}
-
-std::vector<std::string> keysOf(const Json& object) {
-    std::vector<std::string> keys;
-    for (const auto& item : object.items()) {
-        keys.push_back(item.key());
-    }
-    return keys;
-}
-
-// The same double, bit for bit (so -0 and 0 differ).
-void expectSame(const Json& value, double expected, const std::string& what) {
-    ASSERT_TRUE(value.is_number()) << what << ": " << value;
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(value.get<double>()),
-              std::bit_cast<std::uint64_t>(expected))
-        << what << ": " << value << " instead of " << expected;
 }
 
 // Profiles on both sides of their critical Mach numbers, a zero-thickness one with unbounded
@@ -78,7 +61,9 @@ TEST_P(MachDocument, HoldsTheModelsNumbersUnderItsKeys) {
     }
     // Every key in its order, with the model's value: a double, or null where there is none.
     const ChainResult chain = computeFullChain(GetParam());
-    const CompressibilityAnalysis a = analyseCompressibility(chain.state, chain.values.mach);
+    const CompressibleSurface surface(chain.state);
+    const SonicSurface sonic(chain.state, surface);
+    const CompressibilityAnalysis a = surface.analyse(chain.values.mach);
     const SurfaceMinimum& m = a.minimum;
     Json want;
     const auto put = [&want](const std::string& key, std::optional<double> value) {
@@ -109,6 +94,20 @@ TEST_P(MachDocument, HoldsTheModelsNumbersUnderItsKeys) {
         put(name + "/Cp_min", r.CpMin);
         put(name + "/critical_mach", r.criticalMach);
         want[name + "/supercritical"] = r.supercritical;
+        // A flattened document holds an empty list as null; the list itself is checked below.
+        const auto extents = sonic.extents(rule, chain.values.mach);
+        if (!extents || extents->empty()) {
+            want[name + "/supersonic"] = nullptr;
+            EXPECT_EQ(Json::parse(text)["rules"][std::string(ruleName(rule))]["supersonic"],
+                      extents ? Json::array() : Json(nullptr));
+        } else {
+            for (std::size_t i = 0; i < extents->size(); ++i) {
+                const std::string at = name + "/supersonic/" + std::to_string(i);
+                want[at + "/side"] = sideName((*extents)[i].side);
+                put(at + "/x_from", (*extents)[i].xFrom);
+                put(at + "/x_to", (*extents)[i].xTo);
+            }
+        }
     }
 
     const Json got = Json::parse(text).flatten();
@@ -140,11 +139,13 @@ TEST_P(MachDocument, RulesAreTheIncompressibleValuesAtZeroAndAbsentFromOne) {
             EXPECT_EQ(r["CM"], low["CM"]) << name;
             EXPECT_EQ(r["Cp_min"], low["Cp_min"]) << name;
             EXPECT_EQ(r["supercritical"], false) << name;
+            EXPECT_EQ(r["supersonic"], Json::array()) << name;
         }
         if (sonic) {
             EXPECT_TRUE(r["CL"].is_null() && r["CM"].is_null() && r["Cp_min"].is_null()) << name;
             EXPECT_EQ(r["critical_mach"].is_number(), !low["unbounded"]) << name;
             EXPECT_EQ(r["supercritical"], true) << name;
+            EXPECT_TRUE(r["supersonic"].is_null()) << name;
         }
     }
 }
@@ -203,6 +204,9 @@ TEST(MachCommandLine, HelpDocumentsTheRulesAndTheOutput) {
          {"--thickness", "--camber", "--points", "--alpha", "--xm", "--mach", "--format", "Cp*",
           "critical Mach", "Cp_min", "supercritical", "prandtl_glauert", "karman_tsien", "laitone",
           "Cp_min_surface", "critical_pressure", "CL_laitone", "does not change the chart"}) {
+        EXPECT_NE(help.find(piece), std::string::npos) << "help lacks " << piece;
+    }
+    for (const char* piece : {"supersonic", "x_from", "x_to", "leading edge"}) {
         EXPECT_NE(help.find(piece), std::string::npos) << "help lacks " << piece;
     }
     EXPECT_NE(outputOf({"--help"}).find("kestrel-calc mach "), std::string::npos);

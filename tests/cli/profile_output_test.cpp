@@ -4,7 +4,7 @@
 #include "model/profile.h"
 #include "model/startup.h"
 #include "model/text.h"
-#include "tests/cli/calc_test_support.h"
+#include "tests/cli/json_test_support.h"
 
 #include <bit>
 #include <cmath>
@@ -48,31 +48,10 @@ std::vector<std::string> argumentsOf(const Inputs& in, const std::string& format
     return arguments;
 }
 
-Json documentOf(const std::vector<std::string>& arguments) {
-    const CalcRun run = runCalc(arguments);
-    EXPECT_TRUE(run.exited && run.status == 0) << run.err;
-    EXPECT_EQ(run.err, "");
-    return Json::parse(run.out);
-}
+using test::documentOf; // beside the overload for Inputs
 
 Json documentOf(const Inputs& in) {
     return documentOf(argumentsOf(in));
-}
-
-std::vector<std::string> keysOf(const Json& object) {
-    std::vector<std::string> keys;
-    for (const auto& item : object.items()) {
-        keys.push_back(item.key());
-    }
-    return keys;
-}
-
-// The same double, bit for bit (so -0 and 0 differ).
-void expectSame(const Json& value, double expected, const std::string& what) {
-    ASSERT_TRUE(value.is_number()) << what;
-    const double got = value.get<double>();
-    EXPECT_EQ(std::bit_cast<std::uint64_t>(got), std::bit_cast<std::uint64_t>(expected))
-        << what << ": " << got << " instead of " << expected;
 }
 
 // Inputs across the ranges: the window's defaults, both ends of every scroll bar, odd and even
