@@ -2,8 +2,9 @@
 // Measures the page in headless Chromium: load to the first painted plots, each input change
 // answered (the chain in the module, the boxes written and the changed plots painted), the same
 // with the study panel open until its visible tab is redrawn (Flow, with where its time went:
-// the picture built, the planes recorded, painted; then Compressibility), and
-// the size of the folder of static files.
+// the picture built, recorded, painted; then Compressibility), and the size of the folder of
+// static files. The times are the page's own user-timing measures, read from its performance
+// timeline.
 //
 //   node bench/web_bench.mjs SITE SERVE_SCRIPT [LOADS] [CHANGES]
 import { readdirSync, statSync } from 'node:fs';
@@ -23,9 +24,25 @@ const summary = (values) => {
     const median = sorted.length % 2
         ? sorted[(sorted.length - 1) / 2]
         : (sorted[sorted.length / 2 - 1] + sorted[sorted.length / 2]) / 2;
-    return `median ${median.toFixed(2)} ms, max ${sorted.at(-1).toFixed(2)} ms, ` +
-        `min ${sorted[0].toFixed(2)} ms (${sorted.length} runs)`;
+    // The nearest-rank 95th percentile.
+    const p95 = sorted[Math.max(0, Math.ceil(0.95 * sorted.length) - 1)];
+    return `median ${median.toFixed(2)} ms, 95 % ${p95.toFixed(2)} ms, ` +
+        `max ${sorted.at(-1).toFixed(2)} ms, min ${sorted[0].toFixed(2)} ms ` +
+        `(${sorted.length} runs)`;
 };
+
+// The page's own measures ("Kestrel " and what was timed) since they were last cleared, as
+// {what: [milliseconds]}; then cleared.
+const MEASURES = `(() => {
+    const byName = {};
+    for (const m of performance.getEntriesByType('measure')) {
+        if (m.name.startsWith('Kestrel ')) {
+            (byName[m.name.slice(8)] ??= []).push(m.duration);
+        }
+    }
+    performance.clearMeasures();
+    return byName;
+})()`;
 
 // From the start of navigation to the frame after the page painted its five (blank) plots.
 const LOAD_TIME = `new Promise((resolve) => requestAnimationFrame(() => requestAnimationFrame(
@@ -64,24 +81,24 @@ async function main() {
             }
             await clickElement(page, 'pressure');
         }
-        const timings = await page.evaluate('window.kestrel.timings');
-        const byKind = new Map();
-        for (const t of timings) {
-            byKind.set(t.handler, [...(byKind.get(t.handler) ?? []), t.ms]);
+        const changed = await page.evaluate(MEASURES);
+        const every = [];
+        for (const [id] of keys) {
+            const handler = `${id}_Change`;
+            console.log(`${handler.padEnd(26)} ${summary(changed[handler])}`);
+            every.push(...changed[handler]);
         }
-        for (const [handler, ms] of byKind) {
-            console.log(`${handler.padEnd(26)} ${summary(ms)}`);
-        }
-        console.log(`${'every input change'.padEnd(26)} ${summary(timings.map((t) => t.ms))}`);
+        console.log(`${'pressure_Click'.padEnd(26)} ${summary(changed.pressure_Click)}`);
+        every.push(...changed.pressure_Click);
+        console.log(`${'every input change'.padEnd(26)} ${summary(every)}`);
 
         // The study panel open: from the handler's start to its visible tab redrawn (for the
-        // Flow tab: the picture built, its three parts recorded and painted).
+        // Flow tab: the picture built, recorded and painted).
         await clickElement(page, 'studyButton');
         const rounds = Math.max(1, Math.round(changes / 4));
         for (const tab of ['flowTabButton', 'compressibilityTabButton']) {
-            await page.evaluate(`document.getElementById('${tab}').click()`);
-            await page.evaluate(
-                'window.kestrel.timings = []; window.kestrel.study.flowTimings = []');
+            await clickElement(page, tab);
+            await page.evaluate(MEASURES);
             // Forth and back in turns: every press is a change.
             for (let i = 0; i < rounds; ++i) {
                 for (const [id, forward, back] of keys) {
@@ -89,17 +106,15 @@ async function main() {
                     await pressKey(page, i % 2 === 0 ? forward : back);
                 }
             }
-            const study = await page.evaluate('window.kestrel.timings');
+            const study = await page.evaluate(MEASURES);
+            const followed = Object.entries(study).filter(([what]) => what.endsWith(` and ${tab}`))
+                .flatMap(([, ms]) => ms);
             const name = tab === 'flowTabButton' ? 'Flow' : 'Compressibility';
-            const label = `study ${name} followed`;
-            console.log(`${label.padEnd(26)} ` +
-                `${summary(study.map((t) => t.total))}`);
+            console.log(`${`study ${name} followed`.padEnd(26)} ${summary(followed)}`);
             if (name === 'Flow') {
-                // Where the time went: the picture built, the two planes recorded, painted.
-                const parts = await page.evaluate('window.kestrel.study.flowTimings');
+                // Where the time went: the picture built, recorded, painted.
                 for (const key of ['build', 'record', 'paint']) {
-                    const times = parts.map((p) => p[key]);
-                    console.log(`${`  flow ${key}`.padEnd(26)} ${summary(times)}`);
+                    console.log(`${`  flow ${key}`.padEnd(26)} ${summary(study[`flow ${key}`])}`);
                 }
             }
         }

@@ -2,7 +2,10 @@
 // The page in real headless Chromium: it loads without a console error, the sliders, a plot
 // click and the Mach box follow the window's event rules, the boxes show kestrel-calc's texts,
 // the plots are painted (their pixels), the keyboard visits the window's tab order, the About
-// window opens once, and the study panel draws both tabs, probes, maps, animates and follows. Screenshots are written for a person to look at.
+// window opens once, and the study panel draws both tabs, probes, maps, animates and follows;
+// the page shows the module's texts and places its controls where the module's tables say, and
+// its painter paints each kind of the module's records. Screenshots are written for a person to
+// look at.
 //
 //   node tests/web/browser_test.mjs SITE SERVE_SCRIPT KESTREL_CALC OUT
 import assert from 'node:assert/strict';
@@ -92,6 +95,49 @@ async function main() {
         assert.equal(blank.width, 2 * 227, 'canvas at the device-pixel ratio');
         assert.equal(blank.red + blank.blue + blank.dark, 0, 'nothing drawn at start');
 
+        // The page shows the module's texts and places its controls where the module's tables
+        // say: each control at its twips in its holder, with its text, tooltip, accessible name
+        // and place in the tab order; the About window's labels; the study panel's texts.
+        const misplaced = await page.evaluate(`(async () => {
+            const { loadKestrel } = await import('./loader.js');
+            const { window: w, texts } = (await loadKestrel()).tables;
+            const wrong = [];
+            const check = (what, shown, wanted) => {
+                if (shown !== wanted) {
+                    wrong.push(what + ': ' + shown + ' against ' + wanted);
+                }
+            };
+            const byId = (id) => document.getElementById(id);
+            byId('Form_About').hidden = false;
+            for (const c of w.controls) {
+                const about = c.parent === 'Form_About';
+                const e = byId(about ? 'Form_About_' + c.name : c.name);
+                const placed = c.kind === 'plot' ? e.parentElement : e;
+                const r = placed.getBoundingClientRect();
+                const h = placed.parentElement.getBoundingClientRect();
+                check(c.name, [r.left - h.left, r.top - h.top, r.width, r.height].join(' '),
+                    c.pixels.join(' '));
+                const shown = { valueBox: e.value, textBox: e.value, plot: null, scrollBar: null,
+                    frame: e.querySelector('.caption')?.textContent ?? null }[c.kind];
+                check(c.name, shown === undefined ? e.textContent : shown,
+                    c.kind === 'valueBox' || c.kind === 'textBox' ? c.startText
+                        : texts[c.text] ?? null);
+                check(c.name, e.title, texts[c.tooltip] ?? '');
+                check(c.name, e.getAttribute('aria-label') ?? '', c.accessibleName);
+                check(c.name, e.tabIndex, c.tabIndex > 0 ? c.tabIndex : e.tabIndex);
+            }
+            byId('Form_About').hidden = true;
+            for (const [id, key] of [['Mn_About', 'Form1.Mn_About'],
+                ['studyButton', 'Study.button'], ['flowTabButton', 'Study.flowTab'],
+                ['compressibilityTabButton', 'Study.compressibilityTab'],
+                ['probeReading', 'Study.probe.hint']]) {
+                check(id, byId(id).textContent, texts[key]);
+            }
+            check('title', document.title, texts['Form1.title']);
+            return wrong;
+        })()`);
+        assert.deepEqual(misplaced, []);
+
         // Twelve arrow presses on the thickness bar: twelve full chains.
         await press(page, 'HScroll_Thickness', 'ArrowRight', 12, 39);
         assert.equal(await valueOf(page, 'Text_Thickness'), '0.12');
@@ -161,13 +207,18 @@ async function main() {
             return page.evaluate('document.getElementById("probeReading").textContent');
         };
         assert.match(await probeAt(await at(0.6, 0.15)), /^x\/c −?\d\.\d{4} {3}y\/c /);
-        const chordMiddle = await page.evaluate(`(() => {
-            const p = window.kestrel.study.parts.right;
-            const [x1, y1, x2, y2] = p.scale;
-            const r = document.getElementById('flowView').getBoundingClientRect();
-            return { x: r.left + p.box[0] + (0.5 - x1) * p.box[2] / (x2 - x1),
-                     y: r.top + p.box[1] + (0.0 - y1) * p.box[3] / (y2 - y1) };
-        })()`);
+        // The middle of the chord, found as a person would: two readings in the profile plane
+        // give its scale, and the point of x/c 0.5, y/c 0 follows.
+        const reading = async (point) => {
+            const [, x, y] = (await probeAt(point)).replaceAll('\u2212', '-')
+                .match(/^x\/c (-?[\d.]+) {3}y\/c (-?[\d.]+)/).map(Number);
+            return { x, y };
+        };
+        const [p1, p2] = [await at(0.6, 0.2), await at(0.8, 0.8)];
+        const [r1, r2] = [await reading(p1), await reading(p2)];
+        const between = (a, b, ra, rb, r) => a + (b - a) * (r - ra) / (rb - ra);
+        const chordMiddle = { x: between(p1.x, p2.x, r1.x, r2.x, 0.5),
+            y: between(p1.y, p2.y, r1.y, r2.y, 0) };
         assert.equal(await probeAt(chordMiddle), 'inside the profile');
         await page.send('Input.dispatchMouseEvent', { type: 'mouseMoved', x: 2, y: 2 });
         assert.equal(await page.evaluate('document.getElementById("probeReading").textContent'),
@@ -179,75 +230,102 @@ async function main() {
         assert.notEqual(flow50.left.hash, flow0.left.hash);
         assert.equal(flow50.right.hash, flow0.right.hash);
         await screenshot(page, 'study-flow.png');
-        // Particles run, and stop when the panel closes.
-        await page.evaluate('document.getElementById("particlesSwitch").click()');
-        const frames = () => page.evaluate(`new Promise((resolve) => setTimeout(
-            () => resolve(window.kestrel.study.frames), 300))`);
-        const f1 = await frames();
-        const f2 = await frames();
-        assert.ok(f2 > f1 && f1 > 0, `frames ${f1}, ${f2}`);
-        await page.evaluate('document.querySelector("#studyPanel .close").click()');
-        const f3 = await frames();
-        assert.equal(await frames(), f3, 'no frames while the panel is closed');
+        // Particles run (their layer over the picture changes from one look to the next), and
+        // stop when the panel closes.
+        await clickElement(page, 'particlesSwitch');
+        const layer = () => page.evaluate(`new Promise((resolve) => setTimeout(() => {
+            const c = document.getElementById('flowParticles');
+            const { data } = c.getContext('2d').getImageData(0, 0, c.width, c.height);
+            let hash = 0;
+            for (let i = 0; i < data.length; i += 4) {
+                hash = (hash * 31 + data[i] * 7 + data[i + 1] * 3 + data[i + 3]) | 0;
+            }
+            resolve(hash);
+        }, 300))`);
+        const l1 = await layer();
+        assert.notEqual(await layer(), l1, 'particles move');
+        await clickElement(page, 'studyClose');
+        const l3 = await layer();
+        assert.equal(await layer(), l3, 'no particles move while the panel is closed');
         await clickElement(page, 'studyButton');
-        assert.ok(await frames() > f3, 'running again');
-        // The views follow a slider: the flow at once; the compressibility tab when shown,
-        // keyboard-selected with the arrow key.
-        const redraws = () => page.evaluate('({ ...window.kestrel.study.redraws })');
-        const counted = await redraws();
+        assert.notEqual(await layer(), l3, 'moving again');
+        // The views follow a slider: the flow at once, the compressibility tab (selected with
+        // the arrow keys) when it is shown; no particles move while the flow is not shown.
+        const ruleCells = () => page.evaluate(`[...document.querySelectorAll(
+            '#ruleTable tbody tr')].map((r) => [...r.cells].map((c) => c.textContent))`);
+        const selectTab = async (key, keyCode, id) => {
+            await focus(page, 'flowTabButton');
+            await pressKey(page, key, key, keyCode);
+            assert.equal(await page.evaluate('document.activeElement.id'), id);
+        };
+        await clickElement(page, 'particlesSwitch');
+        await selectTab('ArrowRight', 39, 'compressibilityTabButton');
+        const cellsBefore = await ruleCells();
+        await selectTab('Home', 36, 'flowTabButton');
+        const flowBefore = await flowPixels();
         await press(page, 'HScroll_AlfaD', 'ArrowRight', 1, 39);
-        const after = await redraws();
-        assert.deepEqual([after.flow - counted.flow, after.compressibility - counted.compressibility],
-            [1, 0]);
-        await focus(page, 'flowTabButton');
-        await pressKey(page, 'ArrowRight', 'ArrowRight', 39);
-        assert.equal(await page.evaluate('document.activeElement.id'), 'compressibilityTabButton');
-        const f4 = await frames();
-        assert.equal(await frames(), f4, 'no frames while the flow is not shown');
+        assert.notEqual((await flowPixels()).right.hash, flowBefore.right.hash, 'flow redrawn');
+        assert.deepEqual(await ruleCells(), cellsBefore, 'the hidden tab waits');
+        await clickElement(page, 'particlesSwitch');
+        await selectTab('ArrowLeft', 37, 'compressibilityTabButton');
+        const l4 = await layer();
+        assert.equal(await layer(), l4, 'no particles move while the flow is not shown');
         const chart = await pixelsOf(page, 'compressibilityChart');
         assert.ok(chart.magenta > 100 && chart.blue > 100 && chart.dark > 100,
             JSON.stringify(chart));
-        assert.equal((await redraws()).compressibility, after.compressibility + 1);
-        const cells = await page.evaluate(`[...document.querySelectorAll('#ruleTable tbody tr')]
-            .map((r) => [...r.cells].map((c) => c.textContent))`);
+        const cells = await ruleCells();
+        assert.notEqual(cells[0][1], cellsBefore[0][1], 'followed when shown');
         assert.deepEqual(cells.map((r) => r[0]),
             ['incompressible', 'Prandtl–Glauert', 'Kármán–Tsien', 'Laitone']);
         assert.equal(cells[0][1], await valueOf(page, 'Text_CL'), 'incompressible CL');
         assert.equal(await page.evaluate('document.getElementById("sonicWarning").textContent'),
             'the flow reaches sonic speed; the corrections no longer hold');
         await screenshot(page, 'study-compressibility.png');
-        await page.evaluate('document.querySelector("#studyPanel .close").click()');
+        await clickElement(page, 'studyClose');
 
-        // The painter's other kinds, on a canvas of their own: user units of 10 pixels inside a
-        // border of 2; the record packed here as the module packs it: per item kind, colour,
-        // number count and style (Centre + 4 x Heading), then its numbers.
-        const kinds = await page.evaluate(`(() => {
-            const items = [[3, 0x0000ff, 0, [1, 1, 4, 1, 4, 4, 1, 4]],
-                [2, 0xff0000, 0, [3, 6, 1, 9, 1, 9, 4]],
-                [5, 0xff00ff, 0, [2.5, 7.5, 10]],
-                [4, 0x00ff00, 1 + 4, [7.5, 7.5]],
-                [9, 0, 0, []]];
+        // The painter's other kinds, imported into the page and painting on a canvas of its
+        // own a record packed as the module packs it (per item its kind from the module's
+        // table, colour, number count and style, then its numbers): a frame 2 pixels wide
+        // inside the picture's edge, then an area of user units of 10 pixels inside it.
+        const kinds = await page.evaluate(`(async () => {
+            const { loadKestrel } = await import('./loader.js');
+            const { Painter } = await import('./painter.js');
+            const { sizeCanvas } = await import('./painting.js');
+            const table = (await loadKestrel()).tables.record;
+            const k = table.kinds;
+            const heading = table.fonts.findIndex((f) => f.name === 'heading');
+            const items = [[k.Rect, 0, table.rectStyles.frame, [0, 0, 104, 104, 2]],
+                [k.Area, 0, 0, [2, 2, 100, 100, 0, 0, 10, 10]],
+                [k.Polygon, 0x0000ff, 0, [1, 1, 4, 1, 4, 4, 1, 4]],
+                [k.Polyline, 0xff0000, 0, [3, 6, 1, 9, 1, 9, 4]],
+                [k.Marker, 0xff00ff, 0, [2.5, 7.5, 10]],
+                [k.Text, 0x00ff00, table.aligns.indexOf('center') + table.fontFactor * heading,
+                    [7.5, 7.5]],
+                [Math.max(...Object.values(k)) + 1, 0, 0, []]];
             const numbers = items.flatMap((i) => i[3]);
             const codes = items.flatMap(([kind, colour, style, n]) =>
                 [kind, colour, n.length, style]);
-            const heap = { HEAP32: new Int32Array(codes), HEAPF32: new Float32Array(numbers) };
-            const canvas = document.createElement('canvas');
-            window.kestrelPaintSurface(canvas, { width: 104, height: 104, background: 0xffffff,
-                scale: [0, 0, 10, 10], heap, codes: 0, numbers: 0, itemCount: items.length,
-                numberCount: numbers.length, texts: ['W'] }, 2);
+            const memory = { HEAP32: new Int32Array(codes), HEAPF32: new Float32Array(numbers) };
             const ratio = window.devicePixelRatio;
-            const at = (x, y) => Array.from(canvas.getContext('2d').getImageData(
-                Math.round((2 + 10 * x) * ratio), Math.round((2 + 10 * y) * ratio), 1, 1).data
-                .slice(0, 3));
+            const canvas = document.createElement('canvas');
+            new Painter(table).paint(sizeCanvas(canvas, 104, 104, ratio), { scale: [0, 0, 104,
+                104], background: 0xffffff, memory, codes: 0, numbers: 0,
+                itemCount: items.length, numberCount: numbers.length, texts: ['W'] }, 0, 0, 104,
+                104, { ground: true });
+            const pixel = (x, y) => Array.from(canvas.getContext('2d').getImageData(
+                Math.floor(x * ratio), Math.floor(y * ratio), 1, 1).data.slice(0, 3));
+            const at = (x, y) => pixel(2 + 10 * x, 2 + 10 * y);
             const text = canvas.getContext('2d').getImageData(Math.round(62 * ratio),
                 Math.round(62 * ratio), Math.round(30 * ratio), Math.round(30 * ratio)).data;
             let green = 0;
             for (let i = 0; i < text.length; i += 4) {
                 green += text[i + 1] > 200 && text[i] < 90 ? 1 : 0;
             }
-            return { polygon: at(2.5, 2.5), polyline: at(7.5, 1), corner: at(9, 2.5),
+            return { frame: [pixel(0, 50), pixel(1.5, 50), pixel(2.5, 50)],
+                polygon: at(2.5, 2.5), polyline: at(7.5, 1), corner: at(9, 2.5),
                 marker: at(2.5, 7.5), beside: at(2.5, 9.5), green };
         })()`);
+        assert.deepEqual(kinds.frame, [[0, 0, 0], [0, 0, 0], [255, 255, 255]]);
         assert.deepEqual([kinds.polygon, kinds.polyline, kinds.corner, kinds.marker, kinds.beside],
             [[255, 0, 0], [0, 0, 255], [0, 0, 255], [255, 0, 255], [255, 255, 255]]);
         assert.ok(kinds.green > 20, `text pixels: ${kinds.green}`);
@@ -269,10 +347,11 @@ async function main() {
         await clickElement(page, 'Mn_About');
         assert.equal(await page.evaluate(
             'document.querySelectorAll("#Form_About:not([hidden])").length'), 1);
-        assert.equal(await page.evaluate('document.getElementById("About_Label2").textContent'),
+        assert.equal(await page.evaluate(
+            'document.getElementById("Form_About_Label2").textContent'),
             'Aerodynamic Characteristics of Kestrel');
         await screenshot(page, 'about.png');
-        await page.evaluate('document.querySelector("#Form_About .close").click()');
+        await clickElement(page, 'aboutClose');
         assert.equal(await page.evaluate('document.getElementById("Form_About").hidden'), true);
 
         // A narrow screen: one column, the plots kept at their size.

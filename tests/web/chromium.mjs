@@ -105,13 +105,13 @@ export async function launchChromium(executable = '/usr/bin/chromium') {
     }
 }
 
-// Waits until the page's script has built the window.
+// Waits until the page's script has built the window: its "Loading…" line is gone.
 export async function waitForReady(page, timeoutMs = 20000) {
     const until = Date.now() + timeoutMs;
     while (Date.now() < until) {
         // While the page navigates there may be no document, or no context to evaluate in.
         const ready = await page
-            .evaluate('document.documentElement?.dataset.ready === "true"')
+            .evaluate('document.getElementById("status")?.hidden === true')
             .catch(() => false);
         if (ready) {
             return;

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+// The page's entry point: starts the module, builds the page's elements from its tables, binds
+// the main window, the study panel and the dialogs, and paints the five (blank) plots. Every
+// module of the page is named here, so that the browser fetches them all at once.
+import './painting.js';
+import './timing.js';
+import { CompressibilityTab } from './compressibility.js';
+import { buildPage } from './elements.js';
+import { FlowTab } from './flow.js';
+import { loadKestrel } from './loader.js';
+import { Painter } from './painter.js';
+import { StudyPanel } from './study.js';
+import { AboutWindow, MainWindow, MessageBox } from './window.js';
+
+async function start() {
+    const kestrel = await loadKestrel();
+    const painter = new Painter(kestrel.tables.record);
+    const page = buildPage(document.body, kestrel.tables);
+    const flow = new FlowTab(kestrel, painter, page.flow, { hint: page.probeHint,
+        pageStep: kestrel.tables.window.study.mappingPageStep });
+    const compressibility = new CompressibilityTab(kestrel, painter, page.compressibility,
+        page.columnTooltips);
+    const study = new StudyPanel(page.parts, [flow, compressibility]);
+    const dialogs = { about: new AboutWindow(page.about),
+        message: new MessageBox(page.message.dialog, page.message.text) };
+    const window = new MainWindow(kestrel, painter, study, dialogs, page.messages);
+    study.bind();
+    window.bind();
+    page.status.hidden = true;
+    page.firstFocus.focus();
+    performance.mark('kestrel-ready');
+}
+
+start().catch((error) => {
+    const status = document.getElementById('status');
+    status.hidden = false;
+    status.textContent = status.dataset.failure.replace('%1', error.message ?? error);
+});
