@@ -2,9 +2,9 @@
 // The boundary layer's march along each side, the drag, and the drag polar.
 #include "model/boundary_layer.h"
 
+#include "model/circle_flow.h"
 #include "model/coefficients.h"
 #include "model/decimal.h"
-#include "model/flow.h"
 #include "model/head.h"
 #include "model/squire_young.h"
 #include "model/thwaites.h"
@@ -297,7 +297,7 @@ void checkOptions(const BoundaryLayerOptions& o) {
     }
 }
 
-BoundaryLayerSide sideOf(const EdgeSide& edge, const SideOptions& options, const Flow& flow) {
+BoundaryLayerSide sideOf(const EdgeSide& edge, const SideOptions& options, const CircleFlow& flow) {
     BoundaryLayerSide side = boundaryLayerSide(edge, options);
     if (!edge.sharpEdge) {
         return side;
@@ -305,7 +305,7 @@ BoundaryLayerSide sideOf(const EdgeSide& edge, const SideOptions& options, const
     side.sharpEdge = true;
     side.CD.reset();
     if (!side.separationX()) {
-        const double x = flow.singularLeadingEdge()->x;
+        const double x = flow.toProfile(-1.0).real();
         const bool turbulent = !side.regime.empty() && side.regime.back() == Regime::Turbulent;
         (turbulent ? side.turbulentSeparationX : side.laminarSeparationX) = x;
     }
@@ -346,8 +346,11 @@ BoundaryLayerSide boundaryLayerSide(const EdgeSide& edge, const SideOptions& opt
 
 BoundaryLayer boundaryLayer(const State& s, const BoundaryLayerOptions& options) {
     checkOptions(options);
-    const Flow flow(s);
-    const EdgeSpeed edge = edgeSpeed(s, flow, options.refinement);
+    if (!profileExists(s)) {
+        throw std::invalid_argument("no profile has been computed");
+    }
+    const CircleFlow flow(s);
+    const EdgeSpeed edge = edgeSpeed(flow, options.refinement);
     const double nu = 1 / options.reynolds;
     const double alpha = radians(s, s.AlfaD);
     BoundaryLayer bl;

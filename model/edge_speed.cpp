@@ -30,16 +30,14 @@ struct Sample {
 
 class SideSampler {
 public:
-    SideSampler(const Flow& flow, Complex centre, double radius, double refinement)
-        : flow_(flow), centre_(centre), radius_(radius),
-          speedTolerance_(kSpeedTolerance / (refinement * refinement)),
+    SideSampler(const CircleFlow& flow, double refinement)
+        : flow_(flow), speedTolerance_(kSpeedTolerance / (refinement * refinement)),
           spacing_(kStationSpacing / refinement), sagitta_(kSagitta / refinement) {}
 
-    Sample at(double t) const { return atPoint(t, centre_ + std::polar(radius_, t)); }
-
-    Sample atPoint(double t, Complex zeta) const {
-        const std::optional<Complex> v = flow_.profileVelocity(zeta);
-        return {t, flow_.toProfile(zeta), v ? std::sqrt(std::norm(*v)) : 0.0};
+    // The surface speed and point from the flow's one surface law, at the circle's angle t.
+    Sample at(double t) const {
+        const CircleFlow::SurfacePoint p = flow_.surfaceAt(t);
+        return {t, p.z, std::fabs(p.velocity)};
     }
 
     // due/ds at a sample along a side that runs towards growing angles for direction 1, falling
@@ -81,9 +79,7 @@ private:
         return off <= sagitta_;
     }
 
-    const Flow& flow_;
-    Complex centre_;
-    double radius_;
+    const CircleFlow& flow_;
     double speedTolerance_;
     double spacing_;
     double sagitta_;
@@ -129,25 +125,24 @@ double angleFrom(double angle, double low) {
 
 } // namespace
 
-EdgeSpeed edgeSpeed(const State& s, const Flow& flow, double refinement) {
-    const Complex centre(-s.eps, s.mu);
-    const SideSampler sampler(flow, centre, s.Rc, refinement);
-    const FlowPoint& front = flow.frontStagnation();
-    const Complex frontZeta(front.xc, front.yc);
+EdgeSpeed edgeSpeed(const CircleFlow& circle, double refinement) {
+    const SideSampler sampler(circle, refinement);
 
     // The trailing edge zeta = 1 lies at angle -Beta about the centre; the upper side runs from
     // the stagnation point down to it, the lower side up to it one turn later.
-    const double trailing = std::arg(1.0 - centre);
-    const double stagnation = angleFrom(std::arg(frontZeta - centre), trailing);
-    const Sample first = sampler.atPoint(stagnation, frontZeta);
-    const Sample upperEnd = sampler.atPoint(trailing, 1.0);
-    const Sample lowerEnd = sampler.atPoint(trailing + kTwoPi, 1.0);
+    const double trailing = -circle.beta();
+    const double stagnation = angleFrom(circle.frontStagnationAngle(), trailing);
+    Sample first = sampler.at(stagnation);
+    if (!circle.throughSingularPoint()) {
+        first.ue = 0; // the stagnation point itself, where the angle's rounding leaves ~1e-15
+    }
+    const Sample upperEnd = sampler.at(trailing);
+    const Sample lowerEnd = sampler.at(trailing + kTwoPi);
 
     EdgeSpeed edge;
-    edge.stagnation = front;
-    if (flow.singularLeadingEdge()) {
+    if (circle.singularLeadingEdge()) {
         // The side that passes the sharp edge zeta = -1 ends just short of it.
-        const double sharp = angleFrom(std::arg(-1.0 - centre), trailing);
+        const double sharp = angleFrom(circle.angleOf(-1.0), trailing);
         const bool upper = sharp < stagnation;
         EdgeSide& side = upper ? edge.upper : edge.lower;
         side.sharpEdge = true;

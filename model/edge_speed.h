@@ -3,8 +3,7 @@
 // stagnation point to the trailing edge, on a grid of its own.
 #pragma once
 
-#include "model/flow.h"
-#include "model/state.h"
+#include "model/circle_flow.h"
 
 #include <optional>
 #include <vector>
@@ -43,7 +42,6 @@ struct EdgeSide {
 struct EdgeSpeed {
     EdgeSide upper;
     EdgeSide lower;
-    FlowPoint stagnation;
 };
 
 // The grid is made by halving intervals of the circle's polar angle, from 48 equal ones per
@@ -58,7 +56,7 @@ struct EdgeSpeed {
 inline constexpr double kSpeedTolerance = 2e-4;
 inline constexpr double kStationSpacing = 0.02;
 
-// Needs a state on which computeProfile has succeeded and the flow built from it.
-EdgeSpeed edgeSpeed(const State& s, const Flow& flow, double refinement = 1);
+// The flow of a state on which computeProfile has succeeded.
+EdgeSpeed edgeSpeed(const CircleFlow& flow, double refinement = 1);
 
 } // namespace kestrel

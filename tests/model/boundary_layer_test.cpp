@@ -224,7 +224,7 @@ TEST(BoundaryLayer, SingularLeadingEdgeSeparatesAtOnce) {
 // Both sides end at the cusp's speed cos(alpha + Beta) / Rc.
 TEST(EdgeSpeed, SidesMeetAtTheTrailingEdgesSpeed) {
     const State s = stateAt(12, 4, 5);
-    const EdgeSpeed edge = edgeSpeed(s, Flow(s));
+    const EdgeSpeed edge = edgeSpeed(CircleFlow(s));
     const double alpha = 5 * std::numbers::pi / 180;
     const double expected = std::cos(alpha + s.Beta) / s.Rc;
     EXPECT_NEAR(edge.upper.stations.back().ue, expected, 1e-12);
