@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// kestrel-screenshot OUT.png [flow|compressibility]: drives the main window through a full set
-// of user actions (Mach 0.5, thickness 12, camber 4, angle of attack 5, moment reference 25) and
-// saves a picture of it. With a study tab named, the study window is opened on that tab and
+// kestrel-screenshot OUT.png [flow|compressibility|boundary-layer]: drives the main window through
+// a full set of user actions (Mach 0.5, thickness 12, camber 4, angle of attack 5, moment reference
+// 25) and saves a picture of it. With a study tab named, the study window is opened on that tab and
 // shown to the right of the main window in the same picture. Used to make the README's
 // screenshots; runs on any Qt platform, including the offscreen one.
 #include "ui/form1.h"
@@ -15,8 +15,22 @@
 #include <QTabWidget>
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 namespace {
+
+// The study tabs by name, in the study window's order.
+constexpr const char* kTabNames[] = {"flow", "compressibility", "boundary-layer"};
+
+// The tab's index, or -1 for no such tab.
+int tabIndex(const char* name) {
+    for (int i = 0; i < static_cast<int>(std::size(kTabNames)); ++i) {
+        if (std::strcmp(name, kTabNames[i]) == 0) {
+            return i;
+        }
+    }
+    return -1;
+}
 
 // The main window's picture, and the study window's beside it on the window background.
 QPixmap sideBySide(const QPixmap& main, const QPixmap& study) {
@@ -41,10 +55,11 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Its own name keeps the study window's remembered geometry and tab apart from the user's.
     QApplication::setApplicationName(QStringLiteral("Kestrel screenshot"));
-    const bool tabGiven = argc == 3 && (std::strcmp(argv[2], "flow") == 0 ||
-                                        std::strcmp(argv[2], "compressibility") == 0);
+    const int tab = argc == 3 ? tabIndex(argv[2]) : -1;
+    const bool tabGiven = tab >= 0;
     if (argc != 2 && !tabGiven) {
-        std::fprintf(stderr, "usage: kestrel-screenshot OUT.png [flow|compressibility]\n");
+        std::fprintf(stderr,
+                     "usage: kestrel-screenshot OUT.png [flow|compressibility|boundary-layer]\n");
         return 2;
     }
     kestrel::Form1 window;
@@ -59,7 +74,7 @@ int main(int argc, char* argv[]) {
     if (tabGiven) {
         window.openStudyWindow();
         kestrel::StudyWindow* study = window.studyWindow();
-        study->tabs()->setCurrentIndex(std::strcmp(argv[2], "flow") == 0 ? 0 : 1);
+        study->tabs()->setCurrentIndex(tab);
         study->resize(960, window.height());
         QApplication::processEvents();
         picture = sideBySide(window.grab(), study->grab());

@@ -5,6 +5,7 @@
 // that the animation takes while it runs. Runs on the offscreen platform unless
 // QT_QPA_PLATFORM says otherwise.
 #include "bench/window_bench_main.h"
+#include "ui/boundary_layer_tab.h"
 #include "ui/flow_view.h"
 #include "ui/form1.h"
 #include "ui/study_window.h"
@@ -82,6 +83,16 @@ void BM_ChainEndToStudyPainted_Compressibility(benchmark::State& bench) {
     }
 }
 BENCHMARK(BM_ChainEndToStudyPainted_Compressibility)->Unit(benchmark::kMillisecond);
+
+// The Boundary layer tab: the layer and the 21-angle polar at its Reynolds number, its pictures
+// recorded and the window painted.
+void BM_ChainEndToStudyPainted_BoundaryLayer(benchmark::State& bench) {
+    windows->study->tabs()->setCurrentWidget(windows->study->boundaryLayerTab());
+    for (auto _ : bench) {
+        windows->followAndPaint();
+    }
+}
+BENCHMARK(BM_ChainEndToStudyPainted_BoundaryLayer)->Unit(benchmark::kMillisecond);
 
 // One frame of the particle animation: the particles moved and the view painted over its cached
 // flow picture.

@@ -6,6 +6,7 @@
 #include "model/rule_table.h"
 #include "plots/compressibility_chart.h"
 #include "plots/window_layout.h"
+#include "ui/boundary_layer_tab.h"
 #include "ui/flow_view.h"
 #include "ui/qt_text.h"
 #include "ui/surface_view.h"
@@ -48,6 +49,9 @@ StudyWindow::StudyWindow(const State& state, const ChainValues& values)
     tabs_->setTabToolTip(0, textOf(TextId::FlowTabTip));
     tabs_->addTab(buildCompressibilityTab(), textOf(TextId::CompressibilityTab));
     tabs_->setTabToolTip(1, textOf(TextId::CompressibilityTabTip));
+    layer_ = new BoundaryLayerTab;
+    const int layerIndex = tabs_->addTab(layer_, textOf(TextId::BoundaryLayerTab));
+    tabs_->setTabToolTip(layerIndex, textOf(TextId::BoundaryLayerTabTip));
     connect(tabs_, &QTabWidget::currentChanged, this, [this] {
         redrawCurrentTab();
         updateFlowSeen();
@@ -144,6 +148,7 @@ void StudyWindow::redraw() {
     ++redraws_;
     flowStale_ = true;
     compressibilityStale_ = true;
+    layerStale_ = true;
     redrawCurrentTab();
 }
 
@@ -152,6 +157,11 @@ void StudyWindow::redrawCurrentTab() {
         if (flowStale_) {
             flowStale_ = false;
             flow_->setState(state_);
+        }
+    } else if (tabs_->currentWidget() == layer_) {
+        if (layerStale_) {
+            layerStale_ = false;
+            layer_->setState(state_);
         }
     } else if (compressibilityStale_) {
         compressibilityStale_ = false;

@@ -13,6 +13,7 @@ class QTabWidget;
 class QTableWidget;
 
 namespace kestrel {
+class BoundaryLayerTab;
 class FlowTab;
 class SurfaceView;
 } // namespace kestrel
@@ -32,6 +33,7 @@ public:
 
     QTabWidget* tabs() const { return tabs_; }
     FlowTab* flowTab() const { return flow_; }
+    BoundaryLayerTab* boundaryLayerTab() const { return layer_; }
     // How often the window has redrawn from the main window's state.
     unsigned redraws() const { return redraws_; }
     // Whether it took up the place and size it had when last closed.
@@ -61,9 +63,11 @@ private:
     QLabel* warning_ = nullptr;
     SurfaceView* chart_ = nullptr;
     FlowTab* flow_ = nullptr;
+    BoundaryLayerTab* layer_ = nullptr;
     bool stale_ = true;
     bool flowStale_ = true;
     bool compressibilityStale_ = true;
+    bool layerStale_ = true;
     unsigned redraws_ = 0;
     bool remembersItsPlace_ = false;
 };
