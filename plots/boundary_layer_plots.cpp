@@ -327,9 +327,10 @@ UserPoint polarPlace(const PolarPoint& p, const Axes& a) {
 void drawPolarLegend(Surface& s, const Axes& a, std::span<const PolarPoint> polar) {
     const double w = a.x1 - a.x0;
     const double h = a.y1 - a.y0;
-    const bool late =
-        std::ranges::any_of(polar, [](const PolarPoint& p) { return p.CD && separates(p); });
-    const bool separated = std::ranges::any_of(polar, [](const PolarPoint& p) { return !p.CD; });
+    const bool late = std::any_of(polar.begin(), polar.end(),
+                                  [](const PolarPoint& p) { return p.CD && separates(p); });
+    const bool separated =
+        std::any_of(polar.begin(), polar.end(), [](const PolarPoint& p) { return !p.CD; });
     int row = 0;
     if (separated) {
         const double y = a.y1 + kLegendRows[row++] * h;
@@ -355,7 +356,8 @@ void drawDragPolar(Surface& s, std::span<const PolarPoint> polar, double alpha) 
     s.Text(a.x0 - 0.11 * (a.x1 - a.x0), (a.y0 + a.y1) / 2, "CL", kAxis, TextAlign::Centre,
            TextFont::Heading);
     drawPolarLegend(s, a, polar);
-    if (std::ranges::none_of(polar, [](const PolarPoint& p) { return p.CD.has_value(); })) {
+    if (std::none_of(polar.begin(), polar.end(),
+                     [](const PolarPoint& p) { return p.CD.has_value(); })) {
         s.Text((a.x0 + a.x1) / 2, (a.y0 + a.y1) / 2, text(TextId::PolarNoDragNote), kAxis,
                TextAlign::Centre);
     }

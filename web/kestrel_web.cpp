@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "web/kestrel_web.h"
 
+#include "model/boundary_layer_view.h"
 #include "model/compressibility.h"
 #include "model/supersonic.h"
 #include "model/text.h"
@@ -14,6 +15,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -242,6 +244,36 @@ KESTREL_EXPORT const char* kestrel_flow_particle_record(double time, double t, i
 
 KESTREL_EXPORT const char* kestrel_study_compressibility(void) {
     return give(study().compressibilityJson(*session()));
+}
+
+KESTREL_EXPORT const char* kestrel_viscous(int thickness, int camber, int alpha, int xm,
+                                           double reynolds, double ncrit) {
+    const int points = kestrel::inputDefinition(kestrel::InputId::Points).start;
+    const std::unique_ptr<Session> fresh = freshChain({thickness, camber, points, alpha, xm}, "0");
+    if (!fresh) {
+        return answer().c_str();
+    }
+    kestrel::BoundaryLayerOptions options;
+    options.reynolds = reynolds;
+    options.ncrit = ncrit;
+    try {
+        const kestrel::BoundaryLayer layer = kestrel::boundaryLayer(fresh->state(), options);
+        return give(kestrel::viscousDocument(fresh->state(), fresh->values(), options, layer));
+    } catch (const std::invalid_argument&) {
+        return error("boundary-layer options out of range");
+    }
+}
+
+KESTREL_EXPORT const char* kestrel_reynolds(int position) {
+    kestrel::JsonWriter json;
+    const double reynolds = kestrel::reynoldsAtPosition(position);
+    json.beginObject().key("reynolds").value(reynolds);
+    json.key("text").value(kestrel::reynoldsText(reynolds)).endObject();
+    return give(json.text());
+}
+
+KESTREL_EXPORT const char* kestrel_study_boundary_layer(int position, double ncrit, double aspect) {
+    return give(study().boundaryLayerJson(*session(), position, ncrit, aspect));
 }
 
 } // extern "C"

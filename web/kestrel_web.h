@@ -151,6 +151,22 @@ const char* kestrel_flow_particle_record(double time, double t, int width, int h
 // packed record, stretched over the chart's whole area on a white ground), "rows", "columns",
 // "cells": 4 rows of 4 texts, "warning"}.
 const char* kestrel_study_compressibility(void);
+// The Boundary layer view of the current state at the Reynolds slider's position (0 to
+// "study".reynoldsSteps of kestrel_window, 10^(4 + position / reynoldsStepsPerDecade)) and
+// N_crit, its profile picture `aspect` times as wide as high: {"reynolds", "reynoldsText",
+// "ncrit", "profile", "friction", "shapeFactor", "polar" (packed records, each stretched over
+// its whole canvas on a white ground), "rows", "columns", "cells" (5 rows of 3 texts), "note",
+// "trust"}; without a profile the records are empty and the cells dashes. {"error"} for a
+// position, N_crit or aspect out of range. The records' arrays are valid until the next call.
+const char* kestrel_study_boundary_layer(int position, double ncrit, double aspect);
+// The Reynolds number of a slider position (clamped to the slider) and its text:
+// {"reynolds", "text"}.
+const char* kestrel_reynolds(int position);
+// A fresh chain for these inputs (the window's start point count, Mach 0) and the boundary layer
+// at its angle: byte for byte what kestrel-calc viscous answers for them with --reynolds and
+// --ncrit; {"error"} for a position or option out of range or a table miss.
+const char* kestrel_viscous(int thickness, int camber, int alpha, int xm, double reynolds,
+                            double ncrit);
 
 #ifdef __cplusplus
 }

@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "web/study.h"
 
+#include "model/boundary_layer_view.h"
 #include "model/coefficients.h"
 #include "model/compressibility.h"
 #include "model/probe.h"
 #include "model/rule_table.h"
+#include "plots/boundary_layer_plots.h"
 #include "plots/compressibility_chart.h"
 #include "web/answers.h"
 
@@ -224,6 +226,65 @@ std::string Study::compressibilityJson(const Session& session) {
         json.endArray();
     }
     json.endArray().key("warning").value(table.warning).endObject();
+    return json.text();
+}
+
+namespace {
+
+constexpr const char* kLayerRecordNames[] = {"profile", "friction", "shapeFactor", "polar"};
+
+} // namespace
+
+std::string Study::boundaryLayerJson(const Session& session, int position, double ncrit,
+                                     double aspect) {
+    if (position < 0 || position > kReynoldsSteps || !(ncrit >= kMinNcrit && ncrit <= kMaxNcrit) ||
+        !(aspect > 0 && aspect < 100)) {
+        JsonWriter json;
+        json.beginObject().key("error").value("boundary-layer options out of range").endObject();
+        return json.text();
+    }
+    BoundaryLayerOptions options;
+    options.reynolds = reynoldsAtPosition(position);
+    options.ncrit = ncrit;
+    const State& s = session.state();
+    std::array<Surface, 4> records;
+    records.fill(Surface(0, rgb(255, 255, 255)));
+    LayerTable table = emptyLayerTable();
+    if (profileExists(s)) {
+        const BoundaryLayerView view = boundaryLayerView(s, options);
+        drawLayerProfile(records[0], s, view.layer, aspect);
+        drawSkinFriction(records[1], view.layer);
+        drawShapeFactor(records[2], view.layer);
+        drawDragPolar(records[3], view.polar, view.alpha);
+        table = layerTable(view);
+    }
+    JsonWriter json;
+    json.beginObject().key("reynolds").value(options.reynolds);
+    json.key("reynoldsText").value(reynoldsText(options.reynolds)).key("ncrit").value(ncrit);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        layerRecords_[i].pack(records[i]);
+        json.key(kLayerRecordNames[i]).beginObject();
+        packedRecord(json, records[i], layerRecords_[i]);
+        json.endObject();
+    }
+    json.key("rows").beginArray();
+    for (const TextId row : kLayerTableRowNames) {
+        json.value(uiText(row));
+    }
+    json.endArray().key("columns").beginArray();
+    for (const TextId column : kLayerTableColumnNames) {
+        json.value(uiText(column));
+    }
+    json.endArray().key("cells").beginArray();
+    for (const auto& row : table.cells) {
+        json.beginArray();
+        for (const std::string& cell : row) {
+            json.value(cell);
+        }
+        json.endArray();
+    }
+    json.endArray().key("note").value(table.note);
+    json.key("trust").value(uiText(TextId::LayerTrustNote)).endObject();
     return json.text();
 }
 

@@ -56,6 +56,14 @@ public:
     //  "warning"}; the chart is empty and the cells dashes without a profile. The chart's arrays
     // are valid until the next call.
     std::string compressibilityJson(const Session& session);
+    // The Boundary layer view at the Reynolds slider's position and N_crit, its profile picture
+    // `aspect` times as wide as high: {"reynolds", "reynoldsText", "ncrit", "profile",
+    // "friction", "shapeFactor", "polar" (packed records as in surfaceJson, each stretched over
+    // its whole canvas on a white ground), "rows", "columns", "cells" (5 rows of 3 texts),
+    // "note", "trust"}; the records empty and the cells dashes without a profile. The records'
+    // arrays are valid until the next call; {"error"} for options out of range.
+    std::string boundaryLayerJson(const Session& session, int position, double ncrit,
+                                  double aspect);
 
 private:
     // A part recorded for one build of the picture, stage, size and ratio.
@@ -80,6 +88,7 @@ private:
     Surface particles_;
     PackedSurface packedParticles_;
     PackedSurface chart_;
+    std::array<PackedSurface, 4> layerRecords_;
 };
 
 } // namespace kestrel::web

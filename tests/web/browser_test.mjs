@@ -267,7 +267,7 @@ async function main() {
         assert.notEqual((await flowPixels()).right.hash, flowBefore.right.hash, 'flow redrawn');
         assert.deepEqual(await ruleCells(), cellsBefore, 'the hidden tab waits');
         await clickElement(page, 'particlesSwitch');
-        await selectTab('ArrowLeft', 37, 'compressibilityTabButton');
+        await selectTab('ArrowRight', 39, 'compressibilityTabButton');
         const l4 = await layer();
         assert.equal(await layer(), l4, 'no particles move while the flow is not shown');
         const chart = await pixelsOf(page, 'compressibilityChart');
@@ -281,6 +281,19 @@ async function main() {
         assert.equal(await page.evaluate('document.getElementById("sonicWarning").textContent'),
             'the flow reaches sonic speed; the corrections no longer hold');
         await screenshot(page, 'study-compressibility.png');
+        // The Boundary layer tab, the last one (ArrowLeft from the first): its table and note
+        // for the window's profile and angle, its pictures drawn.
+        await selectTab('ArrowLeft', 37, 'boundaryLayerTabButton');
+        const layerCells = await page.evaluate(`[...document.querySelectorAll(
+            '#layerTable tbody tr')].map((r) => [...r.cells].map((c) => c.textContent))`);
+        assert.deepEqual(layerCells.map((r) => r[0]),
+            ['CD', 'CD_friction', 'L/D', 'transition', 'separation']);
+        assert.match(layerCells[0][1], /^0\.0\d{4}$/, 'a CD');
+        assert.match(await page.evaluate('document.getElementById("layerNote").textContent'),
+            /the boundary layer/);
+        const polar = await pixelsOf(page, 'dragPolar');
+        assert.ok(polar.dark > 100 && polar.red > 20, JSON.stringify(polar)); // the angle marked
+        await screenshot(page, 'study-boundary-layer.png');
         await clickElement(page, 'studyClose');
 
         // The painter's other kinds, imported into the page and painting on a canvas of its

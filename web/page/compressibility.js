@@ -48,30 +48,34 @@ export class CompressibilityTab {
         this.warning.textContent = answer.warning;
     }
 
-    // The header row of the columns' names and a row per rule, each cell with its column's
-    // tooltip.
-    fillTable({ rows, columns, cells }) {
-        const cell = (tag, text, title) => {
-            const element = document.createElement(tag);
-            element.textContent = text;
-            if (title) {
-                element.title = title;
-            }
-            return element;
-        };
-        const header = document.createElement('tr');
-        header.append(document.createElement('td'), ...columns.map((name, c) => {
-            const th = cell('th', name, this.tooltips[c]);
-            th.scope = 'col';
-            return th;
-        }));
-        this.table.tHead.replaceChildren(header);
-        this.table.tBodies[0].replaceChildren(...rows.map((name, r) => {
-            const row = document.createElement('tr');
-            const th = cell('th', name);
-            th.scope = 'row';
-            row.append(th, ...cells[r].map((text, c) => cell('td', text, this.tooltips[c])));
-            return row;
-        }));
+    fillTable(answer) {
+        fillRowTable(this.table, answer, this.tooltips);
     }
+}
+
+// Fills a table: the header row of the columns' names and a row per named row, each cell with its
+// column's tooltip (none where `tooltips` has none).
+export function fillRowTable(table, { rows, columns, cells }, tooltips = []) {
+    const cell = (tag, text, title) => {
+        const element = document.createElement(tag);
+        element.textContent = text;
+        if (title) {
+            element.title = title;
+        }
+        return element;
+    };
+    const header = document.createElement('tr');
+    header.append(document.createElement('td'), ...columns.map((name, c) => {
+        const th = cell('th', name, tooltips[c]);
+        th.scope = 'col';
+        return th;
+    }));
+    table.tHead.replaceChildren(header);
+    table.tBodies[0].replaceChildren(...rows.map((name, r) => {
+        const row = document.createElement('tr');
+        const th = cell('th', name);
+        th.scope = 'row';
+        row.append(th, ...cells[r].map((text, c) => cell('td', text, tooltips[c])));
+        return row;
+    }));
 }

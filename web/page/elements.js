@@ -59,6 +59,7 @@ const TABS = [
     { name: 'flowTabButton', page: 'flowTab', text: 'Study.flowTab' },
     { name: 'compressibilityTabButton', page: 'compressibilityTab',
         text: 'Study.compressibilityTab' },
+    { name: 'boundaryLayerTabButton', page: 'boundaryLayerTab', text: 'Study.boundaryLayerTab' },
 ];
 
 function tabPage(i, ...children) {
@@ -100,6 +101,44 @@ function buildCompressibilityTab(texts) {
     return { page: tabPage(1, chart, table, warning), elements: { chart, table, warning } };
 }
 
+// The Boundary layer tab: the Reynolds slider with its text, the N_crit box, the four pictures,
+// the table and the note. `study`: the study views' fixed numbers.
+function buildBoundaryLayerTab(texts, study) {
+    const canvas = (id, name, tip) => make('canvas', { id, role: 'img',
+        'aria-label': texts[`Study.${name}.name`], title: tip ? texts[`Study.${name}.tip`] : null });
+    const reynolds = mnemonic(texts['Study.reynolds']);
+    const slider = make('input', { id: 'reynoldsSlider', type: 'range', min: 0,
+        max: study.reynoldsSteps, step: 1, accesskey: reynolds.key,
+        'aria-label': texts['Study.reynolds.name'], title: texts['Study.reynolds.tip'] });
+    const reynoldsText = make('output', { id: 'reynoldsText', for: 'reynoldsSlider' });
+    const ncritText = mnemonic(texts['Study.ncrit']);
+    const ncrit = make('input', { id: 'ncritBox', type: 'number', min: study.ncritMinimum,
+        max: study.ncritMaximum, step: study.ncritStep, accesskey: ncritText.key,
+        'aria-label': texts['Study.ncrit.name'], title: texts['Study.ncrit.tip'] });
+    const elements = {
+        slider, reynoldsText, ncrit,
+        profile: canvas('layerProfile', 'layerProfile', true),
+        friction: canvas('frictionPlot', 'friction', false),
+        shapeFactor: canvas('shapeFactorPlot', 'shapeFactor', false),
+        polar: canvas('dragPolar', 'dragPolar', true),
+        table: make('table', { id: 'layerTable', 'aria-label': texts['Study.layerTable.name'] },
+            make('thead'), make('tbody')),
+        note: make('p', { id: 'layerNote', role: 'status',
+            'aria-label': texts['Study.layerNote.name'] }),
+    };
+    const page = tabPage(2,
+        make('div', { className: 'layer-controls' },
+            make('label', { for: 'reynoldsSlider' }, ...reynolds.nodes), slider, reynoldsText,
+            make('label', { for: 'ncritBox' }, ...ncritText.nodes), ncrit),
+        make('div', { className: 'layer-views' },
+            make('div', { className: 'layer-left' }, elements.profile,
+                make('div', { className: 'layer-curves' }, elements.friction,
+                    elements.shapeFactor)),
+            make('div', { className: 'layer-right' }, elements.polar, elements.table,
+                elements.note)));
+    return { page, elements };
+}
+
 // {panel, parts: the panel's parts for the study panel, flow and compressibility: each tab's
 // elements, columnTooltips: the rule table's columns' tooltips in order}. `study`: the study
 // views' fixed numbers.
@@ -109,6 +148,7 @@ function buildStudy(texts, study) {
         title: texts[`${t.text}.tip`], text: texts[t.text] }));
     const flow = buildFlowTab(texts, study.mappingSteps);
     const compressibility = buildCompressibilityTab(texts);
+    const boundaryLayer = buildBoundaryLayerTab(texts, study);
     const closeButton = make('button', { type: 'button', className: 'close', id: 'studyClose',
         'aria-label': texts['Study.close'], text: '×' });
     const panel = make('section', { id: 'studyPanel', className: 'study',
@@ -117,12 +157,13 @@ function buildStudy(texts, study) {
         make('span', { id: 'studyPanel-title', text: texts['Study.title'] }), closeButton),
     make('div', { id: 'studyTabs', className: 'tabs', role: 'tablist',
         'aria-label': texts['Study.tabs.name'] }, ...tabs),
-    flow.page, compressibility.page);
+    flow.page, compressibility.page, boundaryLayer.page);
     return {
         panel,
         parts: { panel, button: null, closeButton, tabs },
         flow: flow.elements,
         compressibility: compressibility.elements,
+        boundaryLayer: boundaryLayer.elements,
         columnTooltips: ['CL', 'CM', 'Cp_min', 'criticalMach'].map(
             (column) => texts[`Study.ruleTable.${column}.tip`]),
     };

@@ -35,6 +35,8 @@ const FUNCTIONS = {
     particleRecord: ['kestrel_flow_particle_record', ['number', 'number', 'number', 'number'],
         true],
     compressibility: ['kestrel_study_compressibility', [], true],
+    boundaryLayer: ['kestrel_study_boundary_layer', ['number', 'number', 'number'], true],
+    reynolds: ['kestrel_reynolds', ['number'], true],
 };
 
 // The tables the module hands over at load.

@@ -4,6 +4,7 @@
 // module of the page is named here, so that the browser fetches them all at once.
 import './painting.js';
 import './timing.js';
+import { BoundaryLayerTab } from './boundary_layer.js';
 import { CompressibilityTab } from './compressibility.js';
 import { buildPage } from './elements.js';
 import { FlowTab } from './flow.js';
@@ -20,7 +21,9 @@ async function start() {
         pageStep: kestrel.tables.window.study.mappingPageStep });
     const compressibility = new CompressibilityTab(kestrel, painter, page.compressibility,
         page.columnTooltips);
-    const study = new StudyPanel(page.parts, [flow, compressibility]);
+    const boundaryLayer = new BoundaryLayerTab(kestrel, painter, page.boundaryLayer,
+        kestrel.tables.window.study);
+    const study = new StudyPanel(page.parts, [flow, compressibility, boundaryLayer]);
     const dialogs = { about: new AboutWindow(page.about),
         message: new MessageBox(page.message.dialog, page.message.text) };
     const window = new MainWindow(kestrel, painter, study, dialogs, page.messages);
