@@ -20,6 +20,19 @@ namespace {
 
 constexpr const char* kPartNames[] = {"left", "right", "legend"};
 
+// "cells": the rows of a table's texts, each an array.
+template <typename Cells> void cellsJson(JsonWriter& json, const Cells& cells) {
+    json.key("cells").beginArray();
+    for (const auto& row : cells) {
+        json.beginArray();
+        for (const std::string& cell : row) {
+            json.value(cell);
+        }
+        json.endArray();
+    }
+    json.endArray();
+}
+
 std::string noPicture() {
     JsonWriter json;
     json.beginObject().key("error").value("no profile yet").endObject();
@@ -217,15 +230,9 @@ std::string Study::compressibilityJson(const Session& session) {
     for (const std::string_view column : kRuleTableColumns) {
         json.value(column);
     }
-    json.endArray().key("cells").beginArray();
-    for (const auto& row : table.cells) {
-        json.beginArray();
-        for (const std::string& cell : row) {
-            json.value(cell);
-        }
-        json.endArray();
-    }
-    json.endArray().key("warning").value(table.warning).endObject();
+    json.endArray();
+    cellsJson(json, table.cells);
+    json.key("warning").value(table.warning).endObject();
     return json.text();
 }
 
@@ -275,15 +282,9 @@ std::string Study::boundaryLayerJson(const Session& session, int position, doubl
     for (const TextId column : kLayerTableColumnNames) {
         json.value(uiText(column));
     }
-    json.endArray().key("cells").beginArray();
-    for (const auto& row : table.cells) {
-        json.beginArray();
-        for (const std::string& cell : row) {
-            json.value(cell);
-        }
-        json.endArray();
-    }
-    json.endArray().key("note").value(table.note);
+    json.endArray();
+    cellsJson(json, table.cells);
+    json.key("note").value(table.note);
     json.key("trust").value(uiText(TextId::LayerTrustNote)).endObject();
     return json.text();
 }
