@@ -143,7 +143,13 @@ void controls(JsonWriter& json) {
     json.endArray();
     json.key("study").beginObject().key("mappingSteps").value(kMappingSteps);
     json.key("mappingPageStep").value(kMappingPageStep);
-    json.key("framesPerSecond").value(kFramesPerSecond).endObject();
+    json.key("framesPerSecond").value(kFramesPerSecond);
+    json.key("theoryCells").beginArray();
+    for (const StudyCell& cell : kTheoryCells) {
+        json.beginObject().key("name").value(cell.name).key("row").value(cell.row);
+        json.key("column").value(cell.column).endObject();
+    }
+    json.endArray().endObject();
 }
 
 } // namespace
