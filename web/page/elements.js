@@ -59,6 +59,7 @@ const TABS = [
     { name: 'flowTabButton', page: 'flowTab', text: 'Study.flowTab' },
     { name: 'compressibilityTabButton', page: 'compressibilityTab',
         text: 'Study.compressibilityTab' },
+    { name: 'theoryTabButton', page: 'theoryTab', text: 'Study.theoryTab' },
 ];
 
 function tabPage(i, ...children) {
@@ -97,7 +98,34 @@ function buildCompressibilityTab(texts) {
         make('thead'), make('tbody'));
     const warning = make('p', { id: 'sonicWarning', className: 'warning', role: 'status',
         'aria-label': texts['Study.warning.name'] });
-    return { page: tabPage(1, chart, table, warning), elements: { chart, table, warning } };
+    const sonic = make('canvas', { id: 'sonicChart', role: 'img',
+        'aria-label': texts['Study.sonic.name'], title: texts['Study.sonic.tip'] });
+    return { page: tabPage(1, chart, sonic, table, warning),
+        elements: { chart, sonic, table, warning } };
+}
+
+// The Theory tab: three charts and the numbers (the table with the help under it), each in its
+// cell of `cells`, the module's grid of the tab.
+function buildTheoryTab(texts, cells) {
+    const chart = (id, name) => make('canvas', { id, role: 'img',
+        'aria-label': texts[name], title: texts[name] });
+    const table = make('table', { id: 'theoryTable', className: 'numbers',
+        'aria-label': texts['Study.theory.table.name'], title: texts['Study.theory.help'] },
+    make('thead'), make('tbody'));
+    const parts = {
+        theoryLift: chart('theoryLift', 'Study.theory.lift.name'),
+        theoryMoment: chart('theoryMoment', 'Study.theory.moment.name'),
+        theoryLoad: chart('theoryLoad', 'Study.theory.load.name'),
+        theoryNumbers: make('div', { id: 'theoryNumbers' }, table,
+            make('p', { id: 'theoryHelp', text: texts['Study.theory.help'] })),
+    };
+    for (const { name, row, column } of cells) {
+        parts[name].style.gridRow = `${row + 1}`;
+        parts[name].style.gridColumn = `${column + 1}`;
+    }
+    const page = tabPage(2, make('div', { className: 'theory-grid' }, ...Object.values(parts)));
+    return { page, elements: { lift: parts.theoryLift, moment: parts.theoryMoment,
+        load: parts.theoryLoad, table } };
 }
 
 // {panel, parts: the panel's parts for the study panel, flow and compressibility: each tab's
@@ -109,6 +137,7 @@ function buildStudy(texts, study) {
         title: texts[`${t.text}.tip`], text: texts[t.text] }));
     const flow = buildFlowTab(texts, study.mappingSteps);
     const compressibility = buildCompressibilityTab(texts);
+    const theory = buildTheoryTab(texts, study.theoryCells);
     const closeButton = make('button', { type: 'button', className: 'close', id: 'studyClose',
         'aria-label': texts['Study.close'], text: '×' });
     const panel = make('section', { id: 'studyPanel', className: 'study',
@@ -117,12 +146,13 @@ function buildStudy(texts, study) {
         make('span', { id: 'studyPanel-title', text: texts['Study.title'] }), closeButton),
     make('div', { id: 'studyTabs', className: 'tabs', role: 'tablist',
         'aria-label': texts['Study.tabs.name'] }, ...tabs),
-    flow.page, compressibility.page);
+    flow.page, compressibility.page, theory.page);
     return {
         panel,
         parts: { panel, button: null, closeButton, tabs },
         flow: flow.elements,
         compressibility: compressibility.elements,
+        theory: theory.elements,
         columnTooltips: ['CL', 'CM', 'Cp_min', 'criticalMach'].map(
             (column) => texts[`Study.ruleTable.${column}.tip`]),
     };

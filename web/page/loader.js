@@ -35,6 +35,7 @@ const FUNCTIONS = {
     particleRecord: ['kestrel_flow_particle_record', ['number', 'number', 'number', 'number'],
         true],
     compressibility: ['kestrel_study_compressibility', [], true],
+    theory: ['kestrel_study_theory', [], true],
 };
 
 // The tables the module hands over at load.

@@ -10,6 +10,7 @@ import { FlowTab } from './flow.js';
 import { loadKestrel } from './loader.js';
 import { Painter } from './painter.js';
 import { StudyPanel } from './study.js';
+import { TheoryTab } from './theory.js';
 import { AboutWindow, MainWindow, MessageBox } from './window.js';
 
 async function start() {
@@ -20,7 +21,8 @@ async function start() {
         pageStep: kestrel.tables.window.study.mappingPageStep });
     const compressibility = new CompressibilityTab(kestrel, painter, page.compressibility,
         page.columnTooltips);
-    const study = new StudyPanel(page.parts, [flow, compressibility]);
+    const theory = new TheoryTab(kestrel, painter, page.theory);
+    const study = new StudyPanel(page.parts, [flow, compressibility, theory]);
     const dialogs = { about: new AboutWindow(page.about),
         message: new MessageBox(page.message.dialog, page.message.text) };
     const window = new MainWindow(kestrel, painter, study, dialogs, page.messages);
