@@ -74,7 +74,9 @@ int main(int argc, char* argv[]) {
         window.openStudyWindow();
         kestrel::StudyWindow* study = window.studyWindow();
         study->tabs()->setCurrentIndex(tab);
-        study->resize(960, window.height());
+        // The Compressibility tab's two charts and its table want more height than the others.
+        constexpr int kCompressibilityHeight = 780;
+        study->resize(960, tab == 1 ? kCompressibilityHeight : window.height());
         QApplication::processEvents();
         picture = sideBySide(window.grab(), study->grab());
     } else {

@@ -2,8 +2,8 @@
 // Benchmarks of the study window beside a real main window (12 % thickness, 4 % camber, 5
 // degrees, Mach 0.5): from the end of a main-window chain to the study window painted at its
 // default size, for each tab (the Compressibility tab with both its charts); one frame of the
-// particle animation; and the share of one core that the animation takes while it runs. Runs on the
-// offscreen platform unless QT_QPA_PLATFORM says otherwise.
+// particle animation; and the share of one core that the animation takes while it runs. Runs on
+// the offscreen platform unless QT_QPA_PLATFORM says otherwise.
 #include "bench/window_bench_main.h"
 #include "ui/flow_view.h"
 #include "ui/form1.h"

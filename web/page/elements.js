@@ -3,9 +3,9 @@
 // names, places, tab order, accessible names, tooltips and texts, the labels on the plots, the
 // About window, the message box and the study panel (the Flow tab's picture with the particles'
 // layer over it, the Mapping slider, the Particles switch, the probe's line; the Compressibility
-// tab's chart, rule table and warning). Fonts are the record table's, each a CSS variable
-// (--font-caption, --font-greek, ...) that the style sheet gives to the class of the same name
-// (font-caption, font-greek, ...).
+// tab's two charts, rule table and warning; the Theory tab's charts, table and help). Fonts are
+// the record table's, each a CSS variable (--font-caption, --font-greek, ...) that the style sheet
+// gives to the class of the same name (font-caption, font-greek, ...).
 import { cssColour } from './painting.js';
 
 // An element of the tag with the attributes (undefined ones left out; `className`, `text`,
@@ -128,8 +128,8 @@ function buildTheoryTab(texts, cells) {
         load: parts.theoryLoad, table } };
 }
 
-// {panel, parts: the panel's parts for the study panel, flow and compressibility: each tab's
-// elements, columnTooltips: the rule table's columns' tooltips in order}. `study`: the study
+// {panel, parts: the panel's parts for the study panel, flow, compressibility and theory: each
+// tab's elements, columnTooltips: the rule table's columns' tooltips in order}. `study`: the study
 // views' fixed numbers.
 function buildStudy(texts, study) {
     const tabs = TABS.map((t, i) => make('button', { id: t.name, type: 'button', role: 'tab',
