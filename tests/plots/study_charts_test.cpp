@@ -17,15 +17,7 @@
 namespace kestrel {
 namespace {
 
-std::vector<const SurfaceItem*> itemsOf(const Surface& s, SurfaceItem::Kind kind, Colour colour) {
-    std::vector<const SurfaceItem*> out;
-    for (const SurfaceItem& item : s.items()) {
-        if (item.kind == kind && item.colour == colour) {
-            out.push_back(&item);
-        }
-    }
-    return out;
-}
+using test::itemsOf;
 
 // The longest polyline of a colour: the curve, not its legend sample.
 const SurfaceItem* curveOf(const Surface& s, Colour colour) {
@@ -135,6 +127,38 @@ TEST(SonicChart, ShadingSpansTheSupersonicStretches) {
     drawSonicChart(chart, sonic, 0.3);
     for (const CompressibilityRule rule : kCompressibilityRules) {
         EXPECT_TRUE(itemsOf(chart, SurfaceItem::Kind::Polygon, supersonicShade(rule)).empty());
+    }
+}
+
+// The flat plate at 10 degrees has unbounded suction at its nose, where Karman-Tsien and Laitone
+// break down; M 1.2 is not subsonic. Every recorded number stays finite, each rule says what
+// became of it, and the incompressible Cp alone is drawn past M = 1.
+TEST(SonicChart, SharpNoseAndSupersonicFreeStreamDrawOnlyFiniteNumbers) {
+    const State s = stateAt(0, 0, 10);
+    const SonicSurface sonic(s, CompressibleSurface(s));
+    Surface chart;
+    for (const double mach : {0.5, 1.2}) {
+        drawSonicChart(chart, sonic, mach);
+        for (const SurfaceItem& item : chart.items()) {
+            for (const float v : {item.x1, item.y1, item.x2, item.y2}) {
+                ASSERT_TRUE(std::isfinite(v)) << item;
+            }
+            for (const SurfacePoint& p : item.points) {
+                ASSERT_TRUE(std::isfinite(p.x) && std::isfinite(p.y)) << item;
+            }
+        }
+        const auto texts = [&](std::string_view wanted) {
+            return std::count_if(chart.items().begin(), chart.items().end(),
+                                 [&](const SurfaceItem& i) { return i.text == wanted; });
+        };
+        if (mach < 1) {
+            EXPECT_EQ(texts(uiText(TextId::SonicBrokenDown)), 2); // Karman-Tsien and Laitone
+        } else {
+            EXPECT_EQ(texts(uiText(TextId::SonicNotSubsonic)), 1);
+            for (const CompressibilityRule rule : kCompressibilityRules) {
+                EXPECT_TRUE(itemsOf(chart, SurfaceItem::Kind::Polyline, ruleColour(rule)).empty());
+            }
+        }
     }
 }
 
