@@ -97,12 +97,12 @@ QWidget* StudyWindow::buildCompressibilityTab() {
     chart_->setObjectName(QStringLiteral("compressibilityChart"));
     chart_->setAccessibleName(textOf(TextId::ChartName));
     chart_->setToolTip(textOf(TextId::ChartTip));
-    chart_->setMinimumSize(320, 200);
+    chart_->setMinimumSize(320, 120);
     sonicChart_ = new SurfaceView(tab);
     sonicChart_->setObjectName(QStringLiteral("sonicChart"));
     sonicChart_->setAccessibleName(textOf(TextId::SonicChartName));
     sonicChart_->setToolTip(textOf(TextId::SonicChartTip));
-    sonicChart_->setMinimumSize(320, 200);
+    sonicChart_->setMinimumSize(320, 120);
     auto* layout = new QVBoxLayout(tab);
     layout->addWidget(chart_, 1);
     layout->addWidget(sonicChart_, 1);
@@ -117,7 +117,7 @@ SurfaceView* theoryChart(QWidget* tab, TextId name) {
     auto* chart = new SurfaceView(tab);
     chart->setAccessibleName(textOf(name));
     chart->setToolTip(textOf(name));
-    chart->setMinimumSize(240, 160);
+    chart->setMinimumSize(240, 140);
     return chart;
 }
 
