@@ -180,8 +180,10 @@ void drawLegend(Surface& s, const ChartFrame& f, double mach, bool subsonic,
         s.Text(x, y, text(TextId::SonicNotSubsonic), chartAxisColour());
         return;
     }
-    legendEntry(s, f, x, y, criticalPressureColour(), 1.5,
-                fillIn(uiText(TextId::SonicCpStarLegend), {tickText(mach, 2)}));
+    if (mach > 0) { // Cp* of a free stream at rest lies at minus infinity
+        legendEntry(s, f, x, y, criticalPressureColour(), 1.5,
+                    fillIn(uiText(TextId::SonicCpStarLegend), {tickText(mach, 2)}));
+    }
     nextLine(1);
     s.Text(x, y, text(TextId::SonicSidesLegend), chartAxisColour());
     nextLine(1.5);
