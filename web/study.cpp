@@ -239,7 +239,8 @@ std::string Study::compressibilityJson(const Session& session) {
 
 std::string Study::theoryJson(const Session& session) {
     const State& s = session.state();
-    std::array<Surface, 3> charts;
+    constexpr Colour kWhite = rgb(255, 255, 255);
+    std::array<Surface, 3> charts{Surface(0, kWhite), Surface(0, kWhite), Surface(0, kWhite)};
     TheoryTable table = emptyTheoryTable();
     if (profileExists(s)) {
         const TheoryComparison theory = compareWithThinAirfoil(s);
