@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
-// kestrel-screenshot OUT.png [flow|compressibility|boundary-layer]: drives the main window through
-// a full set of user actions (Mach 0.5, thickness 12, camber 4, angle of attack 5, moment reference
-// 25) and saves a picture of it. With a study tab named, the study window is opened on that tab and
-// shown to the right of the main window in the same picture. Used to make the README's
-// screenshots; runs on any Qt platform, including the offscreen one.
+// kestrel-screenshot OUT.png [flow|compressibility|boundary-layer|theory [THICKNESS CAMBER ALPHA
+// MACH]]: drives the main window through a full set of user actions (Mach 0.5, thickness 12,
+// camber 4, angle of attack 5, moment reference 25, or the inputs given) and saves a picture of
+// it. With a study tab named, the study window is opened on that tab and shown to the right of the
+// main window in the same picture. Used to make the README's screenshots; runs on any Qt platform,
+// including the offscreen one.
 #include "ui/form1.h"
 #include "ui/study_window.h"
 
@@ -14,13 +15,14 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <iterator>
 
 namespace {
 
 // The study tabs by name, in the study window's order.
-constexpr const char* kTabNames[] = {"flow", "compressibility", "boundary-layer"};
+constexpr const char* kTabNames[] = {"flow", "compressibility", "boundary-layer", "theory"};
 
 // The tab's index, or -1 for no such tab.
 int tabIndex(const char* name) {
@@ -55,18 +57,26 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Its own name keeps the study window's remembered geometry and tab apart from the user's.
     QApplication::setApplicationName(QStringLiteral("Kestrel screenshot"));
-    const int tab = argc == 3 ? tabIndex(argv[2]) : -1;
-    const bool tabGiven = tab >= 0;
-    if (argc != 2 && !tabGiven) {
-        std::fprintf(stderr,
-                     "usage: kestrel-screenshot OUT.png [flow|compressibility|boundary-layer]\n");
+    const int tab = argc >= 3 ? tabIndex(argv[2]) : -1;
+    const bool inputsGiven = argc == 7;
+    if (argc != 2 && !((argc == 3 || inputsGiven) && tab >= 0)) {
+        std::fprintf(stderr, "usage: kestrel-screenshot OUT.png "
+                             "[flow|compressibility|boundary-layer|theory "
+                             "[THICKNESS CAMBER ALPHA MACH]]\n");
         return 2;
     }
+    const bool tabGiven = tab >= 0;
     kestrel::Form1 window;
     window.show();
-    window.findChild<QLineEdit*>(QStringLiteral("Text_Moo"))->setText(QStringLiteral("0.5"));
-    const std::pair<const char*, int> actions[] = {
-        {"HScroll_Thickness", 12}, {"HScroll_Camber", 4}, {"HScroll_AlfaD", 5}, {"HScroll_xM", 25}};
+    window.findChild<QLineEdit*>(QStringLiteral("Text_Moo"))
+        ->setText(inputsGiven ? QString::fromLocal8Bit(argv[6]) : QStringLiteral("0.5"));
+    const auto given = [&](int i, int otherwise) {
+        return inputsGiven ? std::atoi(argv[i]) : otherwise;
+    };
+    const std::pair<const char*, int> actions[] = {{"HScroll_Thickness", given(3, 12)},
+                                                   {"HScroll_Camber", given(4, 4)},
+                                                   {"HScroll_AlfaD", given(5, 5)},
+                                                   {"HScroll_xM", 25}};
     for (const auto& [name, value] : actions) {
         window.findChild<QScrollBar*>(QString::fromUtf8(name))->setValue(value);
     }
@@ -75,7 +85,9 @@ int main(int argc, char* argv[]) {
         window.openStudyWindow();
         kestrel::StudyWindow* study = window.studyWindow();
         study->tabs()->setCurrentIndex(tab);
-        study->resize(960, window.height());
+        // The Compressibility tab's two charts and its table want more height than the others.
+        constexpr int kCompressibilityHeight = 780;
+        study->resize(960, tab == 1 ? kCompressibilityHeight : window.height());
         QApplication::processEvents();
         picture = sideBySide(window.grab(), study->grab());
     } else {

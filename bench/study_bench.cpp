@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // Benchmarks of the study window beside a real main window (12 % thickness, 4 % camber, 5
 // degrees, Mach 0.5): from the end of a main-window chain to the study window painted at its
-// default size, for each tab; one frame of the particle animation; and the share of one core
-// that the animation takes while it runs. Runs on the offscreen platform unless
-// QT_QPA_PLATFORM says otherwise.
+// default size, for each tab (the Compressibility tab with both its charts); one frame of the
+// particle animation; and the share of one core that the animation takes while it runs. Runs on
+// the offscreen platform unless QT_QPA_PLATFORM says otherwise.
 #include "bench/window_bench_main.h"
 #include "ui/boundary_layer_tab.h"
 #include "ui/flow_view.h"
@@ -77,7 +77,8 @@ void BM_ChainEndToStudyPainted_Flow(benchmark::State& bench) {
 BENCHMARK(BM_ChainEndToStudyPainted_Flow)->Unit(benchmark::kMillisecond);
 
 void BM_ChainEndToStudyPainted_Compressibility(benchmark::State& bench) {
-    windows->study->tabs()->setCurrentIndex(1);
+    windows->study->tabs()->setCurrentWidget(
+        windows->study->findChild<QWidget*>(QStringLiteral("compressibilityTab")));
     for (auto _ : bench) {
         windows->followAndPaint();
     }
@@ -93,6 +94,16 @@ void BM_ChainEndToStudyPainted_BoundaryLayer(benchmark::State& bench) {
     }
 }
 BENCHMARK(BM_ChainEndToStudyPainted_BoundaryLayer)->Unit(benchmark::kMillisecond);
+
+// The Theory tab: the comparison with thin-airfoil theory, its three charts and table.
+void BM_ChainEndToStudyPainted_Theory(benchmark::State& bench) {
+    windows->study->tabs()->setCurrentWidget(
+        windows->study->findChild<QWidget*>(QStringLiteral("theoryTab")));
+    for (auto _ : bench) {
+        windows->followAndPaint();
+    }
+}
+BENCHMARK(BM_ChainEndToStudyPainted_Theory)->Unit(benchmark::kMillisecond);
 
 // One frame of the particle animation: the particles moved and the view painted over its cached
 // flow picture.

@@ -10,17 +10,12 @@ namespace kestrel {
 
 namespace {
 
-constexpr std::string_view kDash = "–";
-
 std::string valueText(double value, int decimals) {
-    if (!std::isfinite(value)) {
-        return std::string(kDash);
-    }
-    return numberText(roundDecimals(value, decimals), ".");
+    return cellText(value, decimals);
 }
 
 std::string valueText(std::optional<double> value, int decimals) {
-    return valueText(value.value_or(std::nan("")), decimals);
+    return cellText(value.value_or(std::nan("")), decimals);
 }
 
 } // namespace
@@ -49,7 +44,7 @@ RuleTable ruleTable(const CompressibleSurface& surface, double mach) {
 RuleTable emptyRuleTable() {
     RuleTable table;
     for (auto& row : table.cells) {
-        row.fill(std::string(kDash));
+        row.fill(std::string(kMissingValue));
     }
     table.warning = kNoProfileWarning;
     return table;

@@ -4,7 +4,12 @@
 #include "model/coefficients.h"
 #include "model/compressibility.h"
 #include "model/rule_table.h"
+#include "model/supersonic.h"
+#include "model/theory.h"
+#include "model/theory_table.h"
 #include "plots/compressibility_chart.h"
+#include "plots/sonic_chart.h"
+#include "plots/theory_charts.h"
 #include "plots/window_layout.h"
 #include "ui/boundary_layer_tab.h"
 #include "ui/flow_view.h"
@@ -13,6 +18,7 @@
 
 #include <QCloseEvent>
 #include <QEvent>
+#include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QSettings>
@@ -52,6 +58,8 @@ StudyWindow::StudyWindow(const State& state, const ChainValues& values)
     layer_ = new BoundaryLayerTab;
     const int layerIndex = tabs_->addTab(layer_, textOf(TextId::BoundaryLayerTab));
     tabs_->setTabToolTip(layerIndex, textOf(TextId::BoundaryLayerTabTip));
+    const int theoryIndex = tabs_->addTab(buildTheoryTab(), textOf(TextId::TheoryTab));
+    tabs_->setTabToolTip(theoryIndex, textOf(TextId::TheoryTabTip));
     connect(tabs_, &QTabWidget::currentChanged, this, [this] {
         redrawCurrentTab();
         updateFlowSeen();
@@ -93,12 +101,70 @@ QWidget* StudyWindow::buildCompressibilityTab() {
     chart_->setObjectName(QStringLiteral("compressibilityChart"));
     chart_->setAccessibleName(textOf(TextId::ChartName));
     chart_->setToolTip(textOf(TextId::ChartTip));
-    chart_->setMinimumSize(320, 200);
+    chart_->setMinimumSize(320, 120);
+    sonicChart_ = new SurfaceView(tab);
+    sonicChart_->setObjectName(QStringLiteral("sonicChart"));
+    sonicChart_->setAccessibleName(textOf(TextId::SonicChartName));
+    sonicChart_->setToolTip(textOf(TextId::SonicChartTip));
+    sonicChart_->setMinimumSize(320, 120);
     auto* layout = new QVBoxLayout(tab);
     layout->addWidget(chart_, 1);
+    layout->addWidget(sonicChart_, 1);
     layout->addWidget(ruleTable_);
     layout->addWidget(warning_);
     return tab;
+}
+
+namespace {
+
+SurfaceView* theoryChart(QWidget* tab, TextId name) {
+    auto* chart = new SurfaceView(tab);
+    chart->setAccessibleName(textOf(name));
+    chart->setToolTip(textOf(name));
+    chart->setMinimumSize(240, 140);
+    return chart;
+}
+
+} // namespace
+
+QWidget* StudyWindow::buildTheoryTab() {
+    theory_ = new QWidget;
+    theory_->setObjectName(QStringLiteral("theoryTab"));
+    theoryLift_ = theoryChart(theory_, TextId::TheoryLiftName);
+    theoryMoment_ = theoryChart(theory_, TextId::TheoryMomentName);
+    theoryLoad_ = theoryChart(theory_, TextId::TheoryLoadName);
+    theoryTable_ = new QTableWidget(3, 3);
+    theoryTable_->setObjectName(QStringLiteral("theoryTable"));
+    theoryTable_->setAccessibleName(textOf(TextId::TheoryTableName));
+    theoryTable_->setToolTip(textOf(TextId::TheoryHelp));
+    theoryTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    for (int i = 0; i < 3; ++i) {
+        theoryTable_->setHorizontalHeaderItem(
+            i, new QTableWidgetItem(textOf(kTheoryTableColumns[static_cast<std::size_t>(i)])));
+        theoryTable_->setVerticalHeaderItem(
+            i, new QTableWidgetItem(textOf(kTheoryTableRows[static_cast<std::size_t>(i)])));
+    }
+    theoryTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    theoryTable_->setFixedHeight(theoryTable_->verticalHeader()->length() +
+                                 theoryTable_->horizontalHeader()->height() + 4);
+    auto* help = new QLabel(textOf(TextId::TheoryHelp));
+    help->setObjectName(QStringLiteral("theoryHelp"));
+    help->setWordWrap(true);
+    help->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    auto* numbers = new QWidget;
+    auto* column = new QVBoxLayout(numbers);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(theoryTable_);
+    column->addWidget(help, 1);
+    QWidget* parts[] = {theoryLift_, theoryMoment_, theoryLoad_, numbers};
+    auto* grid = new QGridLayout(theory_);
+    for (std::size_t i = 0; i < kTheoryCells.size(); ++i) {
+        parts[i]->setObjectName(qtText(kTheoryCells[i].name));
+        grid->addWidget(parts[i], kTheoryCells[i].row, kTheoryCells[i].column);
+        grid->setRowStretch(kTheoryCells[i].row, 1);
+        grid->setColumnStretch(kTheoryCells[i].column, 1);
+    }
+    return theory_;
 }
 
 void StudyWindow::showAndRaise() {
@@ -149,6 +215,7 @@ void StudyWindow::redraw() {
     flowStale_ = true;
     compressibilityStale_ = true;
     layerStale_ = true;
+    theoryStale_ = true;
     redrawCurrentTab();
 }
 
@@ -163,9 +230,34 @@ void StudyWindow::redrawCurrentTab() {
             layerStale_ = false;
             layer_->setState(state_);
         }
+    } else if (tabs_->currentWidget() == theory_) {
+        if (theoryStale_) {
+            theoryStale_ = false;
+            redrawTheory();
+        }
     } else if (compressibilityStale_) {
         compressibilityStale_ = false;
         redrawCompressibility();
+    }
+}
+
+void StudyWindow::redrawTheory() {
+    TheoryTable table = emptyTheoryTable();
+    if (profileExists(state_)) {
+        const TheoryComparison theory = compareWithThinAirfoil(state_);
+        drawTheoryLift(theoryLift_->surface(), theory);
+        drawTheoryMoment(theoryMoment_->surface(), theory);
+        drawTheoryLoad(theoryLoad_->surface(), theory);
+        table = theoryTable(state_, theory);
+    } else {
+        theoryLift_->surface().Cls();
+        theoryMoment_->surface().Cls();
+        theoryLoad_->surface().Cls();
+    }
+    for (int r = 0; r < 3; ++r) {
+        for (int c = 0; c < 3; ++c) {
+            theoryTable_->setItem(r, c, new QTableWidgetItem(qtText(table.cells[r][c])));
+        }
     }
 }
 
@@ -175,9 +267,11 @@ void StudyWindow::redrawCompressibility() {
         const double mach = std::fabs(values_.mach);
         const CompressibleSurface surface(state_);
         drawCompressibilityChart(chart_->surface(), machChart(surface), mach);
+        drawSonicChart(sonicChart_->surface(), SonicSurface(state_, surface), mach);
         table = ruleTable(surface, mach);
     } else {
         chart_->surface().Cls();
+        sonicChart_->surface().Cls();
     }
     for (int r = 0; r < 4; ++r) {
         for (int c = 0; c < 4; ++c) {

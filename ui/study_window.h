@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The study window: the flow and the compressibility chart of the main window's current profile,
-// redrawn each time a chain of the main window ends.
+// The study window: the flow, the compressibility charts and thin-airfoil theory of the main
+// window's current profile, redrawn each time a chain of the main window ends.
 #pragma once
 
 #include "model/chain.h"
@@ -47,10 +47,12 @@ protected:
 
 private:
     QWidget* buildCompressibilityTab();
+    QWidget* buildTheoryTab();
     void redraw();
     // Redraws the current tab if the main window's state changed since it last drew.
     void redrawCurrentTab();
     void redrawCompressibility();
+    void redrawTheory();
     // Tells the Flow tab whether it can be seen, which runs or pauses its animation.
     void updateFlowSeen();
     void restoreSettings();
@@ -62,12 +64,19 @@ private:
     QTableWidget* ruleTable_ = nullptr;
     QLabel* warning_ = nullptr;
     SurfaceView* chart_ = nullptr;
+    SurfaceView* sonicChart_ = nullptr;
     FlowTab* flow_ = nullptr;
     BoundaryLayerTab* layer_ = nullptr;
     bool stale_ = true;
     bool flowStale_ = true;
     bool compressibilityStale_ = true;
     bool layerStale_ = true;
+    QWidget* theory_ = nullptr;
+    SurfaceView* theoryLift_ = nullptr;
+    SurfaceView* theoryMoment_ = nullptr;
+    SurfaceView* theoryLoad_ = nullptr;
+    QTableWidget* theoryTable_ = nullptr;
+    bool theoryStale_ = true;
     unsigned redraws_ = 0;
     bool remembersItsPlace_ = false;
 };

@@ -149,7 +149,13 @@ void controls(JsonWriter& json) {
     json.key("reynoldsStepsPerDecade").value(kReynoldsStepsPerDecade);
     json.key("reynoldsStart").value(reynoldsPosition(kDefaultReynolds));
     json.key("ncritMinimum").value(kMinNcrit).key("ncritMaximum").value(kMaxNcrit);
-    json.key("ncritStep").value(kNcritStep).key("ncritStart").value(kDefaultNcrit).endObject();
+    json.key("ncritStep").value(kNcritStep).key("ncritStart").value(kDefaultNcrit);
+    json.key("theoryCells").beginArray();
+    for (const StudyCell& cell : kTheoryCells) {
+        json.beginObject().key("name").value(cell.name).key("row").value(cell.row);
+        json.key("column").value(cell.column).endObject();
+    }
+    json.endArray().endObject();
 }
 
 } // namespace

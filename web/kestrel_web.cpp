@@ -5,6 +5,7 @@
 #include "model/compressibility.h"
 #include "model/supersonic.h"
 #include "model/text.h"
+#include "model/theory.h"
 #include "plots/plot_picture.h"
 #include "report/documents.h"
 #include "web/answers.h"
@@ -188,6 +189,17 @@ KESTREL_EXPORT const char* kestrel_mach(int thickness, int camber, int points, i
     return give(kestrel::machDocument(fresh->state(), fresh->values(), surface, sonic));
 }
 
+KESTREL_EXPORT const char* kestrel_theory(int thickness, int camber, int alpha) {
+    const int points = kestrel::inputDefinition(kestrel::InputId::Points).start;
+    const int xm = kestrel::inputDefinition(kestrel::InputId::MomentReference).start;
+    const std::unique_ptr<Session> fresh = freshChain({thickness, camber, points, alpha, xm}, "0");
+    if (!fresh) {
+        return answer().c_str();
+    }
+    return give(kestrel::theoryDocument(fresh->state(), fresh->values(),
+                                        kestrel::compareWithThinAirfoil(fresh->state())));
+}
+
 KESTREL_EXPORT const char* kestrel_flow(int thickness, int camber, int points, int alpha, int lines,
                                         const char* probes) {
     const int start = kestrel::inputDefinition(kestrel::InputId::MomentReference).start;
@@ -274,6 +286,10 @@ KESTREL_EXPORT const char* kestrel_reynolds(int position) {
 
 KESTREL_EXPORT const char* kestrel_study_boundary_layer(int position, double ncrit, double aspect) {
     return give(study().boundaryLayerJson(*session(), position, ncrit, aspect));
+}
+
+KESTREL_EXPORT const char* kestrel_study_theory(void) {
+    return give(study().theoryJson(*session()));
 }
 
 } // extern "C"

@@ -94,7 +94,8 @@ const char* kestrel_state(void);
 //     "startText", "accessibleName", "font" (a font's name), "input" (the input's number or
 //     null); an About label also "points", "bold", "underline", "colour" (-1 the system text
 //     colour) and "centred"}] in the order the window makes them,
-//   "study": {"mappingSteps", "mappingPageStep", "framesPerSecond"}.
+//   "study": {"mappingSteps", "mappingPageStep", "framesPerSecond", "theoryCells": [{"name"
+//     (the element's id), "row", "column"}] (the Theory tab's grid)}.
 const char* kestrel_window(void);
 // A fresh start-up and the full chain for these inputs, in a session of its own: byte for byte
 // what kestrel-calc profile answers for them. The current session is left alone; {"error"} for
@@ -104,6 +105,9 @@ const char* kestrel_profile(int thickness, int camber, int points, int alpha, in
 // The same for kestrel-calc mach: the compressibility document at the Mach number of the text.
 const char* kestrel_mach(int thickness, int camber, int points, int alpha, int xm,
                          const char* mach);
+// The same for kestrel-calc theory: thin-airfoil theory beside the exact values, the point count
+// and moment reference at their start values.
+const char* kestrel_theory(int thickness, int camber, int alpha);
 // The same for kestrel-calc flow with --lines and --probe: `probes` holds the probe points as
 // "X,Y" separated by blanks ("" for none).
 const char* kestrel_flow(int thickness, int camber, int points, int alpha, int lines,
@@ -148,8 +152,9 @@ const char* kestrel_flow_particles(double time, double t, int width, int height)
 // the packed record}; no items without a picture.
 const char* kestrel_flow_particle_record(double time, double t, int width, int height);
 // The Compressibility view at the Mach number the latest plot step read: {"mach", "chart" (a
-// packed record, stretched over the chart's whole area on a white ground), "rows", "columns",
-// "cells": 4 rows of 4 texts, "warning"}.
+// packed record, stretched over the chart's whole area on a white ground), "sonic" (the chart of
+// Cp along the surface with its supersonic part and the profile beneath, packed likewise),
+// "rows", "columns", "cells": 4 rows of 4 texts, "warning"}.
 const char* kestrel_study_compressibility(void);
 // The Boundary layer view of the current state at the Reynolds slider's position (0 to
 // "study".reynoldsSteps of kestrel_window, 10^(4 + position / reynoldsStepsPerDecade)) and
@@ -167,6 +172,11 @@ const char* kestrel_reynolds(int position);
 // --ncrit; {"error"} for a position or option out of range or a table miss.
 const char* kestrel_viscous(int thickness, int camber, int alpha, int xm, double reynolds,
                             double ncrit);
+// The Theory view: {"lift", "moment", "load" (CL and CM about c/4 against the angle of attack,
+// the load along the chord: packed records, each stretched over its chart's whole area on a
+// white ground), "rows", "columns" (texts), "cells": 3 rows of 3 texts (dashes without a
+// profile)}. The charts sit in the grid of kestrel_window's "study" "theoryCells".
+const char* kestrel_study_theory(void);
 
 #ifdef __cplusplus
 }

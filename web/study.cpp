@@ -7,7 +7,12 @@
 #include "model/probe.h"
 #include "model/rule_table.h"
 #include "plots/boundary_layer_plots.h"
+#include "model/supersonic.h"
+#include "model/theory.h"
+#include "model/theory_table.h"
 #include "plots/compressibility_chart.h"
+#include "plots/sonic_chart.h"
+#include "plots/theory_charts.h"
 #include "web/answers.h"
 
 #include <cmath>
@@ -212,16 +217,21 @@ std::string Study::compressibilityJson(const Session& session) {
     const State& s = session.state();
     const double mach = std::fabs(session.values().mach);
     Surface chart(0, rgb(255, 255, 255));
+    Surface sonic(0, rgb(255, 255, 255));
     RuleTable table = emptyRuleTable();
     if (profileExists(s)) {
         const CompressibleSurface surface(s);
         drawCompressibilityChart(chart, machChart(surface), mach);
+        drawSonicChart(sonic, SonicSurface(s, surface), mach);
         table = ruleTable(surface, mach);
     }
     JsonWriter json;
     chart_.pack(chart);
+    sonic_.pack(sonic);
     json.beginObject().key("mach").value(mach).key("chart").beginObject();
     packedRecord(json, chart, chart_);
+    json.endObject().key("sonic").beginObject();
+    packedRecord(json, sonic, sonic_);
     json.endObject().key("rows").beginArray();
     for (const std::string_view row : kRuleTableRows) {
         json.value(row);
@@ -286,6 +296,47 @@ std::string Study::boundaryLayerJson(const Session& session, int position, doubl
     cellsJson(json, table.cells);
     json.key("note").value(table.note);
     json.key("trust").value(uiText(TextId::LayerTrustNote)).endObject();
+    return json.text();
+}
+
+std::string Study::theoryJson(const Session& session) {
+    const State& s = session.state();
+    constexpr Colour kWhite = rgb(255, 255, 255);
+    std::array<Surface, 3> charts{Surface(0, kWhite), Surface(0, kWhite), Surface(0, kWhite)};
+    TheoryTable table = emptyTheoryTable();
+    if (profileExists(s)) {
+        const TheoryComparison theory = compareWithThinAirfoil(s);
+        drawTheoryLift(charts[0], theory);
+        drawTheoryMoment(charts[1], theory);
+        drawTheoryLoad(charts[2], theory);
+        table = theoryTable(s, theory);
+    }
+    JsonWriter json;
+    json.beginObject();
+    constexpr const char* kCharts[] = {"lift", "moment", "load"};
+    for (std::size_t i = 0; i < charts.size(); ++i) {
+        theory_[i].pack(charts[i]);
+        json.key(kCharts[i]).beginObject();
+        packedRecord(json, charts[i], theory_[i]);
+        json.endObject();
+    }
+    json.key("rows").beginArray();
+    for (const TextId row : kTheoryTableRows) {
+        json.value(uiText(row));
+    }
+    json.endArray().key("columns").beginArray();
+    for (const TextId column : kTheoryTableColumns) {
+        json.value(uiText(column));
+    }
+    json.endArray().key("cells").beginArray();
+    for (const auto& row : table.cells) {
+        json.beginArray();
+        for (const std::string& cell : row) {
+            json.value(cell);
+        }
+        json.endArray();
+    }
+    json.endArray().endObject();
     return json.text();
 }
 

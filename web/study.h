@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The study views of one session as JSON answers: the flow picture of its current state, built
-// once per chain, recorded part by part for a picture size, its probe and particles, and the
-// compressibility chart with the rule table at the Mach number the latest plot step read.
+// once per chain, recorded part by part for a picture size, its probe and particles, the
+// compressibility charts with the rule table at the Mach number the latest plot step read, and
+// thin-airfoil theory beside the exact values.
 #pragma once
 
 #include "model/particles.h"
@@ -64,6 +65,10 @@ public:
     // arrays are valid until the next call; {"error"} for options out of range.
     std::string boundaryLayerJson(const Session& session, int position, double ncrit,
                                   double aspect);
+    // The Theory view of the session's state: {"lift", "moment", "load": packed records as in
+    // surfaceJson, "rows", "columns", "cells": 3 rows of 3 texts}; the records are empty and
+    // the cells dashes without a profile. The records' arrays are valid until the next call.
+    std::string theoryJson(const Session& session);
 
 private:
     // A part recorded for one build of the picture, stage, size and ratio.
@@ -89,6 +94,8 @@ private:
     PackedSurface packedParticles_;
     PackedSurface chart_;
     std::array<PackedSurface, 4> layerRecords_;
+    PackedSurface sonic_;
+    std::array<PackedSurface, 3> theory_;
 };
 
 } // namespace kestrel::web

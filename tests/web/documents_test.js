@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The browser module writes kestrel-calc's documents: profile, mach, flow and viscous for the
-// same inputs come from the same writer functions, with the same keys, layout and number forms.
-// They are equal byte for byte but for numbers in which the browser's maths library (sin, cos,
-// atan2 ...) gave a double a few units in the last place away from the desktop's: each such
+// The browser module writes kestrel-calc's documents: profile, mach, flow, viscous and theory
+// for the same inputs come from the same writer functions, with the same keys, layout and number
+// forms. They are equal byte for byte but for numbers in which the browser's maths library (sin,
+// cos, atan2 ...) gave a double a few units in the last place away from the desktop's: each such
 // number must agree to 1e-13 of its magnitude (and of 1 at least), and is counted.
 //
 //   node --no-experimental-fetch tests/web/documents_test.js MODULE.js KESTREL_CALC
@@ -56,6 +56,7 @@ require(modulePath)().then(async (kestrel) => {
     const profile = kestrel.cwrap('kestrel_profile', 'string', [...five, 'string']);
     const mach = kestrel.cwrap('kestrel_mach', 'string', [...five, 'string']);
     const flow = kestrel.cwrap('kestrel_flow', 'string', [...five, 'string']);
+    const theory = kestrel.cwrap('kestrel_theory', 'string', ['number', 'number', 'number']);
     let documents = 0;
     let numbers = 0;
     let lastBits = 0;
@@ -69,11 +70,13 @@ require(modulePath)().then(async (kestrel) => {
             run(calc, ['mach', ...all]),
             run(calc, ['flow', ...inputs, '--lines', `${s.lines}`, ...probes],
                 { maxBuffer: 64 << 20 }),
+            run(calc, ['theory', '--thickness', `${s.thickness}`, '--camber', `${s.camber}`,
+                '--alpha', `${s.alpha}`]),
         ]);
         const args = [s.thickness, s.camber, s.points, s.alpha];
         const ours = [profile(...args, s.xm, s.mach), mach(...args, s.xm, s.mach),
-            flow(...args, s.lines, s.probes.join(' '))];
-        ['profile', 'mach', 'flow'].forEach((name, i) => {
+            flow(...args, s.lines, s.probes.join(' ')), theory(s.thickness, s.camber, s.alpha)];
+        ['profile', 'mach', 'flow', 'theory'].forEach((name, i) => {
             const where = `${name} ${JSON.stringify(s)}`;
             const { text, moved } = alignNumbers(ours[i], expected[i].stdout, where);
             assert.equal(text, expected[i].stdout, where);

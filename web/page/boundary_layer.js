@@ -2,7 +2,7 @@
 // The Boundary layer tab: the Reynolds number's logarithmic slider and N_crit, both remembered in
 // the browser's storage; the module's pictures of the profile with its displacement thickness,
 // Cf and H along both sides and the drag polar, and the table of drag, transition and separation.
-import { fillRowTable } from './compressibility.js';
+import { fillTable } from './compressibility.js';
 import { sizeCanvas } from './painting.js';
 
 const STORE = { reynolds: 'kestrel.study.reynoldsPosition', ncrit: 'kestrel.study.ncrit' };
@@ -103,7 +103,7 @@ export class BoundaryLayerTab {
             const ctx = sizeCanvas(canvas, width, height, ratio);
             this.painter.paint(ctx, answer[name], 0, 0, width, height, { ground: true });
         }
-        fillRowTable(this.table, answer);
+        fillTable(this.table, answer);
         this.note.textContent = `${answer.note}\n${answer.trust}`;
     }
 }

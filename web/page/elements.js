@@ -3,9 +3,9 @@
 // names, places, tab order, accessible names, tooltips and texts, the labels on the plots, the
 // About window, the message box and the study panel (the Flow tab's picture with the particles'
 // layer over it, the Mapping slider, the Particles switch, the probe's line; the Compressibility
-// tab's chart, rule table and warning). Fonts are the record table's, each a CSS variable
-// (--font-caption, --font-greek, ...) that the style sheet gives to the class of the same name
-// (font-caption, font-greek, ...).
+// tab's two charts, rule table and warning; the Theory tab's charts, table and help). Fonts are
+// the record table's, each a CSS variable (--font-caption, --font-greek, ...) that the style sheet
+// gives to the class of the same name (font-caption, font-greek, ...).
 import { cssColour } from './painting.js';
 
 // An element of the tag with the attributes (undefined ones left out; `className`, `text`,
@@ -60,6 +60,7 @@ const TABS = [
     { name: 'compressibilityTabButton', page: 'compressibilityTab',
         text: 'Study.compressibilityTab' },
     { name: 'boundaryLayerTabButton', page: 'boundaryLayerTab', text: 'Study.boundaryLayerTab' },
+    { name: 'theoryTabButton', page: 'theoryTab', text: 'Study.theoryTab' },
 ];
 
 function tabPage(i, ...children) {
@@ -98,7 +99,10 @@ function buildCompressibilityTab(texts) {
         make('thead'), make('tbody'));
     const warning = make('p', { id: 'sonicWarning', className: 'warning', role: 'status',
         'aria-label': texts['Study.warning.name'] });
-    return { page: tabPage(1, chart, table, warning), elements: { chart, table, warning } };
+    const sonic = make('canvas', { id: 'sonicChart', role: 'img',
+        'aria-label': texts['Study.sonic.name'], title: texts['Study.sonic.tip'] });
+    return { page: tabPage(1, chart, sonic, table, warning),
+        elements: { chart, sonic, table, warning } };
 }
 
 // The Boundary layer tab: the Reynolds slider with its text, the N_crit box, the four pictures,
@@ -139,8 +143,32 @@ function buildBoundaryLayerTab(texts, study) {
     return { page, elements };
 }
 
-// {panel, parts: the panel's parts for the study panel, flow and compressibility: each tab's
-// elements, columnTooltips: the rule table's columns' tooltips in order}. `study`: the study
+// The Theory tab: three charts and the numbers (the table with the help under it), each in its
+// cell of `cells`, the module's grid of the tab.
+function buildTheoryTab(texts, cells) {
+    const chart = (id, name) => make('canvas', { id, role: 'img',
+        'aria-label': texts[name], title: texts[name] });
+    const table = make('table', { id: 'theoryTable', className: 'numbers',
+        'aria-label': texts['Study.theory.table.name'], title: texts['Study.theory.help'] },
+    make('thead'), make('tbody'));
+    const parts = {
+        theoryLift: chart('theoryLift', 'Study.theory.lift.name'),
+        theoryMoment: chart('theoryMoment', 'Study.theory.moment.name'),
+        theoryLoad: chart('theoryLoad', 'Study.theory.load.name'),
+        theoryNumbers: make('div', { id: 'theoryNumbers' }, table,
+            make('p', { id: 'theoryHelp', text: texts['Study.theory.help'] })),
+    };
+    for (const { name, row, column } of cells) {
+        parts[name].style.gridRow = `${row + 1}`;
+        parts[name].style.gridColumn = `${column + 1}`;
+    }
+    const page = tabPage(3, make('div', { className: 'theory-grid' }, ...Object.values(parts)));
+    return { page, elements: { lift: parts.theoryLift, moment: parts.theoryMoment,
+        load: parts.theoryLoad, table } };
+}
+
+// {panel, parts: the panel's parts for the study panel, flow, compressibility and theory: each
+// tab's elements, columnTooltips: the rule table's columns' tooltips in order}. `study`: the study
 // views' fixed numbers.
 function buildStudy(texts, study) {
     const tabs = TABS.map((t, i) => make('button', { id: t.name, type: 'button', role: 'tab',
@@ -149,6 +177,7 @@ function buildStudy(texts, study) {
     const flow = buildFlowTab(texts, study.mappingSteps);
     const compressibility = buildCompressibilityTab(texts);
     const boundaryLayer = buildBoundaryLayerTab(texts, study);
+    const theory = buildTheoryTab(texts, study.theoryCells);
     const closeButton = make('button', { type: 'button', className: 'close', id: 'studyClose',
         'aria-label': texts['Study.close'], text: '×' });
     const panel = make('section', { id: 'studyPanel', className: 'study',
@@ -157,13 +186,15 @@ function buildStudy(texts, study) {
         make('span', { id: 'studyPanel-title', text: texts['Study.title'] }), closeButton),
     make('div', { id: 'studyTabs', className: 'tabs', role: 'tablist',
         'aria-label': texts['Study.tabs.name'] }, ...tabs),
-    flow.page, compressibility.page, boundaryLayer.page);
+    flow.page, compressibility.page, boundaryLayer.page,
+    theory.page);
     return {
         panel,
         parts: { panel, button: null, closeButton, tabs },
         flow: flow.elements,
         compressibility: compressibility.elements,
         boundaryLayer: boundaryLayer.elements,
+        theory: theory.elements,
         columnTooltips: ['CL', 'CM', 'Cp_min', 'criticalMach'].map(
             (column) => texts[`Study.ruleTable.${column}.tip`]),
     };

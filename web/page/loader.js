@@ -37,6 +37,7 @@ const FUNCTIONS = {
     compressibility: ['kestrel_study_compressibility', [], true],
     boundaryLayer: ['kestrel_study_boundary_layer', ['number', 'number', 'number'], true],
     reynolds: ['kestrel_reynolds', ['number'], true],
+    theory: ['kestrel_study_theory', [], true],
 };
 
 // The tables the module hands over at load.

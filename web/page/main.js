@@ -11,6 +11,7 @@ import { FlowTab } from './flow.js';
 import { loadKestrel } from './loader.js';
 import { Painter } from './painter.js';
 import { StudyPanel } from './study.js';
+import { TheoryTab } from './theory.js';
 import { AboutWindow, MainWindow, MessageBox } from './window.js';
 
 async function start() {
@@ -23,7 +24,8 @@ async function start() {
         page.columnTooltips);
     const boundaryLayer = new BoundaryLayerTab(kestrel, painter, page.boundaryLayer,
         kestrel.tables.window.study);
-    const study = new StudyPanel(page.parts, [flow, compressibility, boundaryLayer]);
+    const theory = new TheoryTab(kestrel, painter, page.theory);
+    const study = new StudyPanel(page.parts, [flow, compressibility, boundaryLayer, theory]);
     const dialogs = { about: new AboutWindow(page.about),
         message: new MessageBox(page.message.dialog, page.message.text) };
     const window = new MainWindow(kestrel, painter, study, dialogs, page.messages);
