@@ -89,6 +89,16 @@ enum class TextId {
     WarningName,
     ChartName,
     ChartTip,
+    KeepButton,
+    KeepTip,
+    ClearButton,
+    ClearTip,
+    ComparisonTab,
+    ComparisonTabTip,
+    ComparisonTableName,
+    KeptLabel,
+    NothingKept,
+    ComparisonLayerNote,
     // The page
     PageLoading,
     PageStartFailed,
@@ -205,6 +215,22 @@ inline constexpr std::array<TextEntry, kTextCount> kTexts{{
      "smallest surface pressure coefficient Cp_min corrected by Prandtl–Glauert (magenta), "
      "Kármán–Tsien (blue) and Laitone (orange), against the free-stream Mach number. A dot marks "
      "each rule's critical Mach number; the grey line is M∞."},
+    {TextId::KeepButton, "Study.keep", "Study", "Keep for comparison"},
+    {TextId::KeepTip, "Study.keep.tip", "Study",
+     "Keep the current profile with its angle of attack, moment reference and Mach number: every "
+     "chart then shows it faintly beside the profile you set next."},
+    {TextId::ClearButton, "Study.clear", "Study", "Clear comparison"},
+    {TextId::ClearTip, "Study.clear.tip", "Study", "Forget the kept profile."},
+    {TextId::ComparisonTab, "Study.comparisonTab", "Study", "Comparison"},
+    {TextId::ComparisonTabTip, "Study.comparisonTab.tip", "Study",
+     "The current and the kept profile's numbers side by side, with their difference"},
+    {TextId::ComparisonTableName, "Study.comparisonTable.name", "Study", "comparison table"},
+    {TextId::KeptLabel, "Study.kept", "Study", "Kept: %1"},
+    {TextId::NothingKept, "Study.nothingKept", "Study",
+     "Nothing kept yet: “Keep for comparison” keeps the current profile, its angle and its Mach "
+     "number."},
+    {TextId::ComparisonLayerNote, "Study.comparisonLayer", "Study",
+     "CD, L/D and the transitions: the boundary layer at Re = %1, N_crit = %2."},
     {TextId::PageLoading, "Page.loading", "Page", "Loading…"},
     {TextId::PageStartFailed, "Page.startFailed", "Page", "Kestrel could not start: %1"},
 }};
