@@ -6,19 +6,24 @@
 #include "model/rule_table.h"
 #include "plots/compressibility_chart.h"
 #include "plots/window_layout.h"
+#include "ui/comparison_tab.h"
 #include "ui/flow_view.h"
+#include "ui/kept_profile.h"
 #include "ui/qt_text.h"
 #include "ui/surface_view.h"
 
 #include <QCloseEvent>
 #include <QEvent>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <cmath>
+#include <stdexcept>
 #include <string_view>
 
 namespace kestrel {
@@ -48,14 +53,77 @@ StudyWindow::StudyWindow(const State& state, const ChainValues& values)
     tabs_->setTabToolTip(0, textOf(TextId::FlowTabTip));
     tabs_->addTab(buildCompressibilityTab(), textOf(TextId::CompressibilityTab));
     tabs_->setTabToolTip(1, textOf(TextId::CompressibilityTabTip));
+    comparison_ = new ComparisonTab;
+    const int comparisonIndex = tabs_->addTab(comparison_, textOf(TextId::ComparisonTab));
+    tabs_->setTabToolTip(comparisonIndex, textOf(TextId::ComparisonTabTip));
     connect(tabs_, &QTabWidget::currentChanged, this, [this] {
         redrawCurrentTab();
         updateFlowSeen();
     });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
+    layout->addLayout(buildComparisonBar());
     resize(kStudyWidth, kStudyHeight);
     restoreSettings();
+    if (const std::optional<ChainInputs> remembered = rememberedKeptInputs()) {
+        try {
+            setKept(std::make_shared<const Ghost>(*remembered));
+        } catch (const std::invalid_argument&) {
+            forgetKeptInputs();
+        }
+    }
+    updateComparisonButtons();
+}
+
+QLayout* StudyWindow::buildComparisonBar() {
+    keepButton_ = new QPushButton(textOf(TextId::KeepButton), this);
+    keepButton_->setObjectName(QStringLiteral("keepButton"));
+    keepButton_->setToolTip(textOf(TextId::KeepTip));
+    clearButton_ = new QPushButton(textOf(TextId::ClearButton), this);
+    clearButton_->setObjectName(QStringLiteral("clearButton"));
+    clearButton_->setToolTip(textOf(TextId::ClearTip));
+    connect(keepButton_, &QPushButton::clicked, this, [this] { keep(); });
+    connect(clearButton_, &QPushButton::clicked, this, [this] { clearKept(); });
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(keepButton_);
+    bar->addWidget(clearButton_);
+    bar->addStretch(1);
+    return bar;
+}
+
+void StudyWindow::setInputsSource(std::function<ChainInputs()> inputs) {
+    inputs_ = std::move(inputs);
+    updateComparisonButtons();
+}
+
+void StudyWindow::keep() {
+    if (!inputs_ || !profileExists(state_)) {
+        return;
+    }
+    const ChainInputs inputs = inputs_();
+    try {
+        setKept(std::make_shared<const Ghost>(inputs));
+    } catch (const std::invalid_argument&) {
+        return; // the main window shows the table miss; there is nothing to keep
+    }
+    rememberKeptInputs(inputs);
+}
+
+void StudyWindow::clearKept() {
+    forgetKeptInputs();
+    setKept(nullptr);
+}
+
+void StudyWindow::setKept(std::shared_ptr<const Ghost> kept) {
+    kept_ = std::move(kept);
+    flow_->setKept(kept_);
+    updateComparisonButtons();
+    follow();
+}
+
+void StudyWindow::updateComparisonButtons() {
+    keepButton_->setEnabled(inputs_ && profileExists(state_));
+    clearButton_->setEnabled(kept_ != nullptr);
 }
 
 StudyWindow::~StudyWindow() = default;
@@ -144,6 +212,8 @@ void StudyWindow::redraw() {
     ++redraws_;
     flowStale_ = true;
     compressibilityStale_ = true;
+    comparisonStale_ = true;
+    updateComparisonButtons();
     redrawCurrentTab();
 }
 
@@ -152,6 +222,12 @@ void StudyWindow::redrawCurrentTab() {
         if (flowStale_) {
             flowStale_ = false;
             flow_->setState(state_);
+        }
+    } else if (tabs_->currentWidget() == comparison_) {
+        if (comparisonStale_) {
+            comparisonStale_ = false;
+            comparison_->show(profileExists(state_) ? &state_ : nullptr, std::fabs(values_.mach),
+                              kept_.get());
         }
     } else if (compressibilityStale_) {
         compressibilityStale_ = false;
@@ -164,7 +240,7 @@ void StudyWindow::redrawCompressibility() {
     if (profileExists(state_)) {
         const double mach = std::fabs(values_.mach);
         const CompressibleSurface surface(state_);
-        drawCompressibilityChart(chart_->surface(), machChart(surface), mach);
+        drawCompressibilityChart(chart_->surface(), machChart(surface), mach, kept_.get());
         table = ruleTable(surface, mach);
     } else {
         chart_->surface().Cls();
