@@ -73,7 +73,7 @@ const char* kestrel_picture(int surface);
 //    "fonts": [{"name", "css" (a CSS font), "families", "points", "bold", "italic"}] in the order
 //    of the font codes, "colours": {"plotBackground", "systemText", "magenta", "borderOuterDark",
 //    "borderOuterLight", "borderInnerDark", "borderInnerLight", "flowBackground", "flowFrame",
-//    "particleRing", "particleFill"}}
+//    "particleRing", "particleFill", "ghost" (a kept profile's outlines and label)}}
 const char* kestrel_record_table(void);
 // Every text the windows and the page show, by its stable key: {"Form1.title": "Kestrel - ...",
 // ...}. The keys are the ones kestrel_window's controls name.
@@ -151,6 +151,21 @@ const char* kestrel_flow_particle_record(double time, double t, int width, int h
 // packed record, stretched over the chart's whole area on a white ground), "rows", "columns",
 // "cells": 4 rows of 4 texts, "warning"}.
 const char* kestrel_study_compressibility(void);
+// Keeps the session's current inputs for comparison: the flow picture and the compressibility
+// chart then draw the kept profile as a faint ghost. {"kept": true, "inputs": {"thickness",
+// "camber", "points", "alpha", "xm" (scroll positions), "mach" (the Mach text)}, "label"}, or
+// {"error"} without a profile.
+const char* kestrel_keep(void);
+// Keeps the given inputs (those kestrel_keep answered, remembered by the page): the same answer,
+// or {"error"} for a position out of its range.
+const char* kestrel_keep_inputs(int thickness, int camber, int points, int alpha, int xm,
+                                const char* mach);
+// Forgets the kept profile.
+void kestrel_clear_kept(void);
+// The comparison of the current and the kept profile: {"kept", "label" (the kept inputs, or the
+// text saying nothing is kept), "columns", "rows": [{"quantity", "cells": [current, kept,
+// difference]}] (none with nothing kept), "note"}.
+const char* kestrel_study_comparison(void);
 
 #ifdef __cplusplus
 }

@@ -59,6 +59,7 @@ const TABS = [
     { name: 'flowTabButton', page: 'flowTab', text: 'Study.flowTab' },
     { name: 'compressibilityTabButton', page: 'compressibilityTab',
         text: 'Study.compressibilityTab' },
+    { name: 'comparisonTabButton', page: 'comparisonTab', text: 'Study.comparisonTab' },
 ];
 
 function tabPage(i, ...children) {
@@ -100,6 +101,25 @@ function buildCompressibilityTab(texts) {
     return { page: tabPage(1, chart, table, warning), elements: { chart, table, warning } };
 }
 
+// The Comparison tab: the kept profile's label, the table and the note on the boundary layer.
+function buildComparisonTab(texts) {
+    const heading = make('p', { id: 'comparisonHeading' });
+    const table = make('table', { id: 'comparisonTable',
+        'aria-label': texts['Study.comparisonTable.name'] }, make('thead'), make('tbody'));
+    const note = make('p', { id: 'comparisonNote' });
+    const index = TABS.findIndex((t) => t.page === 'comparisonTab');
+    return { page: tabPage(index, heading, table, note), elements: { heading, table, note } };
+}
+
+// The bar under the tabs with "Keep for comparison" and "Clear comparison".
+function buildComparisonBar(texts) {
+    const keep = make('button', { id: 'keepButton', type: 'button', title: texts['Study.keep.tip'],
+        text: texts['Study.keep'] });
+    const clear = make('button', { id: 'clearButton', type: 'button',
+        title: texts['Study.clear.tip'], text: texts['Study.clear'] });
+    return { bar: make('div', { className: 'comparison-bar' }, keep, clear), keep, clear };
+}
+
 // {panel, parts: the panel's parts for the study panel, flow and compressibility: each tab's
 // elements, columnTooltips: the rule table's columns' tooltips in order}. `study`: the study
 // views' fixed numbers.
@@ -109,6 +129,8 @@ function buildStudy(texts, study) {
         title: texts[`${t.text}.tip`], text: texts[t.text] }));
     const flow = buildFlowTab(texts, study.mappingSteps);
     const compressibility = buildCompressibilityTab(texts);
+    const comparison = buildComparisonTab(texts);
+    const bar = buildComparisonBar(texts);
     const closeButton = make('button', { type: 'button', className: 'close', id: 'studyClose',
         'aria-label': texts['Study.close'], text: '×' });
     const panel = make('section', { id: 'studyPanel', className: 'study',
@@ -117,12 +139,13 @@ function buildStudy(texts, study) {
         make('span', { id: 'studyPanel-title', text: texts['Study.title'] }), closeButton),
     make('div', { id: 'studyTabs', className: 'tabs', role: 'tablist',
         'aria-label': texts['Study.tabs.name'] }, ...tabs),
-    flow.page, compressibility.page);
+    flow.page, compressibility.page, comparison.page, bar.bar);
     return {
         panel,
         parts: { panel, button: null, closeButton, tabs },
         flow: flow.elements,
         compressibility: compressibility.elements,
+        comparison: { ...comparison.elements, keep: bar.keep, clear: bar.clear },
         columnTooltips: ['CL', 'CM', 'Cp_min', 'criticalMach'].map(
             (column) => texts[`Study.ruleTable.${column}.tip`]),
     };

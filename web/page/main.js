@@ -4,6 +4,7 @@
 // module of the page is named here, so that the browser fetches them all at once.
 import './painting.js';
 import './timing.js';
+import { ComparisonTab } from './comparison.js';
 import { CompressibilityTab } from './compressibility.js';
 import { buildPage } from './elements.js';
 import { FlowTab } from './flow.js';
@@ -20,11 +21,14 @@ async function start() {
         pageStep: kestrel.tables.window.study.mappingPageStep });
     const compressibility = new CompressibilityTab(kestrel, painter, page.compressibility,
         page.columnTooltips);
-    const study = new StudyPanel(page.parts, [flow, compressibility]);
+    const comparison = new ComparisonTab(kestrel, page.comparison, localStorage);
+    const study = new StudyPanel(page.parts, [flow, compressibility, comparison]);
+    comparison.onChange = () => study.follow();
     const dialogs = { about: new AboutWindow(page.about),
         message: new MessageBox(page.message.dialog, page.message.text) };
     const window = new MainWindow(kestrel, painter, study, dialogs, page.messages);
     study.bind();
+    comparison.restore();
     window.bind();
     page.status.hidden = true;
     page.firstFocus.focus();
