@@ -2,8 +2,9 @@
 # SPDX-License-Identifier: MIT
 # Remakes the README's screenshots: the main window after Mach 0.5, thickness 12, camber 4, angle
 # of attack 5 and moment reference 25, with the study window beside it on its Flow tab
-# (docs/screenshot.png) and on its Compressibility tab (docs/study-compressibility.png), drawn on
-# Qt's offscreen platform.
+# (docs/screenshot.png) and on its Compressibility tab (docs/study-compressibility.png), and that
+# profile kept for comparison against the same without camber (docs/study-comparison.png), drawn
+# on Qt's offscreen platform.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -12,4 +13,5 @@ cmake --build --preset release -j"$(nproc)" --target kestrel-screenshot
 QT_QPA_PLATFORM=offscreen build/release/app/kestrel-screenshot docs/screenshot.png flow
 QT_QPA_PLATFORM=offscreen build/release/app/kestrel-screenshot docs/study-compressibility.png \
     compressibility
-echo "wrote docs/screenshot.png and docs/study-compressibility.png"
+QT_QPA_PLATFORM=offscreen build/release/app/kestrel-screenshot docs/study-comparison.png comparison
+echo "wrote docs/screenshot.png, docs/study-compressibility.png and docs/study-comparison.png"
