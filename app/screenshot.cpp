@@ -7,6 +7,7 @@
 // and on its Comparison tab. Used to make the README's screenshots; runs on any Qt platform,
 // including the offscreen one.
 #include "ui/comparison_tab.h"
+#include "ui/flow_view.h"
 #include "ui/form1.h"
 #include "ui/kept_profile.h"
 #include "ui/study_window.h"
