@@ -105,6 +105,27 @@ void BM_ChainEndToStudyPainted_Theory(benchmark::State& bench) {
 }
 BENCHMARK(BM_ChainEndToStudyPainted_Theory)->Unit(benchmark::kMillisecond);
 
+// Each tab's follow with and without a profile kept for comparison (12 % symmetric at 5 degrees,
+// kept once before the timing): the difference is what the ghost and the table add to a chain's
+// end. Arguments: the tab's index, and 1 with a kept profile.
+void BM_ChainEndToStudyPainted_Kept(benchmark::State& bench) {
+    StudyWindow* study = windows->study;
+    auto* camber = windows->form.findChild<QScrollBar*>(QStringLiteral("HScroll_Camber"));
+    if (bench.range(1) != 0) {
+        camber->setValue(0);
+        study->keep();
+        camber->setValue(4);
+    }
+    study->tabs()->setCurrentIndex(static_cast<int>(bench.range(0)));
+    for (auto _ : bench) {
+        windows->followAndPaint();
+    }
+    study->clearKept();
+}
+BENCHMARK(BM_ChainEndToStudyPainted_Kept)
+    ->ArgsProduct({{0, 1, 4}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
+
 // One frame of the particle animation: the particles moved and the view painted over its cached
 // flow picture.
 void BM_ParticleFrame(benchmark::State& bench) {

@@ -20,6 +20,10 @@ std::string valueText(std::optional<double> value, int decimals) {
 
 } // namespace
 
+std::string tableValueText(std::optional<double> value, int decimals) {
+    return valueText(value, decimals);
+}
+
 RuleTable ruleTable(const CompressibleSurface& surface, double mach) {
     mach = std::fabs(mach);
     const CompressibilityAnalysis a = surface.analyse(mach);

@@ -7,6 +7,7 @@
 #include "plots/flow_layout.h"
 #include "plots/flow_mesh.h"
 #include "plots/flow_particles.h"
+#include "plots/ghost.h"
 
 namespace kestrel {
 
@@ -18,9 +19,13 @@ inline constexpr Colour kFlowFrameColour = rgb(96, 96, 96);
 // box.width x box.height logical pixels shown at `ratio` device pixels to the logical pixel: the
 // Cp shading as an image of the box's device pixels (shadePlane), streamlines (the dividing one
 // wider), the body, the stagnation points and the singular leading edge, ticks and axis titles.
-// Clears the surface first; its user coordinates are the plane's window (flowView).
+// Clears the surface first; its user coordinates are the plane's window (flowView). With a kept
+// profile, its body at the same stage is outlined faintly over the current one, with its label.
 void drawFlowPlane(Surface& surface, const FlowPicture& picture, double t, const PixelBox& box,
-                   double ratio = 1);
+                   double ratio = 1, const Ghost* kept = nullptr);
+
+// The kept profile's body outline, bodyOutline of its flow, computed once per kept profile.
+const std::vector<MorphPoint>& keptBody(const Ghost& kept);
 
 // The whole picture of width x height logical pixels from its parts, as one record in logical
 // pixels (0, 0 at the top left): the white ground, the left and right planes each in its box of
@@ -28,8 +33,9 @@ void drawFlowPlane(Surface& surface, const FlowPicture& picture, double t, const
 void composeFlowPicture(Surface& record, const Surface& left, const Surface& right,
                         const Surface& legend, int width, int height);
 
-// The parts drawn and composed: the left plane at stage t, the profile plane, the legend.
+// The parts drawn and composed: the left plane at stage t, the profile plane, the legend; both
+// planes with the kept profile's ghost where there is one.
 void recordFlowPicture(Surface& record, const FlowPicture& picture, double t, int width, int height,
-                       double ratio = 1);
+                       double ratio = 1, const Ghost* kept = nullptr);
 
 } // namespace kestrel

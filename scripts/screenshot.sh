@@ -3,10 +3,10 @@
 # Remakes the README's screenshots: the main window after Mach 0.5, thickness 12, camber 4, angle
 # of attack 5 and moment reference 25, with the study window beside it on its Flow tab
 # (docs/screenshot.png), on its Compressibility tab (docs/study-compressibility.png) and on its
-# Boundary layer tab (docs/study-boundary-layer.png); the
-# Theory tab at 12/4, 5 degrees and at 3/0, 0 degrees, and the Compressibility tab at 12/4,
-# 5 degrees, Mach 0.55 (docs/study-theory*.png, docs/study-sonic.png); drawn on Qt's offscreen
-# platform.
+# Boundary layer tab (docs/study-boundary-layer.png); the Theory tab at 12/4, 5 degrees and at
+# 3/0, 0 degrees, and the Compressibility tab at 12/4, 5 degrees, Mach 0.55
+# (docs/study-theory*.png, docs/study-sonic.png); that profile kept for comparison against the
+# same without camber (docs/study-comparison.png); drawn on Qt's offscreen platform.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -22,5 +22,7 @@ QT_QPA_PLATFORM=offscreen build/release/app/kestrel-screenshot docs/study-theory
     theory 3 0 0 0
 QT_QPA_PLATFORM=offscreen build/release/app/kestrel-screenshot docs/study-sonic.png \
     compressibility 12 4 5 0.55
+QT_QPA_PLATFORM=offscreen build/release/app/kestrel-screenshot docs/study-comparison.png comparison
 echo "wrote docs/screenshot.png, docs/study-compressibility.png, docs/study-boundary-layer.png," \
-    "docs/study-theory.png, docs/study-theory-symmetric.png and docs/study-sonic.png"
+    "docs/study-theory.png, docs/study-theory-symmetric.png, docs/study-sonic.png and" \
+    "docs/study-comparison.png"

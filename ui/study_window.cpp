@@ -12,20 +12,25 @@
 #include "plots/theory_charts.h"
 #include "plots/window_layout.h"
 #include "ui/boundary_layer_tab.h"
+#include "ui/comparison_tab.h"
 #include "ui/flow_view.h"
+#include "ui/kept_profile.h"
 #include "ui/qt_text.h"
 #include "ui/surface_view.h"
 
 #include <QCloseEvent>
 #include <QEvent>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <cmath>
+#include <stdexcept>
 #include <string_view>
 
 namespace kestrel {
@@ -60,14 +65,77 @@ StudyWindow::StudyWindow(const State& state, const ChainValues& values)
     tabs_->setTabToolTip(layerIndex, textOf(TextId::BoundaryLayerTabTip));
     const int theoryIndex = tabs_->addTab(buildTheoryTab(), textOf(TextId::TheoryTab));
     tabs_->setTabToolTip(theoryIndex, textOf(TextId::TheoryTabTip));
+    comparison_ = new ComparisonTab;
+    const int comparisonIndex = tabs_->addTab(comparison_, textOf(TextId::ComparisonTab));
+    tabs_->setTabToolTip(comparisonIndex, textOf(TextId::ComparisonTabTip));
     connect(tabs_, &QTabWidget::currentChanged, this, [this] {
         redrawCurrentTab();
         updateFlowSeen();
     });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
+    layout->addLayout(buildComparisonBar());
     resize(kStudyWidth, kStudyHeight);
     restoreSettings();
+    if (const std::optional<ChainInputs> remembered = rememberedKeptInputs()) {
+        try {
+            setKept(std::make_shared<const Ghost>(*remembered));
+        } catch (const std::invalid_argument&) {
+            forgetKeptInputs();
+        }
+    }
+    updateComparisonButtons();
+}
+
+QLayout* StudyWindow::buildComparisonBar() {
+    keepButton_ = new QPushButton(textOf(TextId::KeepButton), this);
+    keepButton_->setObjectName(QStringLiteral("keepButton"));
+    keepButton_->setToolTip(textOf(TextId::KeepTip));
+    clearButton_ = new QPushButton(textOf(TextId::ClearButton), this);
+    clearButton_->setObjectName(QStringLiteral("clearButton"));
+    clearButton_->setToolTip(textOf(TextId::ClearTip));
+    connect(keepButton_, &QPushButton::clicked, this, [this] { keep(); });
+    connect(clearButton_, &QPushButton::clicked, this, [this] { clearKept(); });
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(keepButton_);
+    bar->addWidget(clearButton_);
+    bar->addStretch(1);
+    return bar;
+}
+
+void StudyWindow::setInputsSource(std::function<ChainInputs()> inputs) {
+    inputs_ = std::move(inputs);
+    updateComparisonButtons();
+}
+
+void StudyWindow::keep() {
+    if (!inputs_ || !profileExists(state_)) {
+        return;
+    }
+    const ChainInputs inputs = inputs_();
+    try {
+        setKept(std::make_shared<const Ghost>(inputs));
+    } catch (const std::invalid_argument&) {
+        return; // the main window shows the table miss; there is nothing to keep
+    }
+    rememberKeptInputs(inputs);
+}
+
+void StudyWindow::clearKept() {
+    forgetKeptInputs();
+    setKept(nullptr);
+}
+
+void StudyWindow::setKept(std::shared_ptr<const Ghost> kept) {
+    kept_ = std::move(kept);
+    flow_->setKept(kept_);
+    updateComparisonButtons();
+    follow();
+}
+
+void StudyWindow::updateComparisonButtons() {
+    keepButton_->setEnabled(inputs_ && profileExists(state_));
+    clearButton_->setEnabled(kept_ != nullptr);
 }
 
 StudyWindow::~StudyWindow() = default;
@@ -101,12 +169,12 @@ QWidget* StudyWindow::buildCompressibilityTab() {
     chart_->setObjectName(QStringLiteral("compressibilityChart"));
     chart_->setAccessibleName(textOf(TextId::ChartName));
     chart_->setToolTip(textOf(TextId::ChartTip));
-    chart_->setMinimumSize(320, 120);
+    chart_->setMinimumSize(320, 110);
     sonicChart_ = new SurfaceView(tab);
     sonicChart_->setObjectName(QStringLiteral("sonicChart"));
     sonicChart_->setAccessibleName(textOf(TextId::SonicChartName));
     sonicChart_->setToolTip(textOf(TextId::SonicChartTip));
-    sonicChart_->setMinimumSize(320, 120);
+    sonicChart_->setMinimumSize(320, 110);
     auto* layout = new QVBoxLayout(tab);
     layout->addWidget(chart_, 1);
     layout->addWidget(sonicChart_, 1);
@@ -216,6 +284,8 @@ void StudyWindow::redraw() {
     compressibilityStale_ = true;
     layerStale_ = true;
     theoryStale_ = true;
+    comparisonStale_ = true;
+    updateComparisonButtons();
     redrawCurrentTab();
 }
 
@@ -234,6 +304,12 @@ void StudyWindow::redrawCurrentTab() {
         if (theoryStale_) {
             theoryStale_ = false;
             redrawTheory();
+        }
+    } else if (tabs_->currentWidget() == comparison_) {
+        if (comparisonStale_) {
+            comparisonStale_ = false;
+            comparison_->show(profileExists(state_) ? &state_ : nullptr, std::fabs(values_.mach),
+                              kept_.get());
         }
     } else if (compressibilityStale_) {
         compressibilityStale_ = false;
@@ -266,7 +342,7 @@ void StudyWindow::redrawCompressibility() {
     if (profileExists(state_)) {
         const double mach = std::fabs(values_.mach);
         const CompressibleSurface surface(state_);
-        drawCompressibilityChart(chart_->surface(), machChart(surface), mach);
+        drawCompressibilityChart(chart_->surface(), machChart(surface), mach, kept_.get());
         drawSonicChart(sonicChart_->surface(), SonicSurface(state_, surface), mach);
         table = ruleTable(surface, mach);
     } else {

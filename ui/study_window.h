@@ -7,14 +7,19 @@
 #include "model/state.h"
 
 #include <QWidget>
+#include <functional>
+#include <memory>
 
 class QLabel;
+class QPushButton;
 class QTabWidget;
 class QTableWidget;
 
 namespace kestrel {
 class BoundaryLayerTab;
+class ComparisonTab;
 class FlowTab;
+class Ghost;
 class SurfaceView;
 } // namespace kestrel
 
@@ -39,6 +44,17 @@ public:
     // Whether it took up the place and size it had when last closed.
     bool remembersItsPlace() const { return remembersItsPlace_; }
 
+    // Where "Keep for comparison" reads the main window's inputs and Mach text.
+    void setInputsSource(std::function<ChainInputs()> inputs);
+    // Keeps the current inputs for comparison (remembered between runs), or forgets them; every
+    // tab then redraws. A chart shows the kept profile by drawing with kept() (plots/ghost.h).
+    void keep();
+    void clearKept();
+    const Ghost* kept() const { return kept_.get(); }
+    QPushButton* keepButton() const { return keepButton_; }
+    QPushButton* clearButton() const { return clearButton_; }
+    ComparisonTab* comparisonTab() const { return comparison_; }
+
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
@@ -57,6 +73,9 @@ private:
     void updateFlowSeen();
     void restoreSettings();
     void saveSettings() const;
+    QLayout* buildComparisonBar();
+    void setKept(std::shared_ptr<const Ghost> kept);
+    void updateComparisonButtons();
 
     const State& state_;
     const ChainValues& values_;
@@ -67,6 +86,12 @@ private:
     SurfaceView* sonicChart_ = nullptr;
     FlowTab* flow_ = nullptr;
     BoundaryLayerTab* layer_ = nullptr;
+    ComparisonTab* comparison_ = nullptr;
+    QPushButton* keepButton_ = nullptr;
+    QPushButton* clearButton_ = nullptr;
+    std::function<ChainInputs()> inputs_;
+    std::shared_ptr<const Ghost> kept_;
+    bool comparisonStale_ = true;
     bool stale_ = true;
     bool flowStale_ = true;
     bool compressibilityStale_ = true;

@@ -292,4 +292,22 @@ KESTREL_EXPORT const char* kestrel_study_theory(void) {
     return give(study().theoryJson(*session()));
 }
 
+KESTREL_EXPORT const char* kestrel_keep(void) {
+    return give(study().keepJson(*session()));
+}
+
+KESTREL_EXPORT const char* kestrel_keep_inputs(int thickness, int camber, int points, int alpha,
+                                               int xm, const char* mach) {
+    return give(study().keepJson(
+        kestrel::ChainInputs{thickness, camber, points, alpha, xm, mach != nullptr ? mach : ""}));
+}
+
+KESTREL_EXPORT void kestrel_clear_kept(void) {
+    study().clearKept();
+}
+
+KESTREL_EXPORT const char* kestrel_study_comparison(void) {
+    return give(study().comparisonJson(*session()));
+}
+
 } // extern "C"

@@ -73,7 +73,7 @@ const char* kestrel_picture(int surface);
 //    "fonts": [{"name", "css" (a CSS font), "families", "points", "bold", "italic"}] in the order
 //    of the font codes, "colours": {"plotBackground", "systemText", "magenta", "borderOuterDark",
 //    "borderOuterLight", "borderInnerDark", "borderInnerLight", "flowBackground", "flowFrame",
-//    "particleRing", "particleFill"}}
+//    "particleRing", "particleFill", "ghost" (a kept profile's outlines and label)}}
 const char* kestrel_record_table(void);
 // Every text the windows and the page show, by its stable key: {"Form1.title": "Kestrel - ...",
 // ...}. The keys are the ones kestrel_window's controls name.
@@ -177,6 +177,21 @@ const char* kestrel_viscous(int thickness, int camber, int alpha, int xm, double
 // white ground), "rows", "columns" (texts), "cells": 3 rows of 3 texts (dashes without a
 // profile)}. The charts sit in the grid of kestrel_window's "study" "theoryCells".
 const char* kestrel_study_theory(void);
+// Keeps the session's current inputs for comparison: the flow picture and the compressibility
+// chart then draw the kept profile as a faint ghost. {"kept": true, "inputs": {"thickness",
+// "camber", "points", "alpha", "xm" (scroll positions), "mach" (the Mach text)}, "label"}, or
+// {"error"} without a profile.
+const char* kestrel_keep(void);
+// Keeps the given inputs (those kestrel_keep answered, remembered by the page): the same answer,
+// or {"error"} for a position out of its range.
+const char* kestrel_keep_inputs(int thickness, int camber, int points, int alpha, int xm,
+                                const char* mach);
+// Forgets the kept profile.
+void kestrel_clear_kept(void);
+// The comparison of the current and the kept profile: {"kept", "label" (the kept inputs, or the
+// text saying nothing is kept), "columns", "rows": [{"quantity", "cells": [current, kept,
+// difference]}] (none with nothing kept), "note"}.
+const char* kestrel_study_comparison(void);
 
 #ifdef __cplusplus
 }

@@ -10,6 +10,7 @@
 #include "model/supersonic.h"
 #include "model/theory.h"
 #include "model/theory_table.h"
+#include "model/texts.h"
 #include "plots/compressibility_chart.h"
 #include "plots/sonic_chart.h"
 #include "plots/theory_charts.h"
@@ -17,6 +18,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <stdexcept>
 #include <vector>
 
 namespace kestrel::web {
@@ -79,7 +81,7 @@ const Surface& Study::part(FlowPart which, double t, int width, int height, doub
     const bool same = which == FlowPart::Legend
                           ? p.build != 0
                           : p.build == builds_ && p.t == stage && p.width == width &&
-                                p.height == height && p.ratio == ratio;
+                                p.height == height && p.ratio == ratio && p.kept == keptVersion_;
     if (same) {
         return p.surface;
     }
@@ -88,9 +90,10 @@ const Surface& Study::part(FlowPart which, double t, int width, int height, doub
         drawCpLegend(p.surface);
     } else {
         drawFlowPlane(p.surface, *picture_, stage,
-                      which == FlowPart::Left ? layout.left : layout.right, ratio);
+                      which == FlowPart::Left ? layout.left : layout.right, ratio, kept_.get());
     }
     p.build = builds_;
+    p.kept = keptVersion_;
     p.t = stage;
     p.width = width;
     p.height = height;
@@ -221,7 +224,7 @@ std::string Study::compressibilityJson(const Session& session) {
     RuleTable table = emptyRuleTable();
     if (profileExists(s)) {
         const CompressibleSurface surface(s);
-        drawCompressibilityChart(chart, machChart(surface), mach);
+        drawCompressibilityChart(chart, machChart(surface), mach, kept_.get());
         drawSonicChart(sonic, SonicSurface(s, surface), mach);
         table = ruleTable(surface, mach);
     }
@@ -337,6 +340,86 @@ std::string Study::theoryJson(const Session& session) {
         json.endArray();
     }
     json.endArray().endObject();
+    return json.text();
+}
+
+namespace {
+
+std::string keptAnswer(const Ghost& kept) {
+    const ChainInputs& in = kept.inputs();
+    JsonWriter json;
+    json.beginObject().key("kept").value(true).key("inputs").beginObject();
+    json.key("thickness").value(in.thickness).key("camber").value(in.camber);
+    json.key("points").value(in.points).key("alpha").value(in.alpha).key("xm").value(in.xm);
+    json.key("mach").value(in.mach).endObject().key("label").value(kept.label()).endObject();
+    return json.text();
+}
+
+std::string notKept(const char* why) {
+    JsonWriter json;
+    json.beginObject().key("error").value(why).endObject();
+    return json.text();
+}
+
+bool inRanges(const ChainInputs& inputs) {
+    for (const InputDefinition& input : kInputs) {
+        const int position = inputs.position(input.id);
+        if (position < input.minimum || position > input.maximum) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+std::string Study::keepJson(const Session& session) {
+    if (!profileExists(session.state())) {
+        return noPicture();
+    }
+    return keepJson(session.inputs());
+}
+
+std::string Study::keepJson(const ChainInputs& inputs) {
+    if (!inRanges(inputs)) {
+        return notKept("inputs out of their ranges");
+    }
+    try {
+        kept_ = std::make_shared<const Ghost>(inputs);
+    } catch (const std::invalid_argument&) {
+        return notKept("the kept profile is not in the table");
+    }
+    ++keptVersion_;
+    return keptAnswer(*kept_);
+}
+
+void Study::clearKept() {
+    kept_.reset();
+    ++keptVersion_;
+}
+
+std::string Study::comparisonJson(const Session& session) {
+    const State& s = session.state();
+    JsonWriter json;
+    json.beginObject().key("kept").value(kept_ != nullptr).key("label");
+    json.value(kept_ ? kept_->label() : std::string(uiText(TextId::NothingKept)));
+    json.key("columns").beginArray();
+    for (const std::string_view column : kComparisonColumns) {
+        json.value(column);
+    }
+    json.endArray().key("rows").beginArray();
+    if (kept_) {
+        const double mach = std::fabs(session.values().mach);
+        for (const ComparisonRow& row :
+             keptComparison(profileExists(s) ? &s : nullptr, mach, *kept_)) {
+            json.beginObject().key("quantity").value(row.quantity).key("cells").beginArray();
+            for (const std::string& cell : row.cells) {
+                json.value(cell);
+            }
+            json.endArray().endObject();
+        }
+    }
+    json.endArray().key("note").value(comparisonLayerNote()).endObject();
     return json.text();
 }
 

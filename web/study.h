@@ -70,6 +70,19 @@ public:
     // the cells dashes without a profile. The records' arrays are valid until the next call.
     std::string theoryJson(const Session& session);
 
+    // Keeps the session's current inputs for comparison, or the given ones (inputs the page
+    // remembered): every picture and chart then draws the kept profile as a ghost. Answers
+    // {"kept": true, "inputs": {"thickness", "camber", "points", "alpha", "xm", "mach"},
+    // "label"}; {"error"} without a profile, or for inputs out of their ranges.
+    std::string keepJson(const Session& session);
+    std::string keepJson(const ChainInputs& inputs);
+    // Forgets the kept profile.
+    void clearKept();
+    const Ghost* kept() const { return kept_.get(); }
+    // {"kept": bool, "label" (or the text saying nothing is kept), "columns", "rows":
+    //  [{"quantity", "cells": [current, kept, difference]}], "note"}.
+    std::string comparisonJson(const Session& session);
+
 private:
     // A part recorded for one build of the picture, stage, size and ratio.
     struct Part {
@@ -78,6 +91,7 @@ private:
         double t = -1;
         int width = -1, height = -1;
         double ratio = 0;
+        unsigned kept = 0;
     };
     const Surface& part(FlowPart part, double t, int width, int height, double ratio);
 
@@ -96,6 +110,8 @@ private:
     std::array<PackedSurface, 4> layerRecords_;
     PackedSurface sonic_;
     std::array<PackedSurface, 3> theory_;
+    std::shared_ptr<const Ghost> kept_;
+    unsigned keptVersion_ = 0; // counts keeps and clears, so that parts drawn before are redrawn
 };
 
 } // namespace kestrel::web

@@ -61,6 +61,7 @@ const TABS = [
         text: 'Study.compressibilityTab' },
     { name: 'boundaryLayerTabButton', page: 'boundaryLayerTab', text: 'Study.boundaryLayerTab' },
     { name: 'theoryTabButton', page: 'theoryTab', text: 'Study.theoryTab' },
+    { name: 'comparisonTabButton', page: 'comparisonTab', text: 'Study.comparisonTab' },
 ];
 
 function tabPage(i, ...children) {
@@ -167,8 +168,27 @@ function buildTheoryTab(texts, cells) {
         load: parts.theoryLoad, table } };
 }
 
-// {panel, parts: the panel's parts for the study panel, flow, compressibility and theory: each
-// tab's elements, columnTooltips: the rule table's columns' tooltips in order}. `study`: the study
+// The Comparison tab: the kept profile's label, the table and the note on the boundary layer.
+function buildComparisonTab(texts) {
+    const heading = make('p', { id: 'comparisonHeading' });
+    const table = make('table', { id: 'comparisonTable',
+        'aria-label': texts['Study.comparisonTable.name'] }, make('thead'), make('tbody'));
+    const note = make('p', { id: 'comparisonNote' });
+    const index = TABS.findIndex((t) => t.page === 'comparisonTab');
+    return { page: tabPage(index, heading, table, note), elements: { heading, table, note } };
+}
+
+// The bar under the tabs with "Keep for comparison" and "Clear comparison".
+function buildComparisonBar(texts) {
+    const keep = make('button', { id: 'keepButton', type: 'button', title: texts['Study.keep.tip'],
+        text: texts['Study.keep'] });
+    const clear = make('button', { id: 'clearButton', type: 'button',
+        title: texts['Study.clear.tip'], text: texts['Study.clear'] });
+    return { bar: make('div', { className: 'comparison-bar' }, keep, clear), keep, clear };
+}
+
+// {panel, parts: the panel's parts for the study panel, flow, compressibility, boundaryLayer,
+// theory and comparison: each tab's elements, columnTooltips: the rule table's columns' tooltips in order}. `study`: the study
 // views' fixed numbers.
 function buildStudy(texts, study) {
     const tabs = TABS.map((t, i) => make('button', { id: t.name, type: 'button', role: 'tab',
@@ -178,6 +198,8 @@ function buildStudy(texts, study) {
     const compressibility = buildCompressibilityTab(texts);
     const boundaryLayer = buildBoundaryLayerTab(texts, study);
     const theory = buildTheoryTab(texts, study.theoryCells);
+    const comparison = buildComparisonTab(texts);
+    const bar = buildComparisonBar(texts);
     const closeButton = make('button', { type: 'button', className: 'close', id: 'studyClose',
         'aria-label': texts['Study.close'], text: '×' });
     const panel = make('section', { id: 'studyPanel', className: 'study',
@@ -186,8 +208,7 @@ function buildStudy(texts, study) {
         make('span', { id: 'studyPanel-title', text: texts['Study.title'] }), closeButton),
     make('div', { id: 'studyTabs', className: 'tabs', role: 'tablist',
         'aria-label': texts['Study.tabs.name'] }, ...tabs),
-    flow.page, compressibility.page, boundaryLayer.page,
-    theory.page);
+    flow.page, compressibility.page, boundaryLayer.page, theory.page, comparison.page, bar.bar);
     return {
         panel,
         parts: { panel, button: null, closeButton, tabs },
@@ -195,6 +216,7 @@ function buildStudy(texts, study) {
         compressibility: compressibility.elements,
         boundaryLayer: boundaryLayer.elements,
         theory: theory.elements,
+        comparison: { ...comparison.elements, keep: bar.keep, clear: bar.clear },
         columnTooltips: ['CL', 'CM', 'Cp_min', 'criticalMach'].map(
             (column) => texts[`Study.ruleTable.${column}.tip`]),
     };

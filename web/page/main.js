@@ -5,6 +5,7 @@
 import './painting.js';
 import './timing.js';
 import { BoundaryLayerTab } from './boundary_layer.js';
+import { ComparisonTab } from './comparison.js';
 import { CompressibilityTab } from './compressibility.js';
 import { buildPage } from './elements.js';
 import { FlowTab } from './flow.js';
@@ -25,11 +26,15 @@ async function start() {
     const boundaryLayer = new BoundaryLayerTab(kestrel, painter, page.boundaryLayer,
         kestrel.tables.window.study);
     const theory = new TheoryTab(kestrel, painter, page.theory);
-    const study = new StudyPanel(page.parts, [flow, compressibility, boundaryLayer, theory]);
+    const comparison = new ComparisonTab(kestrel, page.comparison, localStorage);
+    const study = new StudyPanel(page.parts,
+        [flow, compressibility, boundaryLayer, theory, comparison]);
+    comparison.onChange = () => study.follow();
     const dialogs = { about: new AboutWindow(page.about),
         message: new MessageBox(page.message.dialog, page.message.text) };
     const window = new MainWindow(kestrel, painter, study, dialogs, page.messages);
     study.bind();
+    comparison.restore();
     window.bind();
     page.status.hidden = true;
     page.firstFocus.focus();
