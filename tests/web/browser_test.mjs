@@ -267,7 +267,9 @@ async function main() {
         assert.notEqual((await flowPixels()).right.hash, flowBefore.right.hash, 'flow redrawn');
         assert.deepEqual(await ruleCells(), cellsBefore, 'the hidden tab waits');
         await clickElement(page, 'particlesSwitch');
-        await selectTab('ArrowLeft', 37, 'theoryTabButton');
+        await selectTab('ArrowLeft', 37, 'comparisonTabButton');
+        await pressKey(page, 'ArrowLeft', 'ArrowLeft', 37);
+        assert.equal(await page.evaluate('document.activeElement.id'), 'theoryTabButton');
         await pressKey(page, 'ArrowLeft', 'ArrowLeft', 37);
         assert.equal(await page.evaluate('document.activeElement.id'), 'boundaryLayerTabButton');
         await pressKey(page, 'ArrowLeft', 'ArrowLeft', 37);
