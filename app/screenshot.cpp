@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
-// kestrel-screenshot OUT.png [flow|compressibility]: drives the main window through a full set
-// of user actions (Mach 0.5, thickness 12, camber 4, angle of attack 5, moment reference 25) and
-// saves a picture of it. With a study tab named, the study window is opened on that tab and
-// shown to the right of the main window in the same picture. Used to make the README's
+// kestrel-screenshot OUT.png [flow|compressibility [T C ALPHA MACH]]: drives the main window
+// through a full set of user actions (Mach 0.5, thickness 12, camber 4, angle of attack 5, moment
+// reference 25, or the thickness, camber, angle and Mach number given) and saves a picture of it.
+// With a study tab named, the study window is opened on that tab and shown to the right of the
+// main window in the same picture. Used to make the README's
 // screenshots; runs on any Qt platform, including the offscreen one.
 #include "ui/form1.h"
 #include "ui/study_window.h"
@@ -14,6 +15,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -41,17 +43,27 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Its own name keeps the study window's remembered geometry and tab apart from the user's.
     QApplication::setApplicationName(QStringLiteral("Kestrel screenshot"));
-    const bool tabGiven = argc == 3 && (std::strcmp(argv[2], "flow") == 0 ||
-                                        std::strcmp(argv[2], "compressibility") == 0);
+    const bool tabGiven =
+        (argc == 3 || argc == 7) &&
+        (std::strcmp(argv[2], "flow") == 0 || std::strcmp(argv[2], "compressibility") == 0);
     if (argc != 2 && !tabGiven) {
-        std::fprintf(stderr, "usage: kestrel-screenshot OUT.png [flow|compressibility]\n");
+        std::fprintf(stderr,
+                     "usage: kestrel-screenshot OUT.png [flow|compressibility [T C ALPHA MACH]]\n");
         return 2;
     }
+    const bool inputsGiven = argc == 7;
     kestrel::Form1 window;
     window.show();
-    window.findChild<QLineEdit*>(QStringLiteral("Text_Moo"))->setText(QStringLiteral("0.5"));
-    const std::pair<const char*, int> actions[] = {
-        {"HScroll_Thickness", 12}, {"HScroll_Camber", 4}, {"HScroll_AlfaD", 5}, {"HScroll_xM", 25}};
+    window.findChild<QLineEdit*>(QStringLiteral("Text_Moo"))
+        ->setText(inputsGiven ? QString::fromLocal8Bit(argv[6]) : QStringLiteral("0.5"));
+    const auto given = [&](int i, int fallback) {
+        return inputsGiven ? std::atoi(argv[i]) : fallback;
+    };
+    // The camber first: every thickness-camber pair passed on the way is in the table.
+    const std::pair<const char*, int> actions[] = {{"HScroll_Camber", given(4, 4)},
+                                                   {"HScroll_Thickness", given(3, 12)},
+                                                   {"HScroll_AlfaD", given(5, 5)},
+                                                   {"HScroll_xM", 25}};
     for (const auto& [name, value] : actions) {
         window.findChild<QScrollBar*>(QString::fromUtf8(name))->setValue(value);
     }

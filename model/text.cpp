@@ -102,4 +102,20 @@ std::string tickText(double value, int decimals) {
     return (value < 0 && !zero ? "\u2212" : "") + digits;
 }
 
+std::string fillText(std::string_view pattern, std::initializer_list<std::string_view> args) {
+    std::string out;
+    out.reserve(pattern.size());
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        const std::size_t n =
+            i + 1 < pattern.size() ? static_cast<std::size_t>(pattern[i + 1] - '1') : args.size();
+        if (pattern[i] == '%' && n < args.size()) {
+            out += *(args.begin() + n);
+            ++i;
+        } else {
+            out += pattern[i];
+        }
+    }
+    return out;
+}
+
 } // namespace kestrel

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -29,5 +30,8 @@ double machFromText(std::string_view text);
 // then written by numberText.
 std::string liftBoxText(double CLcur, std::string_view decimalSeparator);
 std::string momentBoxText(double CMcur, std::string_view decimalSeparator);
+
+// The pattern with each "%1", "%2", ... replaced by the argument of that number (up to nine).
+std::string fillText(std::string_view pattern, std::initializer_list<std::string_view> args);
 
 } // namespace kestrel

@@ -49,8 +49,8 @@ export class CompressibilityTab {
     }
 
     // The header row of the columns' names and a row per rule, each cell with its column's
-    // tooltip.
-    fillTable({ rows, columns, cells }) {
+    // tooltip; the rows of the rules past their critical Mach number marked.
+    fillTable({ rows, columns, cells, past }) {
         const cell = (tag, text, title) => {
             const element = document.createElement(tag);
             element.textContent = text;
@@ -71,6 +71,10 @@ export class CompressibilityTab {
             const th = cell('th', name);
             th.scope = 'row';
             row.append(th, ...cells[r].map((text, c) => cell('td', text, this.tooltips[c])));
+            if (past?.[r]) {
+                row.className = 'past';
+                th.title = this.table.dataset.pastTip;
+            }
             return row;
         }));
     }
