@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "model/rule_table.h"
 
+#include "model/decimal.h"
 #include "model/text.h"
 #include "model/texts.h"
 
@@ -61,7 +62,7 @@ std::string pastWarning(const CompressibilityAnalysis& a) {
         const std::string_view name = kRuleTableRows[ruleIndex(rule) + 1];
         if (a.rules[ruleIndex(rule)].supercritical) {
             past.push_back(name);
-            numbers.push_back(valueText(critical(rule), 3));
+            numbers.push_back(fixedDecimals(critical(rule), 3));
         } else {
             notYet.push_back(name);
         }

@@ -8,6 +8,7 @@
 #include "model/coefficients.h"
 #include "model/compressibility.h"
 #include "model/pressure.h"
+#include "model/decimal.h"
 #include "model/rule_table.h"
 #include "model/text.h"
 #include "model_test_support.h"
@@ -340,7 +341,7 @@ TEST(RuleTableWarning, NamesTheRulesPastTheirCriticalMachNumber) {
     const CompressibleSurface surface(flowState(12, 4, 51, 5));
     const auto critical = [&](Rule rule) {
         const auto m = surface.analyse(0).rules[ruleIndex(rule)].criticalMach;
-        return numberText(roundDecimals(*m, 3), ".");
+        return fixedDecimals(*m, 3);
     };
     EXPECT_TRUE(ruleTable(surface, 0.4).warning.empty());
     const RuleTable one = ruleTable(surface, 0.46);
