@@ -1,11 +1,16 @@
 // SPDX-License-Identifier: MIT
-// kestrel-screenshot OUT.png [flow|compressibility [T C ALPHA MACH]]: drives the main window
-// through a full set of user actions (Mach 0.5, thickness 12, camber 4, angle of attack 5, moment
-// reference 25, or the thickness, camber, angle and Mach number given) and saves a picture of it.
-// With a study tab named, the study window is opened on that tab and shown to the right of the
-// main window in the same picture. Used to make the README's
-// screenshots; runs on any Qt platform, including the offscreen one.
+// kestrel-screenshot OUT.png [flow|compressibility|boundary-layer|theory [THICKNESS CAMBER ALPHA
+// MACH]|comparison]: drives the main window through a full set of user actions (Mach 0.5,
+// thickness 12, camber 4, angle of attack 5, moment reference 25, or the inputs given) and saves a
+// picture of it. With a study tab named, the study window is opened on that tab and shown to the
+// right of the main window in the same picture. "comparison" keeps that profile for comparison,
+// sets the camber to 0 and shows the study window twice instead: on its Flow tab and on its
+// Comparison tab. Used to make the README's screenshots; runs on any Qt platform, including the
+// offscreen one.
+#include "ui/comparison_tab.h"
+#include "ui/flow_view.h"
 #include "ui/form1.h"
+#include "ui/kept_profile.h"
 #include "ui/study_window.h"
 
 #include <QApplication>
@@ -17,8 +22,22 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <iterator>
 
 namespace {
+
+// The study tabs by name, in the study window's order.
+constexpr const char* kTabNames[] = {"flow", "compressibility", "boundary-layer", "theory"};
+
+// The tab's index, or -1 for no such tab.
+int tabIndex(const char* name) {
+    for (int i = 0; i < static_cast<int>(std::size(kTabNames)); ++i) {
+        if (std::strcmp(name, kTabNames[i]) == 0) {
+            return i;
+        }
+    }
+    return -1;
+}
 
 // The main window's picture, and the study window's beside it on the window background.
 QPixmap sideBySide(const QPixmap& main, const QPixmap& study) {
@@ -43,15 +62,17 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Its own name keeps the study window's remembered geometry and tab apart from the user's.
     QApplication::setApplicationName(QStringLiteral("Kestrel screenshot"));
-    const bool tabGiven =
-        (argc == 3 || argc == 7) &&
-        (std::strcmp(argv[2], "flow") == 0 || std::strcmp(argv[2], "compressibility") == 0);
-    if (argc != 2 && !tabGiven) {
-        std::fprintf(stderr,
-                     "usage: kestrel-screenshot OUT.png [flow|compressibility [T C ALPHA MACH]]\n");
+    const bool comparison = argc == 3 && std::strcmp(argv[2], "comparison") == 0;
+    const int tab = argc >= 3 && !comparison ? tabIndex(argv[2]) : -1;
+    const bool inputsGiven = argc == 7;
+    if (argc != 2 && !comparison && !((argc == 3 || inputsGiven) && tab >= 0)) {
+        std::fprintf(stderr, "usage: kestrel-screenshot OUT.png "
+                             "[flow|compressibility|boundary-layer|theory "
+                             "[THICKNESS CAMBER ALPHA MACH]|comparison]\n");
         return 2;
     }
-    const bool inputsGiven = argc == 7;
+    const bool tabGiven = tab >= 0;
+    kestrel::forgetKeptInputs();
     kestrel::Form1 window;
     window.show();
     window.findChild<QLineEdit*>(QStringLiteral("Text_Moo"))
@@ -68,11 +89,26 @@ int main(int argc, char* argv[]) {
         window.findChild<QScrollBar*>(QString::fromUtf8(name))->setValue(value);
     }
     QPixmap picture;
-    if (tabGiven) {
+    if (comparison) {
         window.openStudyWindow();
         kestrel::StudyWindow* study = window.studyWindow();
-        study->tabs()->setCurrentIndex(std::strcmp(argv[2], "flow") == 0 ? 0 : 1);
-        study->resize(960, window.height());
+        study->keep();
+        window.findChild<QScrollBar*>(QStringLiteral("HScroll_Camber"))->setValue(0);
+        study->resize(820, window.height());
+        study->tabs()->setCurrentWidget(study->flowTab());
+        QApplication::processEvents();
+        const QPixmap flow = study->grab();
+        study->tabs()->setCurrentWidget(study->comparisonTab());
+        QApplication::processEvents();
+        picture = sideBySide(flow, study->grab());
+        study->clearKept();
+    } else if (tabGiven) {
+        window.openStudyWindow();
+        kestrel::StudyWindow* study = window.studyWindow();
+        study->tabs()->setCurrentIndex(tab);
+        // The Compressibility tab's two charts and its table want more height than the others.
+        constexpr int kCompressibilityHeight = 780;
+        study->resize(960, tab == 1 ? kCompressibilityHeight : window.height());
         QApplication::processEvents();
         picture = sideBySide(window.grab(), study->grab());
     } else {

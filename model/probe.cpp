@@ -107,16 +107,16 @@ std::string probeText(const ProbeReading& r) {
     }
     const auto n = [](double v) { return tickText(v, 4); };
     if (r.stage >= 1) {
-        return fillText(uiText(TextId::ProbeProfileReading),
-                        {n(r.x), n(r.y), n(r.speedRatio), n(r.Cp)});
+        return fillIn(uiText(TextId::ProbeProfileReading),
+                      {n(r.x), n(r.y), n(r.speedRatio), n(r.Cp)});
     }
-    std::string text = fillText(uiText(TextId::ProbeCircleReading),
-                                {n(r.xc), n(r.yc), n(r.circleSpeedRatio), n(r.circleCp)});
+    std::string text = fillIn(uiText(TextId::ProbeCircleReading),
+                              {n(r.xc), n(r.yc), n(r.circleSpeedRatio), n(r.circleCp)});
     if (r.stage <= 0) {
-        return text + fillText(uiText(TextId::ProbeImagePoint), {n(r.x), n(r.y)});
+        return text + fillIn(uiText(TextId::ProbeImagePoint), {n(r.x), n(r.y)});
     }
     return text +
-           fillText(uiText(TextId::ProbeImageReading), {n(r.x), n(r.y), n(r.speedRatio), n(r.Cp)});
+           fillIn(uiText(TextId::ProbeImageReading), {n(r.x), n(r.y), n(r.speedRatio), n(r.Cp)});
 }
 
 } // namespace kestrel

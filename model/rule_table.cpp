@@ -14,17 +14,12 @@ namespace kestrel {
 
 namespace {
 
-constexpr std::string_view kDash = "–";
-
 std::string valueText(double value, int decimals) {
-    if (!std::isfinite(value)) {
-        return std::string(kDash);
-    }
-    return numberText(roundDecimals(value, decimals), ".");
+    return cellText(value, decimals);
 }
 
 std::string valueText(std::optional<double> value, int decimals) {
-    return valueText(value.value_or(std::nan("")), decimals);
+    return cellText(value.value_or(std::nan("")), decimals);
 }
 
 // "A", "A and B", "A, B and C".
@@ -68,18 +63,20 @@ std::string pastWarning(const CompressibilityAnalysis& a) {
         }
     }
     const std::vector<std::string_view> numberViews(numbers.begin(), numbers.end());
-    std::string text =
-        fillText(uiText(past.size() == 1 ? TextId::RulePastOne : TextId::RulePastMany),
-                 {listText(past), listText(numberViews)});
+    std::string text = fillIn(uiText(past.size() == 1 ? TextId::RulePastOne : TextId::RulePastMany),
+                              {listText(past), listText(numberViews)});
     if (!notYet.empty()) {
-        text +=
-            fillText(uiText(notYet.size() == 1 ? TextId::RuleNotYetOne : TextId::RuleNotYetMany),
-                     {listText(notYet)});
+        text += fillIn(uiText(notYet.size() == 1 ? TextId::RuleNotYetOne : TextId::RuleNotYetMany),
+                       {listText(notYet)});
     }
     return text;
 }
 
 } // namespace
+
+std::string tableValueText(std::optional<double> value, int decimals) {
+    return valueText(value, decimals);
+}
 
 RuleTable ruleTable(const CompressibleSurface& surface, double mach) {
     mach = std::fabs(mach);
@@ -106,7 +103,7 @@ RuleTable ruleTable(const CompressibleSurface& surface, double mach) {
 RuleTable emptyRuleTable() {
     RuleTable table;
     for (auto& row : table.cells) {
-        row.fill(std::string(kDash));
+        row.fill(std::string(kMissingValue));
     }
     table.warning = kNoProfileWarning;
     return table;

@@ -8,6 +8,7 @@
 #include "model/state.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,6 +27,10 @@ inline constexpr std::string_view kNotSubsonicWarning =
     "|M∞| ≥ 1: the free stream is not subsonic, and none of these rules applies";
 inline constexpr std::string_view kNoProfileWarning =
     "No profile yet: move a scroll bar or click a plot of the main window.";
+
+// A value of the study views' tables rounded to `decimals` places (ties to even) and written by
+// numberText, or "–" where it is absent or not finite.
+std::string tableValueText(std::optional<double> value, int decimals);
 
 // cells[row][column] in the order of kRuleTableRows and kRuleTableColumns: CL rounded to 4
 // decimals, CM to 5, Cp_min and critical M to 4 (ties to even), "–" where a value is absent or

@@ -102,17 +102,23 @@ std::string tickText(double value, int decimals) {
     return (value < 0 && !zero ? "\u2212" : "") + digits;
 }
 
-std::string fillText(std::string_view pattern, std::initializer_list<std::string_view> args) {
+std::string cellText(double value, int decimals) {
+    if (!std::isfinite(value)) {
+        return std::string(kMissingValue);
+    }
+    return numberText(roundDecimals(value, decimals), ".");
+}
+
+std::string fillIn(std::string_view text, std::initializer_list<std::string_view> values) {
     std::string out;
-    out.reserve(pattern.size());
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
         const std::size_t n =
-            i + 1 < pattern.size() ? static_cast<std::size_t>(pattern[i + 1] - '1') : args.size();
-        if (pattern[i] == '%' && n < args.size()) {
-            out += *(args.begin() + n);
+            i + 1 < text.size() ? static_cast<std::size_t>(text[i + 1] - '1') : values.size();
+        if (text[i] == '%' && n < values.size()) {
+            out += values.begin()[n];
             ++i;
         } else {
-            out += pattern[i];
+            out += text[i];
         }
     }
     return out;

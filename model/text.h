@@ -26,12 +26,17 @@ double roundDecimals(double value, int decimals);
 // A number too large for a double reads as an infinity.
 double machFromText(std::string_view text);
 
+// A value in a table of the study views: rounded to `decimals` places (ties to even) and
+// written with a "." by numberText; kMissingValue for a value that is not finite.
+inline constexpr std::string_view kMissingValue = "–";
+std::string cellText(double value, int decimals);
+
+// The text with each "%1", "%2" ... replaced by the first, second ... of the values (up to 9).
+std::string fillIn(std::string_view text, std::initializer_list<std::string_view> values);
+
 // The texts of the window's result boxes: CL rounded to 4 and CM to 5 decimals (ties to even),
 // then written by numberText.
 std::string liftBoxText(double CLcur, std::string_view decimalSeparator);
 std::string momentBoxText(double CMcur, std::string_view decimalSeparator);
-
-// The pattern with each "%1", "%2", ... replaced by the argument of that number (up to nine).
-std::string fillText(std::string_view pattern, std::initializer_list<std::string_view> args);
 
 } // namespace kestrel

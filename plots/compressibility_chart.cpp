@@ -145,6 +145,42 @@ void drawUnboundedNote(Surface& s, const ChartPressureAxis& axis) {
            kAxis);
 }
 
+// Each rule's Cp_min curve and critical Mach number of `chart`, in `colourOf` the rule; which
+// of the curves show on the chart.
+std::array<bool, 3> drawRuleCurves(Surface& s, const ChartPressureAxis& axis,
+                                   const std::vector<CompressibilityAnalysis>& chart,
+                                   Colour (*colourOf)(CompressibilityRule), double markerSize) {
+    std::array<bool, 3> drawn{};
+    for (const CompressibilityRule rule : kCompressibilityRules) {
+        ClippedCurve curve(s, axis.top, colourOf(rule));
+        for (const CompressibilityAnalysis& a : chart) {
+            curve.add(a.mach, a.rules[ruleIndex(rule)].CpMin);
+        }
+        drawn[ruleIndex(rule)] = curve.drawn();
+    }
+    for (const CompressibilityRule rule : kCompressibilityRules) {
+        const std::optional<double> critical = chart.front().rules[ruleIndex(rule)].criticalMach;
+        const std::optional<double> cpStar =
+            critical ? criticalPressureCoefficient(*critical) : std::nullopt;
+        if (cpStar && *cpStar >= axis.top) {
+            s.Marker(*critical, *cpStar, markerSize, colourOf(rule));
+        }
+    }
+    return drawn;
+}
+
+Colour ghostRuleColour(CompressibilityRule rule) {
+    return ghostColour(ruleColour(rule));
+}
+
+void drawKept(Surface& s, const ChartPressureAxis& axis, const Ghost& kept) {
+    const std::vector<CompressibilityAnalysis>& chart = keptMachChart(kept);
+    if (!chart.empty()) {
+        drawRuleCurves(s, axis, chart, ghostRuleColour, 6);
+    }
+    drawGhostLabel(s, kept, 0.02, 0.06 * axis.top);
+}
+
 void drawFreeStreamMach(Surface& s, const ChartPressureAxis& axis, double mach) {
     if (!(mach < 1)) {
         return;
@@ -174,6 +210,11 @@ Colour ruleColour(CompressibilityRule rule) {
     return kMagenta;
 }
 
+const std::vector<CompressibilityAnalysis>& keptMachChart(const Ghost& kept) {
+    return kept.cached<std::vector<CompressibilityAnalysis>>(
+        "mach chart", [](const State& s) { return machChart(CompressibleSurface(s)); });
+}
+
 ChartPressureAxis chartPressureAxis(const SurfaceMinimum& minimum) {
     const double wanted = minimum.unbounded ? 2 : std::max(-2 * minimum.Cp, 2.0);
     double step = wanted <= 2 ? 0.5 : (wanted <= 5 ? 1 : 2);
@@ -190,7 +231,7 @@ ChartPressureAxis chartPressureAxis(const SurfaceMinimum& minimum) {
 }
 
 void drawCompressibilityChart(Surface& s, const std::vector<CompressibilityAnalysis>& chart,
-                              double mach) {
+                              double mach, const Ghost* kept) {
     s.Cls();
     if (chart.empty()) {
         return;
@@ -200,28 +241,16 @@ void drawCompressibilityChart(Surface& s, const std::vector<CompressibilityAnaly
     const double span = -axis.top;
     s.Scale(-kLeftRoom, axis.top - kTopRoom * span, 1 + kRightRoom, kBottomRoom * span);
     drawGridAndAxes(s, axis);
+    if (kept) {
+        drawKept(s, axis, *kept);
+    }
     {
         ClippedCurve critical(s, axis.top, criticalPressureColour());
         for (const CompressibilityAnalysis& a : chart) {
             critical.add(a.mach, a.criticalPressure);
         }
     }
-    std::array<bool, 3> drawn{};
-    for (const CompressibilityRule rule : kCompressibilityRules) {
-        ClippedCurve curve(s, axis.top, ruleColour(rule));
-        for (const CompressibilityAnalysis& a : chart) {
-            curve.add(a.mach, a.rules[ruleIndex(rule)].CpMin);
-        }
-        drawn[ruleIndex(rule)] = curve.drawn();
-    }
-    for (const CompressibilityRule rule : kCompressibilityRules) {
-        const std::optional<double> critical = chart.front().rules[ruleIndex(rule)].criticalMach;
-        const std::optional<double> cpStar =
-            critical ? criticalPressureCoefficient(*critical) : std::nullopt;
-        if (cpStar && *cpStar >= axis.top) {
-            s.Marker(*critical, *cpStar, 8, ruleColour(rule));
-        }
-    }
+    const std::array<bool, 3> drawn = drawRuleCurves(s, axis, chart, ruleColour, 8);
     drawFreeStreamMach(s, axis, mach);
     drawLegend(s, axis, drawn, chart.front().minimum.unbounded);
     if (chart.front().minimum.unbounded) {

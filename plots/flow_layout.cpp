@@ -90,7 +90,7 @@ void drawCpLegend(Surface& surface, double profileMinimum, double circleMinimum)
     surface.Text(0.04, 1.04, std::string(uiText(TextId::LegendPressure)), kLegendInk,
                  TextAlign::Left, TextFont::Tick);
     surface.Text(kBarRight + 0.12, -0.05,
-                 fillText(uiText(TextId::LegendBelow), {tickText(kCpMin, 0)}), kLegendInk,
+                 fillIn(uiText(TextId::LegendBelow), {tickText(kCpMin, 0)}), kLegendInk,
                  TextAlign::Left, TextFont::Tick);
     surface.Text(0.04, -0.12, std::string(uiText(TextId::LegendSuction)), kLegendInk,
                  TextAlign::Left, TextFont::Tick);
@@ -98,10 +98,9 @@ void drawCpLegend(Surface& surface, double profileMinimum, double circleMinimum)
         return std::isfinite(Cp) ? tickText(Cp, 1) : std::string("−∞");
     };
     surface.Text(0.04, -0.22,
-                 fillText(uiText(TextId::LegendProfileMinimum), {minimum(profileMinimum)}),
+                 fillIn(uiText(TextId::LegendProfileMinimum), {minimum(profileMinimum)}),
                  kLegendInk, TextAlign::Left, TextFont::Tick);
-    surface.Text(0.04, -0.30,
-                 fillText(uiText(TextId::LegendCircleMinimum), {minimum(circleMinimum)}),
+    surface.Text(0.04, -0.30, fillIn(uiText(TextId::LegendCircleMinimum), {minimum(circleMinimum)}),
                  kLegendInk, TextAlign::Left, TextFont::Tick);
 }
 

@@ -162,20 +162,28 @@ double circleSurfaceMinimum(const Flow& flow, Complex centre, double radius) {
 
 } // namespace
 
-FlowPicture::FlowPicture(const State& s, int levelsPerSide)
-    : flow_(s), streamlines_(flow_.streamlines(levelsPerSide)), rings_(kRings), sectors_(kSectors) {
+std::vector<MorphPoint> bodyOutline(const State& s, const Flow& flow) {
     const Complex centre(-s.eps, s.mu);
     const double radius = std::abs(Complex(1, 0) - centre);
     const double edgeAngle = std::arg(Complex(1, 0) - centre);
-
-    body_.reserve(kBodyPoints + 1);
+    std::vector<MorphPoint> body;
+    body.reserve(kBodyPoints + 1);
     for (int i = 0; i <= kBodyPoints; ++i) {
         const Complex zeta =
             i == 0 || i == kBodyPoints
                 ? Complex(1, 0)
                 : centre + std::polar(radius, edgeAngle + 2 * kPi * i / kBodyPoints);
-        body_.push_back({zeta, flow_.toProfile(zeta)});
+        body.push_back({zeta, flow.toProfile(zeta)});
     }
+    return body;
+}
+
+FlowPicture::FlowPicture(const State& s, int levelsPerSide)
+    : flow_(s), streamlines_(flow_.streamlines(levelsPerSide)), rings_(kRings), sectors_(kSectors) {
+    const Complex centre(-s.eps, s.mu);
+    const double radius = std::abs(Complex(1, 0) - centre);
+    const double edgeAngle = std::arg(Complex(1, 0) - centre);
+    body_ = bodyOutline(s, flow_);
 
     double outer = 0;
     const auto same = [](Complex zeta) { return zeta; };

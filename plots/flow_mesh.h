@@ -21,6 +21,10 @@ struct MorphPoint {
     std::complex<double> at(double t) const;
 };
 
+// The circle of the state's flow and its image, the profile, closed (the last point repeats the
+// first), starting at the trailing edge.
+std::vector<MorphPoint> bodyOutline(const State& s, const Flow& flow);
+
 // Everything the picture needs that is costly to compute, made once per state: the flow, its
 // streamlines, the body outline and a polar mesh about the circle carrying the pressure of both
 // flows. Drawing it at another stage or size only maps and colours these.

@@ -164,10 +164,31 @@ void drawStreamline(Surface& surface, const Streamline& line, double t, const Pl
     flush();
 }
 
+std::vector<UserPoint> bodyAt(const std::vector<MorphPoint>& body, double t) {
+    std::vector<UserPoint> polygon;
+    polygon.reserve(body.size());
+    for (const MorphPoint& p : body) {
+        const Complex at = p.at(t);
+        polygon.push_back({at.real(), at.imag()});
+    }
+    return polygon;
+}
+
+void drawKept(Surface& surface, const Ghost& kept, double t, const PlaneWindow& v) {
+    surface.Polyline(bodyAt(keptBody(kept), t), kGhostColour, 1.5);
+    drawGhostLabel(surface, kept, v.xMax - 0.02 * (v.xMax - v.xMin),
+                   v.yMax - 0.052 * (v.yMax - v.yMin), TextAlign::Right);
+}
+
 } // namespace
 
+const std::vector<MorphPoint>& keptBody(const Ghost& kept) {
+    return kept.cached<std::vector<MorphPoint>>(
+        "flow body", [](const State& s) { return bodyOutline(s, Flow(s)); });
+}
+
 void drawFlowPlane(Surface& surface, const FlowPicture& picture, double t, const PixelBox& box,
-                   double ratio) {
+                   double ratio, const Ghost* kept) {
     const PlaneWindow v = flowView(picture.flow(), t, aspectOf(box));
     surface.Cls();
     surface.Scale(v.xMin, v.yMax, v.xMax, v.yMin);
@@ -177,21 +198,16 @@ void drawFlowPlane(Surface& surface, const FlowPicture& picture, double t, const
                static_cast<int>(std::lround(box.height * ratio)));
     surface.Image(v.xMin, v.yMax, v.xMax, v.yMin, std::move(shading));
 
-    std::vector<UserPoint> polygon;
-    const auto put = [&polygon, t](const MorphPoint& p) {
-        const Complex at = p.at(t);
-        polygon.push_back({at.real(), at.imag()});
-    };
     for (const Streamline& line : picture.streamlines()) {
         drawStreamline(surface, line, t, v);
     }
 
-    polygon.clear();
-    for (const MorphPoint& p : picture.body()) {
-        put(p);
-    }
+    const std::vector<UserPoint> polygon = bodyAt(picture.body(), t);
     surface.Polygon(polygon, kBodyColour);
     surface.Polyline(polygon, kBodyEdgeColour, 1.5);
+    if (kept) {
+        drawKept(surface, *kept, t, v);
+    }
 
     const Flow& flow = picture.flow();
     // The sharp leading edge first, so that a stagnation point beside it stays in sight.
@@ -224,7 +240,7 @@ void drawFlowKey(Surface& surface, const Flow& flow, int width, int height) {
     drawMarker(surface, {x, y}, kStagnationColour, 7);
     entry(std::string(uiText(TextId::KeyStagnation)));
     drawTrailingEdgeMark(surface, {x, y}, {1, -1});
-    entry(fillText(uiText(TextId::KeyTrailingEdge), {tickText(flow.trailingEdgeSpeed(), 3)}));
+    entry(fillIn(uiText(TextId::KeyTrailingEdge), {tickText(flow.trailingEdgeSpeed(), 3)}));
     if (flow.singularLeadingEdge()) {
         drawMarker(surface, {x, y}, kSingularColour, 9);
         entry(std::string(uiText(TextId::KeySingularEdge)));
@@ -253,14 +269,14 @@ void composeFlowPicture(Surface& record, const Surface& left, const Surface& rig
 }
 
 void recordFlowPicture(Surface& record, const FlowPicture& picture, double t, int width, int height,
-                       double ratio) {
+                       double ratio, const Ghost* kept) {
     const FlowLayout layout = flowLayout(width, height);
     Surface left;
     Surface right;
     Surface legend;
     Surface key;
-    drawFlowPlane(left, picture, t, layout.left, ratio);
-    drawFlowPlane(right, picture, 1, layout.right, ratio);
+    drawFlowPlane(left, picture, t, layout.left, ratio, kept);
+    drawFlowPlane(right, picture, 1, layout.right, ratio, kept);
     drawCpLegend(legend, picture.profileMinimum(), picture.circleMinimum());
     drawFlowKey(key, picture.flow(), layout.key.width, layout.key.height);
     composeFlowPicture(record, left, right, legend, key, width, height);

@@ -50,6 +50,12 @@ void FlowView::setState(const State& s) {
     update();
 }
 
+void FlowView::setKept(std::shared_ptr<const Ghost> kept) {
+    kept_ = std::move(kept);
+    backgroundStale_ = true;
+    update();
+}
+
 void FlowView::setStage(double t) {
     if (t != t_) {
         t_ = t;
@@ -75,7 +81,7 @@ const QImage& FlowView::background() {
         background_.fill(Qt::white);
         if (picture_) {
             QPainter painter(&background_);
-            paintFlowPicture(painter, *picture_, size(), ratio, t_);
+            paintFlowPicture(painter, *picture_, size(), ratio, t_, kept_.get());
         }
         background_.setDevicePixelRatio(ratio);
         backgroundStale_ = false;

@@ -13,15 +13,7 @@
 namespace kestrel {
 namespace {
 
-std::vector<const SurfaceItem*> itemsOf(const Surface& s, SurfaceItem::Kind kind, Colour colour) {
-    std::vector<const SurfaceItem*> out;
-    for (const SurfaceItem& item : s.items()) {
-        if (item.kind == kind && item.colour == colour) {
-            out.push_back(&item);
-        }
-    }
-    return out;
-}
+using test::itemsOf;
 
 // The height of a drawn curve of one colour at abscissa x, by linear interpolation. The legend's
 // two-point samples are not curves.

@@ -409,10 +409,64 @@ async function studyViewsFollowTheFlow(kestrel) {
     assert.equal(picture().builds, 2, 'rebuilt for the new chain');
 }
 
+// A profile kept for comparison: its ghost in the flow picture and the chart, in the table's
+// ghost colour, its numbers beside the current ones as kestrel-calc compare gives them, cleared.
+async function keptProfileIsComparedAndDrawn(kestrel) {
+    const json = (name, types = []) => (...args) =>
+        JSON.parse(kestrel.cwrap(name, 'string', types)(...args));
+    const setPosition = kestrel.cwrap('kestrel_set_position', 'number', ['number', 'number']);
+    const keep = json('kestrel_keep');
+    const keepInputs = json('kestrel_keep_inputs',
+        ['number', 'number', 'number', 'number', 'number', 'string']);
+    const comparison = json('kestrel_study_comparison');
+    const chart = () => unpack(kestrel, json('kestrel_study_compressibility')().chart);
+    const flow = () => unpack(kestrel,
+        json('kestrel_flow_record', ['number', 'number', 'number', 'number'])(0, 700, 300, 1));
+    const ghost = JSON.parse(kestrel.cwrap('kestrel_record_table', 'string', [])()).colours.ghost;
+
+    kestrel.cwrap('kestrel_start', null, [])();
+    assert.ok(keep().error, 'nothing to keep before the first chain');
+    assert.equal(comparison().kept, false);
+    for (const [input, position] of [[0, 12], [1, 4], [3, 5]]) {
+        setPosition(input, position);
+    }
+    kestrel.cwrap('kestrel_set_mach_text', null, ['string'])('0.6');
+    kestrel.cwrap('kestrel_run', 'string', ['number'])(7);
+    const kept = keep();
+    assert.deepEqual(kept.inputs,
+        { thickness: 12, camber: 4, points: 51, alpha: 5, xm: 0, mach: '0.6' });
+    setPosition(1, 0);
+    kestrel.cwrap('kestrel_run', 'string', ['number'])(1);
+    // Its label in both, in the ghost's colour; its outline in the flow picture.
+    const flowRecord = flow();
+    for (const [name, record] of [['chart', chart()], ['flow', flowRecord]]) {
+        assert.ok(record.items.some((i) => i.kind === 'Text' && i.text === kept.label &&
+            i.colour === ghost), name);
+    }
+    assert.ok(flowRecord.items.some((i) => i.kind === 'Polyline' && i.colour === ghost));
+    const { stdout } = await run(calc, ['compare', '--a', 'thickness=12,alpha=5', '--b',
+        'thickness=12,camber=4,alpha=5']);
+    const doc = JSON.parse(stdout);
+    const c = comparison();
+    const cells = (quantity) => c.rows.find((r) => r.quantity === quantity).cells;
+    const round = (x, d) => String(Number(x.toFixed(d)));
+    assert.deepEqual(cells('CL').slice(0, 2), [round(doc.a.CL, 4), round(doc.b.CL, 4)]);
+    assert.deepEqual(cells('CD').slice(0, 2), [round(doc.a.boundary_layer.CD, 5),
+        round(doc.b.boundary_layer.CD, 5)]);
+    assert.equal(c.label, kept.label);
+
+    kestrel.cwrap('kestrel_clear_kept', null, [])();
+    assert.deepEqual([comparison().kept, comparison().rows], [false, []]);
+    assert.ok(!chart().items.some((i) => i.text === kept.label));
+    assert.ok(keepInputs(31, 0, 51, 0, 0, '0').error, 'a thickness out of range');
+    assert.deepEqual(keepInputs(12, 4, 51, 5, 0, '0.6'), kept);
+}
+
 require(modulePath)().then(async (kestrel) => {
     chainsAreTheWindows(kestrel);
     handlersFollowTheWindowsRules(kestrel);
     await studyViewsFollowTheFlow(kestrel);
+    await keptProfileIsComparedAndDrawn(kestrel);
     await profilesMatchKestrelCalc(kestrel);
     console.log('browser module: all checks passed');
 }).catch((error) => {
