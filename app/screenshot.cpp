@@ -77,11 +77,12 @@ int main(int argc, char* argv[]) {
     window.show();
     window.findChild<QLineEdit*>(QStringLiteral("Text_Moo"))
         ->setText(inputsGiven ? QString::fromLocal8Bit(argv[6]) : QStringLiteral("0.5"));
-    const auto given = [&](int i, int otherwise) {
-        return inputsGiven ? std::atoi(argv[i]) : otherwise;
+    const auto given = [&](int i, int fallback) {
+        return inputsGiven ? std::atoi(argv[i]) : fallback;
     };
-    const std::pair<const char*, int> actions[] = {{"HScroll_Thickness", given(3, 12)},
-                                                   {"HScroll_Camber", given(4, 4)},
+    // The camber first: every thickness-camber pair passed on the way is in the table.
+    const std::pair<const char*, int> actions[] = {{"HScroll_Camber", given(4, 4)},
+                                                   {"HScroll_Thickness", given(3, 12)},
                                                    {"HScroll_AlfaD", given(5, 5)},
                                                    {"HScroll_xM", 25}};
     for (const auto& [name, value] : actions) {

@@ -18,7 +18,8 @@ Colour ruleColour(CompressibilityRule rule);
 
 // The chart's pressure axis: Cp = 0 at the bottom, `top` (negative) at the top, and the step of
 // its grid. The top leaves room for the incompressible minimum and twice over, and is at least
-// -2 and at most -10.
+// -2: steps of 0.5, 1 or 2 up to -10, beyond that 1, 2 or 5 times a power of ten, at most eight
+// of them, so that every curve starts inside the chart.
 struct ChartPressureAxis {
     double top = -2;
     double step = 0.5;

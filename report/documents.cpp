@@ -362,6 +362,7 @@ std::string flowDocument(const State& s, const ChainValues& values, const Flow& 
     json.key("windows").beginObject();
     window(json, "profile", flow.profileWindow());
     window(json, "circle", flow.circleWindow());
+    window(json, "traced", flow.tracedWindow());
     json.endObject();
     streamlines(json, flow, lines);
     json.key("probes").beginArray();

@@ -122,8 +122,7 @@ void FlowView::mouseMoveEvent(QMouseEvent* event) {
         picture_ ? probePicture(picture_->flow(), event->position().x(), event->position().y(), t_,
                                 width(), height())
                  : std::nullopt;
-    onProbe_(probe ? qtText(probeText(probe->reading, probe->leftPlane && t_ < 1))
-                   : kProbeHintText);
+    onProbe_(probe ? qtText(probeText(probe->reading)) : kProbeHintText);
 }
 
 void FlowView::leaveEvent(QEvent* event) {

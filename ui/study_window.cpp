@@ -19,6 +19,7 @@
 #include "ui/surface_view.h"
 
 #include <QCloseEvent>
+#include <QColor>
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -44,6 +45,9 @@ QString textOf(TextId id) {
 const QString kColumnTips[] = {textOf(TextId::LiftColumnTip), textOf(TextId::MomentColumnTip),
                                textOf(TextId::CpMinColumnTip),
                                textOf(TextId::CriticalMachColumnTip)};
+
+// The ground of the rows of rules past their critical Mach number, as on the page.
+const QColor kPastRowColour(255, 222, 206);
 
 } // namespace
 
@@ -353,6 +357,10 @@ void StudyWindow::redrawCompressibility() {
         for (int c = 0; c < 4; ++c) {
             auto* item = new QTableWidgetItem(qtText(table.cells[r][c]));
             item->setToolTip(kColumnTips[c]);
+            if (table.past[static_cast<std::size_t>(r)]) {
+                item->setBackground(kPastRowColour);
+                item->setToolTip(textOf(TextId::RulePastTip));
+            }
             ruleTable_->setItem(r, c, item);
         }
     }

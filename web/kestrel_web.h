@@ -131,16 +131,20 @@ const char* kestrel_flow_picture(void);
 // an unknown part or a ratio outside (0, 16]. A plane's record begins with its shading, an Image
 // of the box's device pixels, round(width x ratio) x round(height x ratio), whose pixels
 // "shading" names again ("items" 1); the legend has none ("items" 0). Each part has its own
-// arrays and image; the legend is the same for every picture and size (only its box moves).
+// arrays and image; the legend is the same for every size of one state's picture (only its box
+// moves).
 const char* kestrel_flow_surface(int part, double t, int width, int height, double ratio);
 // The probe at point (x, y) of the picture: {"plane": "left", "right" or null, "circlePlane",
-// "text" (the line shown under the picture), "inside", "xc", "yc", "x", "y", "speedRatio", "Cp"}.
+// "text" (the line shown under the picture), "inside", "xc", "yc", "x", "y", "speedRatio", "Cp"
+// (the profile's flow at the image point), "circleSpeedRatio", "circleCp" (the circle's own
+// flow at the circle point)}.
 const char* kestrel_flow_probe(double x, double y, double t, int width, int height);
 // The whole flow picture as one packed record for a width x height picture at `ratio` device
 // pixels to the logical pixel: its scale the picture's logical pixels; the white ground (Rect),
 // for each plane an Area holding its shading (an Image of its box's device pixels), streamlines,
 // body, markers and texts, then an Area back to pixels and the plane's frame (Rect, frame
-// style); last an Area holding the Cp legend. {"width", "height", "ratio", the packed record};
+// style); then an Area holding the Cp legend, last one holding the key of the marks under the
+// planes. {"width", "height", "ratio", the packed record};
 // {"error"} as kestrel_flow_surface. Parts already recorded for the same stage, size and ratio
 // are used again.
 const char* kestrel_flow_record(double t, int width, int height, double ratio);
@@ -154,7 +158,8 @@ const char* kestrel_flow_particle_record(double time, double t, int width, int h
 // The Compressibility view at the Mach number the latest plot step read: {"mach", "chart" (a
 // packed record, stretched over the chart's whole area on a white ground), "sonic" (the chart of
 // Cp along the surface with its supersonic part and the profile beneath, packed likewise),
-// "rows", "columns", "cells": 4 rows of 4 texts, "warning"}.
+// "rows", "columns", "cells": 4 rows of 4 texts, "past": 4 flags, the rows of the rules past
+// their critical Mach number, "warning"}.
 const char* kestrel_study_compressibility(void);
 // The Boundary layer view of the current state at the Reynolds slider's position (0 to
 // "study".reynoldsSteps of kestrel_window, 10^(4 + position / reynoldsStepsPerDecade)) and

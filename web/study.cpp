@@ -76,10 +76,10 @@ std::string Study::pictureJson(const Session& session) {
 
 const Surface& Study::part(FlowPart which, double t, int width, int height, double ratio) {
     Part& p = parts_[static_cast<std::size_t>(which)];
-    // The right plane is at stage 1 whatever t is; the legend is the same for every picture.
+    // The right plane is at stage 1 whatever t is; the legend is the same for every size.
     const double stage = which == FlowPart::Left ? t : 1;
     const bool same = which == FlowPart::Legend
-                          ? p.build != 0
+                          ? p.build == builds_
                           : p.build == builds_ && p.t == stage && p.width == width &&
                                 p.height == height && p.ratio == ratio && p.kept == keptVersion_;
     if (same) {
@@ -87,7 +87,7 @@ const Surface& Study::part(FlowPart which, double t, int width, int height, doub
     }
     const FlowLayout layout = flowLayout(width, height);
     if (which == FlowPart::Legend) {
-        drawCpLegend(p.surface);
+        drawCpLegend(p.surface, picture_->profileMinimum(), picture_->circleMinimum());
     } else {
         drawFlowPlane(p.surface, *picture_, stage,
                       which == FlowPart::Left ? layout.left : layout.right, ratio, kept_.get());
@@ -157,7 +157,9 @@ std::string Study::recordJson(const Session& session, double t, int width, int h
     const Surface& left = part(FlowPart::Left, t, width, height, ratio);
     const Surface& right = part(FlowPart::Right, t, width, height, ratio);
     const Surface& legend = part(FlowPart::Legend, t, width, height, ratio);
-    composeFlowPicture(whole_, left, right, legend, width, height);
+    const FlowLayout layout = flowLayout(width, height);
+    drawFlowKey(key_, picture(session)->flow(), layout.key.width, layout.key.height);
+    composeFlowPicture(whole_, left, right, legend, key_, width, height);
     packedWhole_.pack(whole_);
     JsonWriter json;
     json.beginObject().key("width").value(width).key("height").value(height);
@@ -196,9 +198,11 @@ std::string Study::probeJson(const Session& session, double x, double y, double 
     const ProbeReading& r = probe->reading;
     const bool circlePlane = probe->leftPlane && t < 1;
     json.value(probe->leftPlane ? "left" : "right").key("circlePlane").value(circlePlane);
-    json.key("text").value(probeText(r, circlePlane)).key("inside").value(r.inside);
+    json.key("text").value(probeText(r)).key("inside").value(r.inside);
     json.key("xc").value(r.xc).key("yc").value(r.yc).key("x").value(r.x).key("y").value(r.y);
-    json.key("speedRatio").value(r.speedRatio).key("Cp").value(r.Cp).endObject();
+    json.key("speedRatio").value(r.speedRatio).key("Cp").value(r.Cp);
+    json.key("circleSpeedRatio").value(r.circleSpeedRatio).key("circleCp").value(r.circleCp);
+    json.endObject();
     return json.text();
 }
 
@@ -245,7 +249,11 @@ std::string Study::compressibilityJson(const Session& session) {
     }
     json.endArray();
     cellsJson(json, table.cells);
-    json.key("warning").value(table.warning).endObject();
+    json.key("past").beginArray();
+    for (const bool past : table.past) {
+        json.value(past);
+    }
+    json.endArray().key("warning").value(table.warning).endObject();
     return json.text();
 }
 

@@ -54,7 +54,8 @@ public:
     // picture; none without a picture.
     std::string particlesJson(const Session& session, double time, double t, int width, int height);
     // {"mach", "chart": packed record as in surfaceJson, "rows", "columns", "cells": [[texts]],
-    //  "warning"}; the chart is empty and the cells dashes without a profile. The chart's arrays
+    //  "past": a flag per row, the rules past their critical Mach number, "warning"}; the chart is
+    //  empty and the cells dashes without a profile. The chart's arrays
     // are valid until the next call.
     std::string compressibilityJson(const Session& session);
     // The Boundary layer view at the Reynolds slider's position and N_crit, its profile picture
@@ -103,6 +104,7 @@ private:
     std::array<Part, 3> parts_;
     std::array<PackedSurface, 3> packedParts_;
     Surface whole_;
+    Surface key_;
     PackedSurface packedWhole_;
     Surface particles_;
     PackedSurface packedParticles_;

@@ -110,8 +110,9 @@ TEST_F(Study, RuleTableAndWarningsFollowTheMachNumber) {
 
     setMach(QStringLiteral("0.75"));
     click("daire");
-    EXPECT_EQ(warning(),
-              QStringLiteral("the flow reaches sonic speed; the corrections no longer hold"));
+    EXPECT_TRUE(warning().startsWith(QStringLiteral(
+        "Laitone, Kármán–Tsien and Prandtl–Glauert are past their critical Mach numbers")))
+        << warning().toStdString();
     setMach(QStringLiteral("-1.2"));
     click("daire");
     EXPECT_TRUE(warning().contains(QStringLiteral("≥ 1")));

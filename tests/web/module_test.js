@@ -298,13 +298,14 @@ async function studyViewsFollowTheFlow(kestrel) {
     assert.deepEqual(same(left1), same(right));
     assert.equal(right.box[0] - left1.box[0], left1.box[2] + 4, 'the gap between the planes');
 
-    // The legend: the colour bands from the bottom up, ticks at Cp 1 ... -3 left of their
-    // numbers, and the title in the bold font.
+    // The legend: the colour bands from the bottom up and the arrow below them, ticks evenly
+    // spaced in each half at Cp 1 ... -3 left of their numbers, and the title in the bold font.
     const legend = part(2, 0, W, H);
-    const bands = legend.items.filter((i) => i.kind === 'Polygon');
-    assert.ok(bands.length >= 8 && bands.every((b) => b.points.length === 8), `${bands.length}`);
+    const polygons = legend.items.filter((i) => i.kind === 'Polygon');
+    const bands = polygons.filter((b) => b.points.length === 8);
+    assert.ok(bands.length >= 8 && polygons.length === bands.length + 1, `${bands.length}`);
     const ticks = legend.items.filter((i) => i.kind === 'Text' && i.font === 'caption');
-    assert.deepEqual(ticks.map((i) => [i.text, i.align]), ['1', '0.5', '0', '−0.5', '−1', '−2',
+    assert.deepEqual(ticks.map((i) => [i.text, i.align]), ['1', '0.5', '0', '−1', '−2',
         '−3'].map((t) => [t, 'Left']));
     assert.deepEqual(legend.items.filter((i) => i.font === 'heading').map((i) => i.text), ['Cp']);
 
@@ -352,11 +353,12 @@ async function studyViewsFollowTheFlow(kestrel) {
     const still = probe(...pixelOf(right, stagnation.x, stagnation.y), 0.3, W, H);
     assert.equal(still.plane, 'right');
     assert.ok(still.speedRatio < 1e-4 && Math.abs(still.Cp - 1) < 1e-6, JSON.stringify(still));
-    assert.match(still.text, /^x\/c \S+ {3}y\/c \S+ {3}V\/V∞ 0\.0000 {3}Cp 1\.0000$/);
-    // The same fluid point seen in the circle plane reads the same flow, and says where it is.
+    assert.match(still.text, /^profile flow at x\/c \S+, y\/c \S+: {3}V\/V∞ 0\.0000 {3}Cp 1\.0000$/);
+    // The same fluid point seen in the circle plane reads the circle's flow, which stagnates
+    // there too, and names its image.
     const seen = probe(...pixelOf(left0, still.xc, still.yc), 0, W, H);
-    assert.ok(seen.circlePlane && Math.abs(seen.Cp - still.Cp) < 1e-4, JSON.stringify(seen));
-    assert.match(seen.text, /\(circle plane ξ \S+, η \S+\)$/);
+    assert.ok(seen.circlePlane && Math.abs(seen.circleCp - 1) < 1e-4, JSON.stringify(seen));
+    assert.match(seen.text, /^circle flow at ξ \S+, η \S+: .*\(its image in the profile plane: x\/c \S+, y\/c \S+\)$/);
     const flowAt = json(kestrel.cwrap('kestrel_flow_at', 'string', ['number', 'number', 'number']));
     const away = probe(...pixelOf(right, -0.3, 0.4), 0.3, W, H);
     const field = flowAt(away.x, away.y, 0);
@@ -392,7 +394,8 @@ async function studyViewsFollowTheFlow(kestrel) {
     setMach('0.3'); // read by the next chain only
     c = compressibility();
     assert.deepEqual([c.mach, c.cells], [0.6, expected]);
-    assert.equal(c.warning, 'the flow reaches sonic speed; the corrections no longer hold');
+    assert.match(c.warning, /^Laitone, Kármán–Tsien and Prandtl–Glauert are past their critical Mach numbers [\d.]+, [\d.]+ and [\d.]+$/);
+    assert.deepEqual(c.past, [false, true, true, true]);
     const markers = c.chart.items.filter((i) => i.kind === 'Marker').map((i) => i.x);
     for (const r of ['prandtl_glauert', 'karman_tsien', 'laitone']) {
         assert.ok(markers.some((x) => Math.abs(x - m.rules[r].critical_mach) < 1e-6), r);

@@ -12,8 +12,9 @@ export function paintChart(painter, canvas, record) {
 }
 
 // Fills a table: the header row of the columns' names and a row per row name, each cell with
-// its column's tooltip (if any).
-export function fillTable(table, { rows, columns, cells }, tooltips = []) {
+// its column's tooltip (if any); the rows flagged in `past` (the rules past their critical Mach
+// number) marked.
+export function fillTable(table, { rows, columns, cells, past }, tooltips = []) {
     const cell = (tag, text, title) => {
         const element = document.createElement(tag);
         element.textContent = text;
@@ -34,6 +35,10 @@ export function fillTable(table, { rows, columns, cells }, tooltips = []) {
         const th = cell('th', name);
         th.scope = 'row';
         row.append(th, ...cells[r].map((text, c) => cell('td', text, tooltips[c])));
+        if (past?.[r]) {
+            row.className = 'past';
+            th.title = table.dataset.pastTip;
+        }
         return row;
     }));
 }

@@ -96,7 +96,8 @@ function buildFlowTab(texts, steps) {
 function buildCompressibilityTab(texts) {
     const chart = make('canvas', { id: 'compressibilityChart', role: 'img',
         'aria-label': texts['Study.chart.name'], title: texts['Study.chart.tip'] });
-    const table = make('table', { id: 'ruleTable', 'aria-label': texts['Study.ruleTable.name'] },
+    const table = make('table', { id: 'ruleTable', 'aria-label': texts['Study.ruleTable.name'],
+        'data-past-tip': texts['Study.ruleTable.past.tip'] },
         make('thead'), make('tbody'));
     const warning = make('p', { id: 'sonicWarning', className: 'warning', role: 'status',
         'aria-label': texts['Study.warning.name'] });
