@@ -86,6 +86,7 @@ void Form1::addPlotActions(PictureBox* box) {
 void Form1::openStudyWindow() {
     if (!study_) {
         study_ = std::make_unique<StudyWindow>(state_, values_);
+        followZoom(*study_);
         if (!study_->remembersItsPlace()) {
             const QSize frame = frameGeometry().size() - size();
             const QRect place =

@@ -6,9 +6,11 @@
 #include "model/rule_table.h"
 #include "plots/compressibility_chart.h"
 #include "plots/window_layout.h"
+#include "plots/zoom.h"
 #include "ui/flow_view.h"
 #include "ui/qt_text.h"
 #include "ui/surface_view.h"
+#include "ui/window_geometry.h"
 
 #include <QCloseEvent>
 #include <QEvent>
@@ -28,6 +30,10 @@ namespace {
 QString textOf(TextId id) {
     return qtText(uiText(id));
 }
+
+// The chart's smallest size at the actual size.
+constexpr int kChartMinimumWidth = 320;
+constexpr int kChartMinimumHeight = 200;
 
 const QString kColumnTips[] = {textOf(TextId::LiftColumnTip), textOf(TextId::MomentColumnTip),
                                textOf(TextId::CpMinColumnTip),
@@ -55,6 +61,7 @@ StudyWindow::StudyWindow(const State& state, const ChainValues& values)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     resize(kStudyWidth, kStudyHeight);
+    actualFont_ = font();
     restoreSettings();
 }
 
@@ -76,8 +83,8 @@ QWidget* StudyWindow::buildCompressibilityTab() {
         ruleTable_->setVerticalHeaderItem(r, new QTableWidgetItem(qtText(kRuleTableRows[r])));
     }
     ruleTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    ruleTable_->setFixedHeight(ruleTable_->verticalHeader()->length() +
-                               ruleTable_->horizontalHeader()->height() + 4);
+    actualRowHeight_ = ruleTable_->verticalHeader()->defaultSectionSize();
+    fitRuleTable();
     warning_ = new QLabel(tab);
     warning_->setObjectName(QStringLiteral("sonicWarning"));
     warning_->setAccessibleName(textOf(TextId::WarningName));
@@ -89,12 +96,27 @@ QWidget* StudyWindow::buildCompressibilityTab() {
     chart_->setObjectName(QStringLiteral("compressibilityChart"));
     chart_->setAccessibleName(textOf(TextId::ChartName));
     chart_->setToolTip(textOf(TextId::ChartTip));
-    chart_->setMinimumSize(320, 200);
+    chart_->setMinimumSize(kChartMinimumWidth, kChartMinimumHeight);
     auto* layout = new QVBoxLayout(tab);
     layout->addWidget(chart_, 1);
     layout->addWidget(ruleTable_);
     layout->addWidget(warning_);
     return tab;
+}
+
+void StudyWindow::setZoom(double zoom) {
+    zoom_ = zoom;
+    setFont(zoomedFont(actualFont_, zoom));
+    flow_->view()->setZoom(zoom);
+    chart_->setZoom(zoom);
+    chart_->setMinimumSize(QSize(kChartMinimumWidth, kChartMinimumHeight) * zoom);
+    fitRuleTable();
+}
+
+void StudyWindow::fitRuleTable() {
+    ruleTable_->verticalHeader()->setDefaultSectionSize(zoomedPixels(actualRowHeight_, zoom_));
+    ruleTable_->setFixedHeight(ruleTable_->verticalHeader()->length() +
+                               ruleTable_->horizontalHeader()->sizeHint().height() + 4);
 }
 
 void StudyWindow::showAndRaise() {
