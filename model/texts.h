@@ -92,8 +92,7 @@ enum class TextId {
     // The page
     PageLoading,
     PageStartFailed,
-    // The view's zoom: the View menu and the command line's option
-    ViewMenu,
+    // The view's zoom: its keys and the command line's option
     ZoomInAction,
     ZoomOutAction,
     ZoomResetAction,
@@ -215,13 +214,12 @@ inline constexpr std::array<TextEntry, kTextCount> kTexts{{
      "each rule's critical Mach number; the grey line is M∞."},
     {TextId::PageLoading, "Page.loading", "Page", "Loading…"},
     {TextId::PageStartFailed, "Page.startFailed", "Page", "Kestrel could not start: %1"},
-    {TextId::ViewMenu, "Form1.Mn_View", "Form1", "&View"},
     {TextId::ZoomInAction, "Form1.Mn_ZoomIn", "Form1", "Zoom &in"},
     {TextId::ZoomOutAction, "Form1.Mn_ZoomOut", "Form1", "Zoom &out"},
     {TextId::ZoomResetAction, "Form1.Mn_ZoomReset", "Form1", "&Actual size"},
     {TextId::ZoomOptionHelp, "Options.zoom", "Options",
-     "Opens the windows at this zoom, a factor from %1 to %2 (2 for 200 %); the last zoom chosen "
-     "in the View menu otherwise."},
+     "Opens the windows at this zoom, a factor from %1 to %2 (2 for 200 %); otherwise at the last "
+     "zoom chosen with Ctrl + plus, Ctrl + minus and Ctrl + 0."},
     {TextId::ZoomOptionBad, "Options.zoom.bad", "Options",
      "--zoom must be a number from %1 to %2 (2 opens the windows at 200 %), got \"%3\""},
     {TextId::UnexpectedArgument, "Options.unexpected", "Options", "unexpected argument \"%1\""},

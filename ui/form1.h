@@ -16,7 +16,6 @@
 
 class QAction;
 class QLineEdit;
-class QMenu;
 class QScrollBar;
 
 namespace kestrel {
@@ -96,13 +95,14 @@ private:
     void setFocusOrder();
     void connectHandlers();
     void addPlotActions(PictureBox* box);
-    // The View menu: zoom in, zoom out and back to the actual size, for both windows.
-    void addViewMenu();
-    // The study window at this window's zoom, its View keys working there too.
+    // The zoom keys: zoom in, zoom out and back to the actual size, for both windows.
+    void addZoomActions();
+    // The study window at this window's zoom, its zoom keys working there too.
     void followZoom(StudyWindow& study);
     // A zoom the user chose: set and remembered for the next run.
     void chooseZoom(double zoom);
     void applyZoom();
+    void scrollClientArea();
     // The window's size for its client area at the zoom, within the screen.
     void fitWindowToZoom();
     // Writes one file as a set of one; a failure is shown in a message box.
@@ -148,7 +148,6 @@ private:
     QLineEdit* Text1 = nullptr;
     QLineEdit* Text_Moo = nullptr;
     QAction* Mn_About = nullptr;
-    QMenu* Mn_View = nullptr;
     QAction* Mn_ZoomIn = nullptr;
     QAction* Mn_ZoomOut = nullptr;
     QAction* Mn_ZoomReset = nullptr;

@@ -16,7 +16,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QScrollArea>
 #include <algorithm>
 #include <type_traits>
 #include <vector>
@@ -77,20 +76,18 @@ void Form1::buildControls() {
     setWindowTitle(qtText(uiText(TextId::MainTitle)));
     setFont(windowFont());
     // The controls sit on a fixed-size client area inside a central widget that follows the
-    // window: resizing the window moves and scales nothing, and a window smaller than its client
-    // area (a large zoom on a small screen) scrolls it.
-    auto* central = new QScrollArea(this);
+    // window: resizing the window moves and scales nothing. A zoom puts the client area in a
+    // scroll area (form1_zoom.cpp).
+    auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("central"));
-    central->setFrameShape(QFrame::NoFrame);
     setCentralWidget(central);
-    auto* client = new QWidget;
+    auto* client = new QWidget(central);
     client->setObjectName(QStringLiteral("client"));
     client->setGeometry(0, 0, twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
-    central->setWidget(client);
 
     Mn_About = menuBar()->addAction(qtText(uiText(TextId::MenuAbout)));
     Mn_About->setObjectName(QStringLiteral("Mn_About"));
-    addViewMenu();
+    addZoomActions();
 
     buildSurfaces(client);
     buildFrames(client);

@@ -99,13 +99,13 @@ void Form1::openStudyWindow() {
     study_->showAndRaise();
 }
 
-// The plot as the window shows it, labels and all, at the screen's pixel density.
+// The plot as the window shows it, labels and all, at the screen's pixel density and the zoom.
 void Form1::copyPicture(SurfaceId id) {
     const double ratio = devicePixelRatioF();
-    QImage image(scaledSize(pictureSize(id), ratio), QImage::Format_RGB32);
+    QImage image(scaledSize(pictureSize(id), ratio * zoom_), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    paintPicture(painter, surfaces_[id], id, ratio);
+    paintPicture(painter, surfaces_[id], id, ratio * zoom_);
     painter.end();
     image.setDevicePixelRatio(ratio);
     QGuiApplication::clipboard()->setImage(image);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The main window's zoom: the View menu, and the window's places, fonts, labels and pictures at
+// The main window's zoom: its keys, and the window's places, fonts, labels and pictures at
 // a zoom, which the study window follows.
+#include "plots/painter.h"
 #include "plots/window_layout.h"
 #include "plots/zoom.h"
 #include "ui/form1.h"
@@ -13,9 +14,9 @@
 
 #include <QAction>
 #include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
 #include <algorithm>
 
 namespace kestrel {
@@ -24,7 +25,8 @@ namespace {
 
 QList<QKeySequence> zoomInKeys() {
     // Ctrl with the "=" key under "+" zooms in too, as Shift is not needed for it.
-    return QKeySequence::keyBindings(QKeySequence::ZoomIn) << QKeySequence(Qt::CTRL | Qt::Key_Equal);
+    return QKeySequence::keyBindings(QKeySequence::ZoomIn)
+           << QKeySequence(Qt::CTRL | Qt::Key_Equal);
 }
 
 // The first coordinate from `from` at which a length fits before `end`, or `from` itself.
@@ -34,28 +36,27 @@ int keptOnScreen(int at, int length, int from, int end) {
 
 } // namespace
 
-void Form1::addViewMenu() {
-    Mn_View = menuBar()->addMenu(qtText(uiText(TextId::ViewMenu)));
-    Mn_View->setObjectName(QStringLiteral("Mn_View"));
+// The zoom keys work wherever the window or the study window is active. They are the window's
+// own actions, in no menu: the menu bar and the plots' menus stay as they are.
+void Form1::addZoomActions() {
     const auto add = [this](const char* name, TextId text, const QList<QKeySequence>& keys,
                             double (*next)(double)) {
-        QAction* action = Mn_View->addAction(qtText(uiText(text)));
+        auto* action = new QAction(qtText(uiText(text)), this);
         action->setObjectName(QString::fromUtf8(name));
         action->setShortcuts(keys);
         connect(action, &QAction::triggered, this, [this, next] { chooseZoom(next(zoom_)); });
+        addAction(action);
         return action;
     };
     Mn_ZoomIn = add("Mn_ZoomIn", TextId::ZoomInAction, zoomInKeys(), zoomedIn);
     Mn_ZoomOut = add("Mn_ZoomOut", TextId::ZoomOutAction,
                      QKeySequence::keyBindings(QKeySequence::ZoomOut), zoomedOut);
-    Mn_ZoomReset = add("Mn_ZoomReset", TextId::ZoomResetAction, {QKeySequence(Qt::CTRL | Qt::Key_0)},
-                       [](double) { return kSmallestZoom; });
-    Mn_ZoomOut->setEnabled(false);
-    Mn_ZoomReset->setEnabled(false);
+    Mn_ZoomReset = add("Mn_ZoomReset", TextId::ZoomResetAction,
+                       {QKeySequence(Qt::CTRL | Qt::Key_0)}, [](double) { return kSmallestZoom; });
 }
 
 void Form1::followZoom(StudyWindow& study) {
-    study.addActions(Mn_View->actions());
+    study.addActions({Mn_ZoomIn, Mn_ZoomOut, Mn_ZoomReset});
     study.setZoom(zoom_);
 }
 
@@ -70,9 +71,6 @@ void Form1::setZoom(double zoom) {
         return;
     }
     zoom_ = zoom;
-    Mn_ZoomIn->setEnabled(zoom_ < kLargestZoom);
-    Mn_ZoomOut->setEnabled(zoom_ > kSmallestZoom);
-    Mn_ZoomReset->setEnabled(zoom_ != kSmallestZoom);
     zoomPopupFonts(zoom_);
     applyZoom();
     if (study_) {
@@ -83,6 +81,7 @@ void Form1::setZoom(double zoom) {
 // Every control of the window at its zoomed place, the labels with their own fonts zoomed, the
 // others with the window's.
 void Form1::applyZoom() {
+    scrollClientArea();
     setFont(zoomedFont(windowFont(), zoom_));
     auto* client = findChild<QWidget*>(QStringLiteral("client"));
     client->resize(zoomedPixels(twipsToPixels(kClientWidth), zoom_),
@@ -102,6 +101,25 @@ void Form1::applyZoom() {
         }
     }
     fitWindowToZoom();
+}
+
+// The first zoom puts the client area into a scroll area, so that a zoom larger than the screen
+// can still be seen whole; until then the window is exactly as it always was.
+void Form1::scrollClientArea() {
+    if (qobject_cast<QScrollArea*>(centralWidget()) != nullptr) {
+        return;
+    }
+    QWidget* focused = focusWidget();
+    auto* client = findChild<QWidget*>(QStringLiteral("client"));
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("central"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setWidget(client);
+    setCentralWidget(scroll); // deletes the former central widget, empty now
+    if (focused != nullptr) {
+        focused->setFocus();
+    }
 }
 
 // The window holds its client area where the screen has room for it, and stays on the screen.

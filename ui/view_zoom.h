@@ -7,7 +7,7 @@ class QCommandLineParser;
 
 namespace kestrel {
 
-// The zoom last chosen in the View menu; 1 when none was chosen, or what was kept is no zoom.
+// The zoom last chosen with the zoom keys; 1 when none was chosen, or what was kept is no zoom.
 double rememberedZoom();
 void rememberZoom(double zoom);
 
