@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
-// kestrel-screenshot OUT.png [flow|compressibility]: drives the main window through a full set
-// of user actions (Mach 0.5, thickness 12, camber 4, angle of attack 5, moment reference 25) and
-// saves a picture of it. With a study tab named, the study window is opened on that tab and
-// shown to the right of the main window in the same picture. Used to make the README's
-// screenshots; runs on any Qt platform, including the offscreen one.
+// kestrel-screenshot OUT.png [flow|compressibility] [ZOOM]: drives the main window through a full
+// set of user actions (Mach 0.5, thickness 12, camber 4, angle of attack 5, moment reference 25)
+// and saves a picture of it. With a study tab named, the study window is opened on that tab and
+// shown to the right of the main window in the same picture; with a zoom factor ("2"), both
+// windows are shown at that zoom. Used to make the README's screenshots; runs on any Qt
+// platform, including the offscreen one.
+#include "plots/zoom.h"
 #include "ui/form1.h"
 #include "ui/study_window.h"
 
@@ -15,6 +17,7 @@
 #include <QTabWidget>
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -41,13 +44,17 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Its own name keeps the study window's remembered geometry and tab apart from the user's.
     QApplication::setApplicationName(QStringLiteral("Kestrel screenshot"));
-    const bool tabGiven = argc == 3 && (std::strcmp(argv[2], "flow") == 0 ||
+    const bool tabGiven = argc >= 3 && (std::strcmp(argv[2], "flow") == 0 ||
                                         std::strcmp(argv[2], "compressibility") == 0);
-    if (argc != 2 && !tabGiven) {
-        std::fprintf(stderr, "usage: kestrel-screenshot OUT.png [flow|compressibility]\n");
+    const int zoomAt = tabGiven ? 3 : 2;
+    const std::optional<double> zoom =
+        argc == zoomAt + 1 ? kestrel::zoomFactor(argv[zoomAt]) : std::optional<double>(1);
+    if (argc < 2 || argc > zoomAt + 1 || !zoom) {
+        std::fprintf(stderr, "usage: kestrel-screenshot OUT.png [flow|compressibility] [ZOOM]\n");
         return 2;
     }
     kestrel::Form1 window;
+    window.setZoom(*zoom);
     window.show();
     window.findChild<QLineEdit*>(QStringLiteral("Text_Moo"))->setText(QStringLiteral("0.5"));
     const std::pair<const char*, int> actions[] = {
@@ -60,7 +67,7 @@ int main(int argc, char* argv[]) {
         window.openStudyWindow();
         kestrel::StudyWindow* study = window.studyWindow();
         study->tabs()->setCurrentIndex(std::strcmp(argv[2], "flow") == 0 ? 0 : 1);
-        study->resize(960, window.height());
+        study->resize(static_cast<int>(960 * *zoom), window.height());
         QApplication::processEvents();
         picture = sideBySide(window.grab(), study->grab());
     } else {

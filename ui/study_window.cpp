@@ -12,6 +12,7 @@
 #include "ui/surface_view.h"
 #include "ui/window_geometry.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QHeaderView>
@@ -110,6 +111,10 @@ void StudyWindow::setZoom(double zoom) {
     flow_->view()->setZoom(zoom);
     chart_->setZoom(zoom);
     chart_->setMinimumSize(QSize(kChartMinimumWidth, kChartMinimumHeight) * zoom);
+    // The headers take the style's header font, not the window's.
+    for (QHeaderView* header : {ruleTable_->horizontalHeader(), ruleTable_->verticalHeader()}) {
+        header->setFont(zoomedFont(QApplication::font(header), zoom));
+    }
     fitRuleTable();
 }
 
