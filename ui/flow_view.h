@@ -26,6 +26,8 @@ namespace kestrel {
 // The picture itself: paints the flow picture (cached until the state, the stage of the mapping
 // or the size changes) and the particles over it, and reads the flow under the mouse.
 class FlowView : public QWidget {
+    Q_OBJECT
+
 public:
     explicit FlowView(QWidget* parent = nullptr);
 

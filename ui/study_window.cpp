@@ -108,9 +108,13 @@ QWidget* StudyWindow::buildCompressibilityTab() {
 void StudyWindow::setZoom(double zoom) {
     zoom_ = zoom;
     setFont(zoomedFont(actualFont_, zoom));
-    flow_->view()->setZoom(zoom);
-    chart_->setZoom(zoom);
-    chart_->setMinimumSize(QSize(kChartMinimumWidth, kChartMinimumHeight) * zoom);
+    // Every picture of every tab, whichever tabs there are.
+    for (FlowView* view : findChildren<FlowView*>()) {
+        view->setZoom(zoom);
+    }
+    for (SurfaceView* view : findChildren<SurfaceView*>()) {
+        view->setZoom(zoom);
+    }
     // The headers take the style's header font, not the window's.
     for (QHeaderView* header : {ruleTable_->horizontalHeader(), ruleTable_->verticalHeader()}) {
         header->setFont(zoomedFont(QApplication::font(header), zoom));

@@ -12,7 +12,11 @@ SurfaceView::SurfaceView(QWidget* parent) : QWidget(parent), surface_(0, rgb(255
 }
 
 void SurfaceView::setZoom(double zoom) {
+    if (zoom_ == 1) {
+        actualMinimum_ = minimumSize();
+    }
     zoom_ = zoom;
+    setMinimumSize((QSizeF(actualMinimum_) * zoom).toSize());
     update();
 }
 

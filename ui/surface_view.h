@@ -10,13 +10,16 @@
 namespace kestrel {
 
 class SurfaceView : public QWidget {
+    Q_OBJECT
+
 public:
     explicit SurfaceView(QWidget* parent = nullptr);
 
     // Draw into this surface; the view repaints whenever it changes.
     Surface& surface() { return surface_; }
     const Surface& surface() const { return surface_; }
-    // Paints the surface at the zoom: its texts, dots and pens that many times larger.
+    // Paints the surface at the zoom: its texts, dots and pens that many times larger, and its
+    // smallest size with them.
     void setZoom(double zoom);
 
 protected:
@@ -25,6 +28,7 @@ protected:
 private:
     Surface surface_;
     double zoom_ = 1;
+    QSize actualMinimum_; // the smallest size at the actual size
 };
 
 } // namespace kestrel
