@@ -3,14 +3,13 @@
 // 200 % and back, each change answered with the main window's client area, or the study
 // window on one tab, laid out and painted whole at the new zoom. Runs on the offscreen platform
 // unless QT_QPA_PLATFORM says otherwise.
+#include "bench/study_windows.h"
 #include "bench/window_bench_main.h"
 #include "ui/form1.h"
 #include "ui/study_window.h"
 
 #include <QApplication>
 #include <QImage>
-#include <QLineEdit>
-#include <QScrollBar>
 #include <QTabWidget>
 #include <benchmark/benchmark.h>
 
@@ -28,18 +27,8 @@ struct Windows {
     QWidget* client = nullptr;
 
     Windows() {
-        form.show();
-        form.findChild<QLineEdit*>(QStringLiteral("Text_Moo"))->setText(QStringLiteral("0.5"));
-        const std::pair<const char*, int> positions[] = {
-            {"HScroll_Thickness", 12}, {"HScroll_Camber", 4}, {"HScroll_AlfaD", 5}};
-        for (const auto& [name, value] : positions) {
-            form.findChild<QScrollBar*>(QString::fromUtf8(name))->setValue(value);
-        }
-        form.openStudyWindow();
-        study = form.studyWindow();
-        study->resize(960, 560); // the study window's size when first opened
+        study = kestrel::bench::openStudyWindow(form);
         client = form.findChild<QWidget*>(QStringLiteral("client"));
-        QApplication::processEvents();
     }
 
     // Zooms in or out by a step, lets the layouts settle and paints `widget` whole.
