@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: MIT
-// kestrel-screenshot OUT.png [flow|compressibility] [ZOOM]: drives the main window through a full
-// set of user actions (Mach 0.5, thickness 12, camber 4, angle of attack 5, moment reference 25)
-// and saves a picture of it. With a study tab named, the study window is opened on that tab and
-// shown to the right of the main window in the same picture; with a zoom factor ("2"), both
-// windows are shown at that zoom. Used to make the README's screenshots; runs on any Qt
-// platform, including the offscreen one.
+// kestrel-screenshot OUT.png [flow|compressibility|boundary-layer|theory [THICKNESS CAMBER ALPHA
+// MACH]|comparison|ZOOM]: drives the main window through a full set of user actions (Mach 0.5,
+// thickness 12, camber 4, angle of attack 5, moment reference 25, or the inputs given) and saves a
+// picture of it. With a study tab named, the study window is opened on that tab and shown to the
+// right of the main window in the same picture. "comparison" keeps that profile for comparison,
+// sets the camber to 0 and shows the study window twice instead: on its Flow tab and on its
+// Comparison tab. A zoom factor ("2") shows the main window at that zoom. Used to make the
+// README's screenshots; runs on any Qt platform, including the offscreen one.
 #include "plots/zoom.h"
+#include "ui/comparison_tab.h"
+#include "ui/flow_view.h"
 #include "ui/form1.h"
+#include "ui/kept_profile.h"
 #include "ui/study_window.h"
 
 #include <QApplication>
@@ -16,10 +21,25 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <optional>
+#include <iterator>
 
 namespace {
+
+// The study tabs by name, in the study window's order.
+constexpr const char* kTabNames[] = {"flow", "compressibility", "boundary-layer", "theory"};
+
+// The tab's index, or -1 for no such tab.
+int tabIndex(const char* name) {
+    for (int i = 0; i < static_cast<int>(std::size(kTabNames)); ++i) {
+        if (std::strcmp(name, kTabNames[i]) == 0) {
+            return i;
+        }
+    }
+    return -1;
+}
 
 // The main window's picture, and the study window's beside it on the window background.
 QPixmap sideBySide(const QPixmap& main, const QPixmap& study) {
@@ -44,30 +64,56 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Its own name keeps the study window's remembered geometry and tab apart from the user's.
     QApplication::setApplicationName(QStringLiteral("Kestrel screenshot"));
-    const bool tabGiven = argc >= 3 && (std::strcmp(argv[2], "flow") == 0 ||
-                                        std::strcmp(argv[2], "compressibility") == 0);
-    const int zoomAt = tabGiven ? 3 : 2;
+    const bool comparison = argc == 3 && std::strcmp(argv[2], "comparison") == 0;
+    const int tab = argc >= 3 && !comparison ? tabIndex(argv[2]) : -1;
+    const bool inputsGiven = argc == 7;
     const std::optional<double> zoom =
-        argc == zoomAt + 1 ? kestrel::zoomFactor(argv[zoomAt]) : std::optional<double>(1);
-    if (argc < 2 || argc > zoomAt + 1 || !zoom) {
-        std::fprintf(stderr, "usage: kestrel-screenshot OUT.png [flow|compressibility] [ZOOM]\n");
+        argc == 3 && tab < 0 && !comparison ? kestrel::zoomFactor(argv[2]) : std::nullopt;
+    if (argc != 2 && !comparison && !zoom && !((argc == 3 || inputsGiven) && tab >= 0)) {
+        std::fprintf(stderr, "usage: kestrel-screenshot OUT.png "
+                             "[flow|compressibility|boundary-layer|theory "
+                             "[THICKNESS CAMBER ALPHA MACH]|comparison|ZOOM]\n");
         return 2;
     }
+    const bool tabGiven = tab >= 0;
+    kestrel::forgetKeptInputs();
     kestrel::Form1 window;
-    window.setZoom(*zoom);
+    window.setZoom(zoom.value_or(1));
     window.show();
-    window.findChild<QLineEdit*>(QStringLiteral("Text_Moo"))->setText(QStringLiteral("0.5"));
-    const std::pair<const char*, int> actions[] = {
-        {"HScroll_Thickness", 12}, {"HScroll_Camber", 4}, {"HScroll_AlfaD", 5}, {"HScroll_xM", 25}};
+    window.findChild<QLineEdit*>(QStringLiteral("Text_Moo"))
+        ->setText(inputsGiven ? QString::fromLocal8Bit(argv[6]) : QStringLiteral("0.5"));
+    const auto given = [&](int i, int fallback) {
+        return inputsGiven ? std::atoi(argv[i]) : fallback;
+    };
+    // The camber first: every thickness-camber pair passed on the way is in the table.
+    const std::pair<const char*, int> actions[] = {{"HScroll_Camber", given(4, 4)},
+                                                   {"HScroll_Thickness", given(3, 12)},
+                                                   {"HScroll_AlfaD", given(5, 5)},
+                                                   {"HScroll_xM", 25}};
     for (const auto& [name, value] : actions) {
         window.findChild<QScrollBar*>(QString::fromUtf8(name))->setValue(value);
     }
     QPixmap picture;
-    if (tabGiven) {
+    if (comparison) {
         window.openStudyWindow();
         kestrel::StudyWindow* study = window.studyWindow();
-        study->tabs()->setCurrentIndex(std::strcmp(argv[2], "flow") == 0 ? 0 : 1);
-        study->resize(static_cast<int>(960 * *zoom), window.height());
+        study->keep();
+        window.findChild<QScrollBar*>(QStringLiteral("HScroll_Camber"))->setValue(0);
+        study->resize(820, window.height());
+        study->tabs()->setCurrentWidget(study->flowTab());
+        QApplication::processEvents();
+        const QPixmap flow = study->grab();
+        study->tabs()->setCurrentWidget(study->comparisonTab());
+        QApplication::processEvents();
+        picture = sideBySide(flow, study->grab());
+        study->clearKept();
+    } else if (tabGiven) {
+        window.openStudyWindow();
+        kestrel::StudyWindow* study = window.studyWindow();
+        study->tabs()->setCurrentIndex(tab);
+        // The Compressibility tab's two charts and its table want more height than the others.
+        constexpr int kCompressibilityHeight = 780;
+        study->resize(960, tab == 1 ? kCompressibilityHeight : window.height());
         QApplication::processEvents();
         picture = sideBySide(window.grab(), study->grab());
     } else {

@@ -54,6 +54,12 @@ void FlowView::setState(const State& s) {
     update();
 }
 
+void FlowView::setKept(std::shared_ptr<const Ghost> kept) {
+    kept_ = std::move(kept);
+    backgroundStale_ = true;
+    update();
+}
+
 void FlowView::setStage(double t) {
     if (t != t_) {
         t_ = t;
@@ -79,7 +85,7 @@ const QImage& FlowView::background() {
         background_.fill(Qt::white);
         if (picture_) {
             QPainter painter(&background_);
-            paintFlowPicture(painter, *picture_, pictureSize(), ratio * zoom_, t_);
+            paintFlowPicture(painter, *picture_, pictureSize(), ratio * zoom_, t_, kept_.get());
         }
         background_.setDevicePixelRatio(ratio);
         backgroundStale_ = false;
@@ -135,8 +141,7 @@ void FlowView::mouseMoveEvent(QMouseEvent* event) {
         return;
     }
     const std::optional<PictureProbe> probe = probeFlow(event->position());
-    onProbe_(probe ? qtText(probeText(probe->reading, probe->leftPlane && t_ < 1))
-                   : kProbeHintText);
+    onProbe_(probe ? qtText(probeText(probe->reading)) : kProbeHintText);
 }
 
 void FlowView::leaveEvent(QEvent* event) {

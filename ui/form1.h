@@ -56,6 +56,8 @@ public:
 
     // The plot menu's actions, on the plot they belong to.
     void openStudyWindow();
+    // Opens the study window and keeps the current profile there for comparison.
+    void keepForComparison();
     void copyPicture(SurfaceId id);
     void savePicture(SurfaceId id);
     void saveData(SurfaceId id);

@@ -73,6 +73,8 @@ void Form1::addPlotActions(PictureBox* box) {
     box->setContextMenuPolicy(Qt::ActionsContextMenu);
     addPlotAction(box, qtText(uiText(TextId::StudyWindowAction)), QKeySequence(),
                   [this] { openStudyWindow(); });
+    addPlotAction(box, qtText(uiText(TextId::KeepButton)), QKeySequence(),
+                  [this] { keepForComparison(); });
     addPlotAction(box, qtText(uiText(TextId::CopyPictureAction)), QKeySequence::Copy,
                   [this, id] { copyPicture(id); });
     addPlotAction(box, qtText(uiText(TextId::SavePictureAction)), QKeySequence::Save,
@@ -87,6 +89,7 @@ void Form1::openStudyWindow() {
     if (!study_) {
         study_ = std::make_unique<StudyWindow>(state_, values_);
         followZoom(*study_);
+        study_->setInputsSource([this] { return inputs(); });
         if (!study_->remembersItsPlace()) {
             const QSize frame = frameGeometry().size() - size();
             const QRect place =
@@ -97,6 +100,11 @@ void Form1::openStudyWindow() {
         }
     }
     study_->showAndRaise();
+}
+
+void Form1::keepForComparison() {
+    openStudyWindow();
+    study_->keep();
 }
 
 // The plot as the window shows it, labels and all, at the screen's pixel density and the zoom.

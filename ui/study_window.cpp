@@ -4,24 +4,37 @@
 #include "model/coefficients.h"
 #include "model/compressibility.h"
 #include "model/rule_table.h"
+#include "model/supersonic.h"
+#include "model/theory.h"
+#include "model/theory_table.h"
 #include "plots/compressibility_chart.h"
+#include "plots/sonic_chart.h"
+#include "plots/theory_charts.h"
 #include "plots/window_layout.h"
 #include "plots/zoom.h"
+#include "ui/boundary_layer_tab.h"
+#include "ui/comparison_tab.h"
 #include "ui/flow_view.h"
+#include "ui/kept_profile.h"
 #include "ui/qt_text.h"
 #include "ui/surface_view.h"
 #include "ui/window_geometry.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QColor>
 #include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <cmath>
+#include <stdexcept>
 #include <string_view>
 
 namespace kestrel {
@@ -32,13 +45,12 @@ QString textOf(TextId id) {
     return qtText(uiText(id));
 }
 
-// The chart's smallest size at the actual size.
-constexpr int kChartMinimumWidth = 320;
-constexpr int kChartMinimumHeight = 200;
-
 const QString kColumnTips[] = {textOf(TextId::LiftColumnTip), textOf(TextId::MomentColumnTip),
                                textOf(TextId::CpMinColumnTip),
                                textOf(TextId::CriticalMachColumnTip)};
+
+// The ground of the rows of rules past their critical Mach number, as on the page.
+const QColor kPastRowColour(255, 222, 206);
 
 } // namespace
 
@@ -55,15 +67,83 @@ StudyWindow::StudyWindow(const State& state, const ChainValues& values)
     tabs_->setTabToolTip(0, textOf(TextId::FlowTabTip));
     tabs_->addTab(buildCompressibilityTab(), textOf(TextId::CompressibilityTab));
     tabs_->setTabToolTip(1, textOf(TextId::CompressibilityTabTip));
+    layer_ = new BoundaryLayerTab;
+    const int layerIndex = tabs_->addTab(layer_, textOf(TextId::BoundaryLayerTab));
+    tabs_->setTabToolTip(layerIndex, textOf(TextId::BoundaryLayerTabTip));
+    const int theoryIndex = tabs_->addTab(buildTheoryTab(), textOf(TextId::TheoryTab));
+    tabs_->setTabToolTip(theoryIndex, textOf(TextId::TheoryTabTip));
+    comparison_ = new ComparisonTab;
+    const int comparisonIndex = tabs_->addTab(comparison_, textOf(TextId::ComparisonTab));
+    tabs_->setTabToolTip(comparisonIndex, textOf(TextId::ComparisonTabTip));
     connect(tabs_, &QTabWidget::currentChanged, this, [this] {
         redrawCurrentTab();
         updateFlowSeen();
     });
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
+    layout->addLayout(buildComparisonBar());
     resize(kStudyWidth, kStudyHeight);
     actualFont_ = font();
     restoreSettings();
+    if (const std::optional<ChainInputs> remembered = rememberedKeptInputs()) {
+        try {
+            setKept(std::make_shared<const Ghost>(*remembered));
+        } catch (const std::invalid_argument&) {
+            forgetKeptInputs();
+        }
+    }
+    updateComparisonButtons();
+}
+
+QLayout* StudyWindow::buildComparisonBar() {
+    keepButton_ = new QPushButton(textOf(TextId::KeepButton), this);
+    keepButton_->setObjectName(QStringLiteral("keepButton"));
+    keepButton_->setToolTip(textOf(TextId::KeepTip));
+    clearButton_ = new QPushButton(textOf(TextId::ClearButton), this);
+    clearButton_->setObjectName(QStringLiteral("clearButton"));
+    clearButton_->setToolTip(textOf(TextId::ClearTip));
+    connect(keepButton_, &QPushButton::clicked, this, [this] { keep(); });
+    connect(clearButton_, &QPushButton::clicked, this, [this] { clearKept(); });
+    auto* bar = new QHBoxLayout;
+    bar->addWidget(keepButton_);
+    bar->addWidget(clearButton_);
+    bar->addStretch(1);
+    return bar;
+}
+
+void StudyWindow::setInputsSource(std::function<ChainInputs()> inputs) {
+    inputs_ = std::move(inputs);
+    updateComparisonButtons();
+}
+
+void StudyWindow::keep() {
+    if (!inputs_ || !profileExists(state_)) {
+        return;
+    }
+    const ChainInputs inputs = inputs_();
+    try {
+        setKept(std::make_shared<const Ghost>(inputs));
+    } catch (const std::invalid_argument&) {
+        return; // the main window shows the table miss; there is nothing to keep
+    }
+    rememberKeptInputs(inputs);
+}
+
+void StudyWindow::clearKept() {
+    forgetKeptInputs();
+    setKept(nullptr);
+}
+
+void StudyWindow::setKept(std::shared_ptr<const Ghost> kept) {
+    kept_ = std::move(kept);
+    flow_->setKept(kept_);
+    updateComparisonButtons();
+    follow();
+}
+
+void StudyWindow::updateComparisonButtons() {
+    keepButton_->setEnabled(inputs_ && profileExists(state_));
+    clearButton_->setEnabled(kept_ != nullptr);
 }
 
 StudyWindow::~StudyWindow() = default;
@@ -97,9 +177,15 @@ QWidget* StudyWindow::buildCompressibilityTab() {
     chart_->setObjectName(QStringLiteral("compressibilityChart"));
     chart_->setAccessibleName(textOf(TextId::ChartName));
     chart_->setToolTip(textOf(TextId::ChartTip));
-    chart_->setMinimumSize(kChartMinimumWidth, kChartMinimumHeight);
+    chart_->setMinimumSize(320, 110);
+    sonicChart_ = new SurfaceView(tab);
+    sonicChart_->setObjectName(QStringLiteral("sonicChart"));
+    sonicChart_->setAccessibleName(textOf(TextId::SonicChartName));
+    sonicChart_->setToolTip(textOf(TextId::SonicChartTip));
+    sonicChart_->setMinimumSize(320, 110);
     auto* layout = new QVBoxLayout(tab);
     layout->addWidget(chart_, 1);
+    layout->addWidget(sonicChart_, 1);
     layout->addWidget(ruleTable_);
     layout->addWidget(warning_);
     return tab;
@@ -126,6 +212,58 @@ void StudyWindow::fitRuleTable() {
     ruleTable_->verticalHeader()->setDefaultSectionSize(zoomedPixels(actualRowHeight_, zoom_));
     ruleTable_->setFixedHeight(ruleTable_->verticalHeader()->length() +
                                ruleTable_->horizontalHeader()->sizeHint().height() + 4);
+}
+
+namespace {
+
+SurfaceView* theoryChart(QWidget* tab, TextId name) {
+    auto* chart = new SurfaceView(tab);
+    chart->setAccessibleName(textOf(name));
+    chart->setToolTip(textOf(name));
+    chart->setMinimumSize(240, 140);
+    return chart;
+}
+
+} // namespace
+
+QWidget* StudyWindow::buildTheoryTab() {
+    theory_ = new QWidget;
+    theory_->setObjectName(QStringLiteral("theoryTab"));
+    theoryLift_ = theoryChart(theory_, TextId::TheoryLiftName);
+    theoryMoment_ = theoryChart(theory_, TextId::TheoryMomentName);
+    theoryLoad_ = theoryChart(theory_, TextId::TheoryLoadName);
+    theoryTable_ = new QTableWidget(3, 3);
+    theoryTable_->setObjectName(QStringLiteral("theoryTable"));
+    theoryTable_->setAccessibleName(textOf(TextId::TheoryTableName));
+    theoryTable_->setToolTip(textOf(TextId::TheoryHelp));
+    theoryTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    for (int i = 0; i < 3; ++i) {
+        theoryTable_->setHorizontalHeaderItem(
+            i, new QTableWidgetItem(textOf(kTheoryTableColumns[static_cast<std::size_t>(i)])));
+        theoryTable_->setVerticalHeaderItem(
+            i, new QTableWidgetItem(textOf(kTheoryTableRows[static_cast<std::size_t>(i)])));
+    }
+    theoryTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    theoryTable_->setFixedHeight(theoryTable_->verticalHeader()->length() +
+                                 theoryTable_->horizontalHeader()->height() + 4);
+    auto* help = new QLabel(textOf(TextId::TheoryHelp));
+    help->setObjectName(QStringLiteral("theoryHelp"));
+    help->setWordWrap(true);
+    help->setAlignment(Qt::AlignTop | Qt::AlignLeft);
+    auto* numbers = new QWidget;
+    auto* column = new QVBoxLayout(numbers);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->addWidget(theoryTable_);
+    column->addWidget(help, 1);
+    QWidget* parts[] = {theoryLift_, theoryMoment_, theoryLoad_, numbers};
+    auto* grid = new QGridLayout(theory_);
+    for (std::size_t i = 0; i < kTheoryCells.size(); ++i) {
+        parts[i]->setObjectName(qtText(kTheoryCells[i].name));
+        grid->addWidget(parts[i], kTheoryCells[i].row, kTheoryCells[i].column);
+        grid->setRowStretch(kTheoryCells[i].row, 1);
+        grid->setColumnStretch(kTheoryCells[i].column, 1);
+    }
+    return theory_;
 }
 
 void StudyWindow::showAndRaise() {
@@ -175,6 +313,10 @@ void StudyWindow::redraw() {
     ++redraws_;
     flowStale_ = true;
     compressibilityStale_ = true;
+    layerStale_ = true;
+    theoryStale_ = true;
+    comparisonStale_ = true;
+    updateComparisonButtons();
     redrawCurrentTab();
 }
 
@@ -184,9 +326,45 @@ void StudyWindow::redrawCurrentTab() {
             flowStale_ = false;
             flow_->setState(state_);
         }
+    } else if (tabs_->currentWidget() == layer_) {
+        if (layerStale_) {
+            layerStale_ = false;
+            layer_->setState(state_);
+        }
+    } else if (tabs_->currentWidget() == theory_) {
+        if (theoryStale_) {
+            theoryStale_ = false;
+            redrawTheory();
+        }
+    } else if (tabs_->currentWidget() == comparison_) {
+        if (comparisonStale_) {
+            comparisonStale_ = false;
+            comparison_->show(profileExists(state_) ? &state_ : nullptr, std::fabs(values_.mach),
+                              kept_.get());
+        }
     } else if (compressibilityStale_) {
         compressibilityStale_ = false;
         redrawCompressibility();
+    }
+}
+
+void StudyWindow::redrawTheory() {
+    TheoryTable table = emptyTheoryTable();
+    if (profileExists(state_)) {
+        const TheoryComparison theory = compareWithThinAirfoil(state_);
+        drawTheoryLift(theoryLift_->surface(), theory);
+        drawTheoryMoment(theoryMoment_->surface(), theory);
+        drawTheoryLoad(theoryLoad_->surface(), theory);
+        table = theoryTable(state_, theory);
+    } else {
+        theoryLift_->surface().Cls();
+        theoryMoment_->surface().Cls();
+        theoryLoad_->surface().Cls();
+    }
+    for (int r = 0; r < 3; ++r) {
+        for (int c = 0; c < 3; ++c) {
+            theoryTable_->setItem(r, c, new QTableWidgetItem(qtText(table.cells[r][c])));
+        }
     }
 }
 
@@ -195,15 +373,21 @@ void StudyWindow::redrawCompressibility() {
     if (profileExists(state_)) {
         const double mach = std::fabs(values_.mach);
         const CompressibleSurface surface(state_);
-        drawCompressibilityChart(chart_->surface(), machChart(surface), mach);
+        drawCompressibilityChart(chart_->surface(), machChart(surface), mach, kept_.get());
+        drawSonicChart(sonicChart_->surface(), SonicSurface(state_, surface), mach);
         table = ruleTable(surface, mach);
     } else {
         chart_->surface().Cls();
+        sonicChart_->surface().Cls();
     }
     for (int r = 0; r < 4; ++r) {
         for (int c = 0; c < 4; ++c) {
             auto* item = new QTableWidgetItem(qtText(table.cells[r][c]));
             item->setToolTip(kColumnTips[c]);
+            if (table.past[static_cast<std::size_t>(r)]) {
+                item->setBackground(kPastRowColour);
+                item->setToolTip(textOf(TextId::RulePastTip));
+            }
             ruleTable_->setItem(r, c, item);
         }
     }

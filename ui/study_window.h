@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The study window: the flow and the compressibility chart of the main window's current profile,
-// redrawn each time a chain of the main window ends.
+// The study window: the flow, the compressibility charts and thin-airfoil theory of the main
+// window's current profile, redrawn each time a chain of the main window ends.
 #pragma once
 
 #include "model/chain.h"
@@ -8,13 +8,19 @@
 
 #include <QFont>
 #include <QWidget>
+#include <functional>
+#include <memory>
 
 class QLabel;
+class QPushButton;
 class QTabWidget;
 class QTableWidget;
 
 namespace kestrel {
+class BoundaryLayerTab;
+class ComparisonTab;
 class FlowTab;
+class Ghost;
 class SurfaceView;
 } // namespace kestrel
 
@@ -37,10 +43,22 @@ public:
 
     QTabWidget* tabs() const { return tabs_; }
     FlowTab* flowTab() const { return flow_; }
+    BoundaryLayerTab* boundaryLayerTab() const { return layer_; }
     // How often the window has redrawn from the main window's state.
     unsigned redraws() const { return redraws_; }
     // Whether it took up the place and size it had when last closed.
     bool remembersItsPlace() const { return remembersItsPlace_; }
+
+    // Where "Keep for comparison" reads the main window's inputs and Mach text.
+    void setInputsSource(std::function<ChainInputs()> inputs);
+    // Keeps the current inputs for comparison (remembered between runs), or forgets them; every
+    // tab then redraws. A chart shows the kept profile by drawing with kept() (plots/ghost.h).
+    void keep();
+    void clearKept();
+    const Ghost* kept() const { return kept_.get(); }
+    QPushButton* keepButton() const { return keepButton_; }
+    QPushButton* clearButton() const { return clearButton_; }
+    ComparisonTab* comparisonTab() const { return comparison_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -50,16 +68,21 @@ protected:
 
 private:
     QWidget* buildCompressibilityTab();
+    QWidget* buildTheoryTab();
     void redraw();
     // Redraws the current tab if the main window's state changed since it last drew.
     void redrawCurrentTab();
     void redrawCompressibility();
+    void redrawTheory();
     // Tells the Flow tab whether it can be seen, which runs or pauses its animation.
     void updateFlowSeen();
     // The rule table as high as its rows, at the zoom.
     void fitRuleTable();
     void restoreSettings();
     void saveSettings() const;
+    QLayout* buildComparisonBar();
+    void setKept(std::shared_ptr<const Ghost> kept);
+    void updateComparisonButtons();
 
     const State& state_;
     const ChainValues& values_;
@@ -67,10 +90,25 @@ private:
     QTableWidget* ruleTable_ = nullptr;
     QLabel* warning_ = nullptr;
     SurfaceView* chart_ = nullptr;
+    SurfaceView* sonicChart_ = nullptr;
     FlowTab* flow_ = nullptr;
+    BoundaryLayerTab* layer_ = nullptr;
+    ComparisonTab* comparison_ = nullptr;
+    QPushButton* keepButton_ = nullptr;
+    QPushButton* clearButton_ = nullptr;
+    std::function<ChainInputs()> inputs_;
+    std::shared_ptr<const Ghost> kept_;
+    bool comparisonStale_ = true;
     bool stale_ = true;
     bool flowStale_ = true;
     bool compressibilityStale_ = true;
+    bool layerStale_ = true;
+    QWidget* theory_ = nullptr;
+    SurfaceView* theoryLift_ = nullptr;
+    SurfaceView* theoryMoment_ = nullptr;
+    SurfaceView* theoryLoad_ = nullptr;
+    QTableWidget* theoryTable_ = nullptr;
+    bool theoryStale_ = true;
     unsigned redraws_ = 0;
     bool remembersItsPlace_ = false;
     QFont actualFont_;    // the window's font at the actual size

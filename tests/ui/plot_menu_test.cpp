@@ -58,15 +58,15 @@ public:
     QTemporaryDir folder;
 };
 
-TEST_F(PlotMenu, EveryPlotOffersTheFourItemsWithTheirStandardShortcuts) {
+TEST_F(PlotMenu, EveryPlotOffersTheFiveItemsWithTheirStandardShortcuts) {
     for (const char* plot : kSurfaces) {
         QStringList texts;
         for (QAction* a : picture(plot)->actions()) {
             texts << a->text();
             EXPECT_TRUE(a->isShortcutVisibleInContextMenu());
         }
-        EXPECT_EQ(texts,
-                  (QStringList{"Study window", "Copy picture", "Save picture…", "Save data…"}));
+        EXPECT_EQ(texts, (QStringList{"Study window", "Keep for comparison", "Copy picture",
+                                      "Save picture…", "Save data…"}));
         EXPECT_EQ(picture(plot)->contextMenuPolicy(), Qt::ActionsContextMenu);
         EXPECT_EQ(action(plot, "Copy picture")->shortcut(), QKeySequence(QKeySequence::Copy));
         EXPECT_EQ(action(plot, "Save picture…")->shortcut(), QKeySequence(QKeySequence::Save));
