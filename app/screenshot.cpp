@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 // kestrel-screenshot OUT.png [flow|compressibility|boundary-layer|theory [THICKNESS CAMBER ALPHA
-// MACH]|comparison]: drives the main window through a full set of user actions (Mach 0.5,
+// MACH]|comparison|ZOOM]: drives the main window through a full set of user actions (Mach 0.5,
 // thickness 12, camber 4, angle of attack 5, moment reference 25, or the inputs given) and saves a
 // picture of it. With a study tab named, the study window is opened on that tab and shown to the
 // right of the main window in the same picture. "comparison" keeps that profile for comparison,
 // sets the camber to 0 and shows the study window twice instead: on its Flow tab and on its
-// Comparison tab. Used to make the README's screenshots; runs on any Qt platform, including the
-// offscreen one.
+// Comparison tab. A zoom factor ("2") shows the main window at that zoom. Used to make the
+// README's screenshots; runs on any Qt platform, including the offscreen one.
+#include "plots/zoom.h"
 #include "ui/comparison_tab.h"
 #include "ui/flow_view.h"
 #include "ui/form1.h"
@@ -22,6 +23,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <iterator>
 
 namespace {
@@ -65,15 +67,18 @@ int main(int argc, char* argv[]) {
     const bool comparison = argc == 3 && std::strcmp(argv[2], "comparison") == 0;
     const int tab = argc >= 3 && !comparison ? tabIndex(argv[2]) : -1;
     const bool inputsGiven = argc == 7;
-    if (argc != 2 && !comparison && !((argc == 3 || inputsGiven) && tab >= 0)) {
+    const std::optional<double> zoom =
+        argc == 3 && tab < 0 && !comparison ? kestrel::zoomFactor(argv[2]) : std::nullopt;
+    if (argc != 2 && !comparison && !zoom && !((argc == 3 || inputsGiven) && tab >= 0)) {
         std::fprintf(stderr, "usage: kestrel-screenshot OUT.png "
                              "[flow|compressibility|boundary-layer|theory "
-                             "[THICKNESS CAMBER ALPHA MACH]|comparison]\n");
+                             "[THICKNESS CAMBER ALPHA MACH]|comparison|ZOOM]\n");
         return 2;
     }
     const bool tabGiven = tab >= 0;
     kestrel::forgetKeptInputs();
     kestrel::Form1 window;
+    window.setZoom(zoom.value_or(1));
     window.show();
     window.findChild<QLineEdit*>(QStringLiteral("Text_Moo"))
         ->setText(inputsGiven ? QString::fromLocal8Bit(argv[6]) : QStringLiteral("0.5"));

@@ -193,6 +193,13 @@ enum class TextId {
     // The page
     PageLoading,
     PageStartFailed,
+    // The view's zoom: its keys and the command line's option
+    ZoomInAction,
+    ZoomOutAction,
+    ZoomResetAction,
+    ZoomOptionHelp,
+    ZoomOptionBad,
+    UnexpectedArgument,
 };
 
 struct TextEntry {
@@ -202,7 +209,7 @@ struct TextEntry {
     std::string_view text;    // UTF-8, as shown
 };
 
-inline constexpr std::size_t kTextCount = static_cast<std::size_t>(TextId::PageStartFailed) + 1;
+inline constexpr std::size_t kTextCount = static_cast<std::size_t>(TextId::UnexpectedArgument) + 1;
 
 // In the order of TextId.
 inline constexpr std::array<TextEntry, kTextCount> kTexts{{
@@ -465,6 +472,15 @@ inline constexpr std::array<TextEntry, kTextCount> kTexts{{
     {TextId::ChartNotDrawn, "Study.chart.notDrawn", "Study", " (not drawn: no value below M 1)"},
     {TextId::PageLoading, "Page.loading", "Page", "Loading…"},
     {TextId::PageStartFailed, "Page.startFailed", "Page", "Kestrel could not start: %1"},
+    {TextId::ZoomInAction, "Form1.Mn_ZoomIn", "Form1", "Zoom &in"},
+    {TextId::ZoomOutAction, "Form1.Mn_ZoomOut", "Form1", "Zoom &out"},
+    {TextId::ZoomResetAction, "Form1.Mn_ZoomReset", "Form1", "&Actual size"},
+    {TextId::ZoomOptionHelp, "Options.zoom", "Options",
+     "Opens the windows at this zoom, a factor from %1 to %2 (2 for 200 %); otherwise at the last "
+     "zoom chosen with Ctrl + plus, Ctrl + minus and Ctrl + 0."},
+    {TextId::ZoomOptionBad, "Options.zoom.bad", "Options",
+     "--zoom must be a number from %1 to %2 (2 opens the windows at 200 %), got \"%3\""},
+    {TextId::UnexpectedArgument, "Options.unexpected", "Options", "unexpected argument \"%1\""},
 }};
 
 constexpr const TextEntry& textEntry(TextId id) {

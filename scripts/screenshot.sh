@@ -6,7 +6,8 @@
 # Boundary layer tab (docs/study-boundary-layer.png); the Theory tab at 12/4, 5 degrees and at
 # 3/0, 0 degrees, and the Compressibility tab at 12/4, 5 degrees, Mach 0.55
 # (docs/study-theory*.png, docs/study-sonic.png); that profile kept for comparison against the
-# same without camber (docs/study-comparison.png); drawn on Qt's offscreen platform.
+# same without camber (docs/study-comparison.png); drawn on Qt's offscreen platform; and the
+# main window at 200 % (docs/zoom-200.png) on a large virtual screen of Xvfb, which holds it whole.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
@@ -23,6 +24,7 @@ QT_QPA_PLATFORM=offscreen build/release/app/kestrel-screenshot docs/study-theory
 QT_QPA_PLATFORM=offscreen build/release/app/kestrel-screenshot docs/study-sonic.png \
     compressibility 12 4 5 0.55
 QT_QPA_PLATFORM=offscreen build/release/app/kestrel-screenshot docs/study-comparison.png comparison
+xvfb-run -a -s "-screen 0 3840x2160x24" build/release/app/kestrel-screenshot docs/zoom-200.png 2
 echo "wrote docs/screenshot.png, docs/study-compressibility.png, docs/study-boundary-layer.png," \
-    "docs/study-theory.png, docs/study-theory-symmetric.png, docs/study-sonic.png and" \
-    "docs/study-comparison.png"
+    "docs/study-theory.png, docs/study-theory-symmetric.png, docs/study-sonic.png," \
+    "docs/study-comparison.png and docs/zoom-200.png"

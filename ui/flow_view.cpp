@@ -28,6 +28,10 @@ QString textOf(TextId id) {
 
 const QString kProbeHintText = textOf(TextId::ProbeHint);
 
+// The smallest view at the actual size.
+constexpr int kFlowViewMinimumWidth = 480;
+constexpr int kFlowViewMinimumHeight = 200;
+
 } // namespace
 
 FlowView::FlowView(QWidget* parent) : QWidget(parent) {
@@ -35,7 +39,7 @@ FlowView::FlowView(QWidget* parent) : QWidget(parent) {
     setAccessibleName(textOf(TextId::FlowPictureName));
     setToolTip(textOf(TextId::FlowPictureTip));
     setMouseTracking(true);
-    setMinimumSize(480, 200);
+    setMinimumSize(kFlowViewMinimumWidth, kFlowViewMinimumHeight);
 }
 
 void FlowView::setState(const State& s) {
@@ -81,7 +85,7 @@ const QImage& FlowView::background() {
         background_.fill(Qt::white);
         if (picture_) {
             QPainter painter(&background_);
-            paintFlowPicture(painter, *picture_, size(), ratio, t_, kept_.get());
+            paintFlowPicture(painter, *picture_, pictureSize(), ratio * zoom_, t_, kept_.get());
         }
         background_.setDevicePixelRatio(ratio);
         backgroundStale_ = false;
@@ -97,19 +101,37 @@ void FlowView::paintEvent(QPaintEvent*) {
     }
 }
 
-void FlowView::paintParticles(QPainter& painter) {
-    recordParticles(particles_,
-                    particleDots(*picture_, *tracks_, *particleTime_, t_, width(), height()),
-                    width(), height());
-    paintSurface(painter, particles_, QRectF(rect()));
+void FlowView::setZoom(double zoom) {
+    zoom_ = zoom;
+    setMinimumSize(QSize(kFlowViewMinimumWidth, kFlowViewMinimumHeight) * zoom);
+    backgroundStale_ = true;
+    update();
 }
 
-std::optional<ProbeReading> FlowView::probeAt(QPointF point) const {
+QSize FlowView::pictureSize() const {
+    return (QSizeF(size()) / zoom_).toSize();
+}
+
+void FlowView::paintParticles(QPainter& painter) {
+    const QSize at = pictureSize();
+    recordParticles(particles_,
+                    particleDots(*picture_, *tracks_, *particleTime_, t_, at.width(), at.height()),
+                    at.width(), at.height());
+    painter.scale(zoom_, zoom_);
+    paintSurface(painter, particles_, QRectF(QPointF(0, 0), QSizeF(at)), zoom_);
+}
+
+std::optional<PictureProbe> FlowView::probeFlow(QPointF point) const {
     if (!picture_) {
         return std::nullopt;
     }
-    const std::optional<PictureProbe> probe =
-        probePicture(picture_->flow(), point.x(), point.y(), t_, width(), height());
+    const QSize at = pictureSize();
+    return probePicture(picture_->flow(), point.x() / zoom_, point.y() / zoom_, t_, at.width(),
+                        at.height());
+}
+
+std::optional<ProbeReading> FlowView::probeAt(QPointF point) const {
+    const std::optional<PictureProbe> probe = probeFlow(point);
     return probe ? std::optional(probe->reading) : std::nullopt;
 }
 
@@ -118,10 +140,7 @@ void FlowView::mouseMoveEvent(QMouseEvent* event) {
     if (!onProbe_) {
         return;
     }
-    const std::optional<PictureProbe> probe =
-        picture_ ? probePicture(picture_->flow(), event->position().x(), event->position().y(), t_,
-                                width(), height())
-                 : std::nullopt;
+    const std::optional<PictureProbe> probe = probeFlow(event->position());
     onProbe_(probe ? qtText(probeText(probe->reading)) : kProbeHintText);
 }
 

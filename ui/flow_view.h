@@ -7,7 +7,11 @@
 #include "model/particles.h"
 #include "model/probe.h"
 #include "model/state.h"
+// moc reads this header for FlowView's meta-object but cannot read the Turkish step names in
+// the chain header that the picture's kept-profile ghost includes; it needs none of these types.
+#ifndef Q_MOC_RUN
 #include "plots/flow_picture.h"
+#endif
 #include "plots/window_layout.h"
 
 #include <QElapsedTimer>
@@ -26,6 +30,8 @@ namespace kestrel {
 // The picture itself: paints the flow picture (cached until the state, the stage of the mapping
 // or the size changes) and the particles over it, and reads the flow under the mouse.
 class FlowView : public QWidget {
+    Q_OBJECT
+
 public:
     explicit FlowView(QWidget* parent = nullptr);
 
@@ -43,12 +49,19 @@ public:
 
     // What the probe reads at a widget point: nothing off both planes.
     std::optional<ProbeReading> probeAt(QPointF point) const;
+    // The plane and the reading at a widget point.
+    std::optional<PictureProbe> probeFlow(QPointF point) const;
 
     // Called with the probe's text whenever the mouse moves over the view or leaves it.
     void setOnProbe(std::function<void(const QString&)> onProbe) { onProbe_ = std::move(onProbe); }
 
     // Paints the flow picture into the cache now, as a paint event would.
     const QImage& background();
+
+    // Lays out and paints the picture at the zoom: the picture of a view of 1/zoom of its size,
+    // that many times larger, its texts, dots and pens with it.
+    void setZoom(double zoom);
+    double zoom() const { return zoom_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -58,6 +71,8 @@ protected:
 
 private:
     void paintParticles(QPainter& painter);
+    // The size of the picture's layout: the view's size at the zoom.
+    QSize pictureSize() const;
 
     std::unique_ptr<FlowPicture> picture_;
     std::unique_ptr<ParticleTracks> tracks_;
@@ -67,6 +82,7 @@ private:
     QImage background_;
     Surface particles_; // the record of the particles' dots, made again for each frame
     bool backgroundStale_ = true;
+    double zoom_ = 1;
     std::function<void(const QString&)> onProbe_;
 };
 

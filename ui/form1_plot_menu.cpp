@@ -88,6 +88,7 @@ void Form1::addPlotActions(PictureBox* box) {
 void Form1::openStudyWindow() {
     if (!study_) {
         study_ = std::make_unique<StudyWindow>(state_, values_);
+        followZoom(*study_);
         study_->setInputsSource([this] { return inputs(); });
         if (!study_->remembersItsPlace()) {
             const QSize frame = frameGeometry().size() - size();
@@ -106,13 +107,13 @@ void Form1::keepForComparison() {
     study_->keep();
 }
 
-// The plot as the window shows it, labels and all, at the screen's pixel density.
+// The plot as the window shows it, labels and all, at the screen's pixel density and the zoom.
 void Form1::copyPicture(SurfaceId id) {
     const double ratio = devicePixelRatioF();
-    QImage image(scaledSize(pictureSize(id), ratio), QImage::Format_RGB32);
+    QImage image(scaledSize(pictureSize(id), ratio * zoom_), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    paintPicture(painter, surfaces_[id], id, ratio);
+    paintPicture(painter, surfaces_[id], id, ratio * zoom_);
     painter.end();
     image.setDevicePixelRatio(ratio);
     QGuiApplication::clipboard()->setImage(image);

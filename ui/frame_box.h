@@ -13,6 +13,8 @@ public:
     FrameBox(const QString& caption, QWidget* parent);
 
     const QString& caption() const { return caption_; }
+    // Etches its lines and places its caption at the zoom; the caption's font is the window's.
+    void setZoom(double zoom);
     // The etched box: the whole rectangle, its top line lowered to the middle of the caption.
     QRect borderRect() const;
 
@@ -21,6 +23,7 @@ protected:
 
 private:
     QString caption_;
+    double zoom_ = 1;
 };
 
 } // namespace kestrel

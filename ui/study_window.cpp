@@ -11,13 +11,16 @@
 #include "plots/sonic_chart.h"
 #include "plots/theory_charts.h"
 #include "plots/window_layout.h"
+#include "plots/zoom.h"
 #include "ui/boundary_layer_tab.h"
 #include "ui/comparison_tab.h"
 #include "ui/flow_view.h"
 #include "ui/kept_profile.h"
 #include "ui/qt_text.h"
 #include "ui/surface_view.h"
+#include "ui/window_geometry.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QColor>
 #include <QEvent>
@@ -80,6 +83,7 @@ StudyWindow::StudyWindow(const State& state, const ChainValues& values)
     layout->addWidget(tabs_);
     layout->addLayout(buildComparisonBar());
     resize(kStudyWidth, kStudyHeight);
+    actualFont_ = font();
     restoreSettings();
     if (const std::optional<ChainInputs> remembered = rememberedKeptInputs()) {
         try {
@@ -160,8 +164,8 @@ QWidget* StudyWindow::buildCompressibilityTab() {
         ruleTable_->setVerticalHeaderItem(r, new QTableWidgetItem(qtText(kRuleTableRows[r])));
     }
     ruleTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    ruleTable_->setFixedHeight(ruleTable_->verticalHeader()->length() +
-                               ruleTable_->horizontalHeader()->height() + 4);
+    actualRowHeight_ = ruleTable_->verticalHeader()->defaultSectionSize();
+    fitRuleTable();
     warning_ = new QLabel(tab);
     warning_->setObjectName(QStringLiteral("sonicWarning"));
     warning_->setAccessibleName(textOf(TextId::WarningName));
@@ -185,6 +189,29 @@ QWidget* StudyWindow::buildCompressibilityTab() {
     layout->addWidget(ruleTable_);
     layout->addWidget(warning_);
     return tab;
+}
+
+void StudyWindow::setZoom(double zoom) {
+    zoom_ = zoom;
+    setFont(zoomedFont(actualFont_, zoom));
+    // Every picture of every tab, whichever tabs there are.
+    for (FlowView* view : findChildren<FlowView*>()) {
+        view->setZoom(zoom);
+    }
+    for (SurfaceView* view : findChildren<SurfaceView*>()) {
+        view->setZoom(zoom);
+    }
+    // The headers take the style's header font, not the window's.
+    for (QHeaderView* header : {ruleTable_->horizontalHeader(), ruleTable_->verticalHeader()}) {
+        header->setFont(zoomedFont(QApplication::font(header), zoom));
+    }
+    fitRuleTable();
+}
+
+void StudyWindow::fitRuleTable() {
+    ruleTable_->verticalHeader()->setDefaultSectionSize(zoomedPixels(actualRowHeight_, zoom_));
+    ruleTable_->setFixedHeight(ruleTable_->verticalHeader()->length() +
+                               ruleTable_->horizontalHeader()->sizeHint().height() + 4);
 }
 
 namespace {

@@ -6,6 +6,7 @@
 #include "model/chain.h"
 #include "model/state.h"
 
+#include <QFont>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -35,6 +36,10 @@ public:
     void showAndRaise();
     // A chain of the main window has ended: redraw from its state now, or when next shown.
     void follow();
+
+    // Shows its texts, pictures and their smallest sizes at the main window's zoom; the window
+    // keeps its size, as a page does in a browser, growing only where its views need the room.
+    void setZoom(double zoom);
 
     QTabWidget* tabs() const { return tabs_; }
     FlowTab* flowTab() const { return flow_; }
@@ -71,6 +76,8 @@ private:
     void redrawTheory();
     // Tells the Flow tab whether it can be seen, which runs or pauses its animation.
     void updateFlowSeen();
+    // The rule table as high as its rows, at the zoom.
+    void fitRuleTable();
     void restoreSettings();
     void saveSettings() const;
     QLayout* buildComparisonBar();
@@ -104,6 +111,9 @@ private:
     bool theoryStale_ = true;
     unsigned redraws_ = 0;
     bool remembersItsPlace_ = false;
+    QFont actualFont_;    // the window's font at the actual size
+    int actualRowHeight_; // the rule table's rows at the actual size
+    double zoom_ = 1;
 };
 
 } // namespace kestrel
