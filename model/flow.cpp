@@ -22,15 +22,19 @@ constexpr Complex kI{0, 1};
 
 // Streamline spacing in the profile plane, in chords. A pixel at 4x zoom of a 960 px picture of
 // the 2-chord window is 2 / 3840 chords; a segment may depart from the true line by a tenth of
-// that, turn by at most 0.05 rad (about 3 degrees) and be at most 0.02 chords long.
+// that, turn by at most 0.05 rad (about 3 degrees) and be at most 0.04 chords long, so that the
+// particles' times along a segment and the segment's image at every stage of the mapping stay
+// true to the line.
 constexpr double kZoomedPixel = 2.0 / 3840;
 constexpr double kMaxSagitta = 0.1 * kZoomedPixel;
 constexpr double kMaxTurn = 0.05;
-constexpr double kMaxSegment = 0.02;
-// Step limits in the circle plane, where the lines are traced.
+constexpr double kMaxSegment = 0.04;
+// Step limits in the circle plane, where the lines are traced; the longest step is no limit of its
+// own (the circle plane is about four times the profile plane's scale far out), the segment's
+// length, turning and departure in the profile plane decide.
 constexpr double kFirstStep = 1e-3;
 constexpr double kMinStep = 1e-12;
-constexpr double kMaxStep = 0.1;
+constexpr double kMaxStep = 1;
 constexpr std::size_t kMaxPoints = 20000;
 // Every streamline point has |psi - level| below this, psi in units of V_inf times the chord.
 constexpr double kLevelTolerance = 1e-13;
@@ -38,7 +42,7 @@ constexpr double kLevelTolerance = 1e-13;
 constexpr double kEdgeSpacing = 0.01;
 // Far from the body the lines are nearly straight and the mapping nearly linear: the longest
 // segment grows by this much per chord of distance from the mid-chord beyond the first chord.
-constexpr double kSegmentGrowth = 0.5;
+constexpr double kSegmentGrowth = 2;
 
 bool inWindow(const PlaneWindow& w, Complex z) {
     return z.real() >= w.xMin && z.real() <= w.xMax && z.imag() >= w.yMin && z.imag() <= w.yMax;
