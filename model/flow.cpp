@@ -38,8 +38,10 @@ constexpr double kMaxStep = 1;
 constexpr std::size_t kMaxPoints = 20000;
 // Every streamline point has |psi - level| below this, psi in units of V_inf times the chord.
 constexpr double kLevelTolerance = 1e-13;
-// Spacing, in chords, of the window-edge samples that locate where a level crosses the edge.
-constexpr double kEdgeSpacing = 0.01;
+// Spacing, in chords, of the window-edge samples that locate where a level crosses the edge. Only
+// a level that enters and leaves within one interval is missed: a graze of the far edge shorter
+// than this, cut off by the frame anyway.
+constexpr double kEdgeSpacing = 0.03;
 // Far from the body the lines are nearly straight and the mapping nearly linear: the longest
 // segment grows by this much per chord of distance from the mid-chord beyond the first chord.
 constexpr double kSegmentGrowth = 2;
