@@ -86,15 +86,14 @@ ProbeReading probeAt(const Flow& flow, std::complex<double> w, double t) {
     return zeta ? readingAt(flow, *zeta) : outside;
 }
 
-std::string probeText(const ProbeReading& r, bool circlePlane) {
+std::string probeText(const ProbeReading& r, bool circlePlane, const Texts& texts) {
     if (r.inside) {
-        return std::string(uiText(TextId::ProbeInside));
+        return std::string(texts[TextId::ProbeInside]);
     }
     std::string text = "x/c " + tickText(r.x, 4) + "   y/c " + tickText(r.y, 4) + "   V/V\u221e " +
                        tickText(r.speedRatio, 4) + "   Cp " + tickText(r.Cp, 4);
     if (circlePlane) {
-        text +=
-            "   (circle plane \u03be " + tickText(r.xc, 4) + ", \u03b7 " + tickText(r.yc, 4) + ")";
+        text += "   " + texts.format(TextId::ProbeCirclePoint, {tickText(r.xc, 4), tickText(r.yc, 4)});
     }
     return text;
 }

@@ -31,12 +31,10 @@ struct ProbeReading {
 // point is found by Newton's method to 1e-12 of the plane's scale.
 ProbeReading probeAt(const Flow& flow, std::complex<double> w, double t);
 
-// The probe's line under the flow picture before the mouse is over it.
-inline constexpr std::string_view kProbeHint = uiText(TextId::ProbeHint);
-
 // The probe's line for a reading: "inside the profile", or x/c, y/c, V/V∞ and Cp with 4 decimals
 // (tickText: minus signs as U+2212), followed by the circle-plane point where the reading was taken
-// in the circle plane or on the way from it.
-std::string probeText(const ProbeReading& reading, bool circlePlane);
+// in the circle plane or on the way from it; its words in the language of the texts given.
+std::string probeText(const ProbeReading& reading, bool circlePlane,
+                      const Texts& texts = kTableTexts);
 
 } // namespace kestrel

@@ -25,7 +25,7 @@ std::string valueText(std::optional<double> value, int decimals) {
 
 } // namespace
 
-RuleTable ruleTable(const CompressibleSurface& surface, double mach) {
+RuleTable ruleTable(const CompressibleSurface& surface, double mach, const Texts& texts) {
     mach = std::fabs(mach);
     const CompressibilityAnalysis a = surface.analyse(mach);
     RuleTable table;
@@ -39,19 +39,19 @@ RuleTable ruleTable(const CompressibleSurface& surface, double mach) {
         supercritical = supercritical || (mach != 0 && r.supercritical);
     }
     if (!(mach < 1)) {
-        table.warning = kNotSubsonicWarning;
+        table.warning = texts[TextId::NotSubsonicWarning];
     } else if (supercritical) {
-        table.warning = kSonicWarning;
+        table.warning = texts[TextId::SonicWarning];
     }
     return table;
 }
 
-RuleTable emptyRuleTable() {
+RuleTable emptyRuleTable(const Texts& texts) {
     RuleTable table;
     for (auto& row : table.cells) {
         row.fill(std::string(kDash));
     }
-    table.warning = kNoProfileWarning;
+    table.warning = texts[TextId::NoProfileWarning];
     return table;
 }
 

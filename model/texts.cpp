@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: MIT
+#include "model/texts.h"
+
+#include <stdexcept>
+
+namespace kestrel {
+
+namespace {
+
+constexpr std::array<std::string_view, 2> kLanguageCodes = {"tr", "en"};
+
+} // namespace
+
+std::string_view languageCode(Language language) {
+    return kLanguageCodes[static_cast<std::size_t>(language)];
+}
+
+std::optional<Language> languageOfCode(std::string_view code) {
+    for (std::size_t i = 0; i < kLanguageCodes.size(); ++i) {
+        if (kLanguageCodes[i] == code) {
+            return static_cast<Language>(i);
+        }
+    }
+    return std::nullopt;
+}
+
+Texts::Texts(std::vector<std::string> texts) : texts_(std::move(texts)) {
+    if (texts_.size() != kTextCount) {
+        throw std::invalid_argument("a language needs a text for every entry of the table");
+    }
+}
+
+std::string_view Texts::operator[](TextId id) const {
+    return texts_.empty() ? uiText(id) : std::string_view(texts_[static_cast<std::size_t>(id)]);
+}
+
+std::string Texts::format(TextId id, std::initializer_list<std::string_view> values) const {
+    const std::string_view text = (*this)[id];
+    std::string result;
+    result.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
+        const int number = text[i] == '%' && next >= '1' && next <= '9' ? next - '0' : 0;
+        if (number > 0 && static_cast<std::size_t>(number) <= values.size()) {
+            result += values.begin()[number - 1];
+            ++i;
+        } else {
+            result += text[i];
+        }
+    }
+    return result;
+}
+
+} // namespace kestrel
