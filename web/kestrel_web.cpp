@@ -2,6 +2,7 @@
 #include "web/kestrel_web.h"
 
 #include "model/compressibility.h"
+#include "model/supersonic.h"
 #include "model/text.h"
 #include "plots/plot_picture.h"
 #include "report/documents.h"
@@ -181,7 +182,8 @@ KESTREL_EXPORT const char* kestrel_mach(int thickness, int camber, int points, i
         return answer().c_str();
     }
     const kestrel::CompressibleSurface surface(fresh->state());
-    return give(kestrel::machDocument(fresh->state(), fresh->values(), surface));
+    const kestrel::SonicSurface sonic(fresh->state(), surface);
+    return give(kestrel::machDocument(fresh->state(), fresh->values(), surface, sonic));
 }
 
 KESTREL_EXPORT const char* kestrel_flow(int thickness, int camber, int points, int alpha, int lines,
