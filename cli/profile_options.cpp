@@ -34,7 +34,8 @@ void ProfileOptions::attach(CLI::App& command, std::initializer_list<InputId> in
     for (const InputId id : inputs) {
         const InputDefinition& d = inputDefinition(id);
         addWholeNumberOption(command, optionOf(d), positions_[static_cast<std::size_t>(id)],
-                             sentenceCase(uiText(d.quantity)) + " (" + std::string(uiText(d.unit)) + ")");
+                             sentenceCase(uiText(d.quantity)) + " (" + std::string(uiText(d.unit)) +
+                                 ")");
     }
     if (mach == Mach::NotTaken) {
         return;

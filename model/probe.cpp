@@ -93,7 +93,8 @@ std::string probeText(const ProbeReading& r, bool circlePlane, const Texts& text
     std::string text = "x/c " + tickText(r.x, 4) + "   y/c " + tickText(r.y, 4) + "   V/V\u221e " +
                        tickText(r.speedRatio, 4) + "   Cp " + tickText(r.Cp, 4);
     if (circlePlane) {
-        text += "   " + texts.format(TextId::ProbeCirclePoint, {tickText(r.xc, 4), tickText(r.yc, 4)});
+        text +=
+            "   " + texts.format(TextId::ProbeCirclePoint, {tickText(r.xc, 4), tickText(r.yc, 4)});
     }
     return text;
 }

@@ -15,10 +15,10 @@
 namespace kestrel {
 
 // The rows' and columns' names; the rules' names in the order of kCompressibilityRules.
-inline constexpr std::array<TextId, 3> kRuleNames = {
-    TextId::PrandtlGlauertRow, TextId::KarmanTsienRow, TextId::LaitoneRow};
-inline constexpr std::array<TextId, 4> kRuleTableRows = {
-    TextId::IncompressibleRow, kRuleNames[0], kRuleNames[1], kRuleNames[2]};
+inline constexpr std::array<TextId, 3> kRuleNames = {TextId::PrandtlGlauertRow,
+                                                     TextId::KarmanTsienRow, TextId::LaitoneRow};
+inline constexpr std::array<TextId, 4> kRuleTableRows = {TextId::IncompressibleRow, kRuleNames[0],
+                                                         kRuleNames[1], kRuleNames[2]};
 inline constexpr std::array<TextId, 4> kRuleTableColumns = {
     TextId::LiftColumn, TextId::MomentColumn, TextId::CpMinColumn, TextId::CriticalMachColumn};
 

@@ -78,6 +78,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     using Procedure = void (Form1::*)();
@@ -87,6 +88,7 @@ private:
     void buildFrames(QWidget* client);
     void buildSurfaces(QWidget* client);
     void setFocusOrder();
+    void nameInputs();
     void connectHandlers();
     void addPlotActions(PictureBox* box);
     // Writes one file as a set of one; a failure is shown in a message box.

@@ -1,15 +1,24 @@
 // SPDX-License-Identifier: MIT
 #include "ui/language.h"
 
+#include "ui/frame_box.h"
 #include "ui/qt_text.h"
 
+#include <QAbstractButton>
+#include <QAction>
+#include <QActionGroup>
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QMenu>
 #include <QPointer>
 #include <QSettings>
 #include <QTranslator>
+#include <QVariant>
 #include <stdexcept>
+#include <utility>
 
 namespace kestrel {
 
@@ -47,15 +56,122 @@ Texts translatedTable(const QTranslator& translator) {
     std::vector<std::string> texts;
     texts.reserve(kTexts.size());
     for (const TextEntry& t : kTexts) {
-        const QString text = t.id == TextId::None ? QString()
-                                                  : translator.translate(t.context.data(),
-                                                                         t.text.data(), t.key.data());
+        const QString text =
+            t.id == TextId::None
+                ? QString()
+                : translator.translate(t.context.data(), t.text.data(), t.key.data());
         texts.push_back(text.isEmpty() ? std::string(t.text) : text.toStdString());
     }
     return Texts(std::move(texts));
 }
 
+// The dynamic property that holds the text of a role, as its TextId.
+const char* propertyOf(TextRole role) {
+    static constexpr const char* kProperties[] = {"kestrelText", "kestrelToolTip",
+                                                  "kestrelAccessibleName", "kestrelWindowTitle"};
+    return kProperties[static_cast<int>(role)];
+}
+
+void setWidgetText(QObject* object, const QString& text) {
+    if (auto* label = qobject_cast<QLabel*>(object)) {
+        label->setText(text);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(object)) {
+        button->setText(text);
+    } else if (auto* action = qobject_cast<QAction*>(object)) {
+        action->setText(text);
+    } else if (auto* menu = qobject_cast<QMenu*>(object)) {
+        menu->setTitle(text);
+    } else if (auto* frame = dynamic_cast<FrameBox*>(object)) {
+        frame->setCaption(text);
+    }
+}
+
+void apply(QObject* object, TextRole role, const QString& text) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    auto* action = qobject_cast<QAction*>(object);
+    switch (role) {
+    case TextRole::Text:
+        setWidgetText(object, text);
+        break;
+    case TextRole::ToolTip:
+        if (widget) {
+            widget->setToolTip(text);
+        } else if (action) {
+            action->setToolTip(text);
+        }
+        break;
+    case TextRole::AccessibleName:
+        if (widget) {
+            widget->setAccessibleName(text);
+        }
+        break;
+    case TextRole::WindowTitle:
+        if (widget) {
+            widget->setWindowTitle(text);
+        }
+        break;
+    }
+}
+
+// Shows the bound texts of each object again when the language changes. Qt sends the change to
+// every window and from each widget on to all its children, actions included.
+class BoundTexts : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() == QEvent::LanguageChange) {
+            for (const TextRole role : {TextRole::Text, TextRole::ToolTip, TextRole::AccessibleName,
+                                        TextRole::WindowTitle}) {
+                const QVariant id = object->property(propertyOf(role));
+                if (id.isValid()) {
+                    apply(object, role, textOf(static_cast<TextId>(id.toInt())));
+                }
+            }
+        }
+        return false;
+    }
+};
+
+void watchBoundTexts() {
+    static QPointer<BoundTexts> watcher;
+    if (!watcher) {
+        watcher = new BoundTexts(QCoreApplication::instance());
+        QCoreApplication::instance()->installEventFilter(watcher);
+    }
+}
+
 } // namespace
+
+void showText(QObject* object, TextRole role, TextId id) {
+    watchBoundTexts();
+    object->setProperty(propertyOf(role), static_cast<int>(id));
+    apply(object, role, textOf(id));
+}
+
+QMenu* makeLanguageMenu(QWidget* parent) {
+    auto* menu = new QMenu(parent);
+    menu->setObjectName(QStringLiteral("languageMenu"));
+    showText(menu, TextRole::Text, TextId::LanguageMenu);
+    auto* group = new QActionGroup(menu);
+    for (const auto& [chosen, name] : {std::pair{Language::Turkish, TextId::LanguageTurkish},
+                                       std::pair{Language::English, TextId::LanguageEnglish}}) {
+        QAction* action = menu->addAction(textOf(name));
+        action->setObjectName(QStringLiteral("language_") + qtText(languageCode(chosen)));
+        showText(action, TextRole::Text, name);
+        action->setCheckable(true);
+        action->setActionGroup(group);
+        QObject::connect(action, &QAction::triggered, menu, [chosen] { setLanguage(chosen); });
+    }
+    // The entry of the language in use is checked whenever the menu opens.
+    QObject::connect(menu, &QMenu::aboutToShow, menu, [menu] {
+        for (QAction* action : menu->actions()) {
+            action->setChecked(action->objectName().endsWith(qtText(languageCode(language()))));
+        }
+    });
+    return menu;
+}
 
 void setLanguage(Language language) {
     Installed& s = installed();

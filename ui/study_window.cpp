@@ -7,6 +7,7 @@
 #include "plots/compressibility_chart.h"
 #include "plots/window_layout.h"
 #include "ui/flow_view.h"
+#include "ui/language.h"
 #include "ui/qt_text.h"
 #include "ui/surface_view.h"
 
@@ -25,29 +26,23 @@ namespace kestrel {
 
 namespace {
 
-QString textOf(TextId id) {
-    return qtText(uiText(id));
-}
-
-const QString kColumnTips[] = {textOf(TextId::LiftColumnTip), textOf(TextId::MomentColumnTip),
-                               textOf(TextId::CpMinColumnTip),
-                               textOf(TextId::CriticalMachColumnTip)};
+constexpr TextId kColumnTips[] = {TextId::LiftColumnTip, TextId::MomentColumnTip,
+                                  TextId::CpMinColumnTip, TextId::CriticalMachColumnTip};
 
 } // namespace
 
 StudyWindow::StudyWindow(const State& state, const ChainValues& values)
     : QWidget(nullptr), state_(state), values_(values) {
     setObjectName(QStringLiteral("StudyWindow"));
-    setWindowTitle(textOf(TextId::StudyTitle));
+    showText(this, TextRole::WindowTitle, TextId::StudyTitle);
     setAttribute(Qt::WA_QuitOnClose, false);
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("studyTabs"));
-    tabs_->setAccessibleName(textOf(TextId::StudyTabsName));
+    showText(tabs_, TextRole::AccessibleName, TextId::StudyTabsName);
     flow_ = new FlowTab;
-    tabs_->addTab(flow_, textOf(TextId::FlowTab));
-    tabs_->setTabToolTip(0, textOf(TextId::FlowTabTip));
-    tabs_->addTab(buildCompressibilityTab(), textOf(TextId::CompressibilityTab));
-    tabs_->setTabToolTip(1, textOf(TextId::CompressibilityTabTip));
+    tabs_->addTab(flow_, QString());
+    tabs_->addTab(buildCompressibilityTab(), QString());
+    nameTabs();
     connect(tabs_, &QTabWidget::currentChanged, this, [this] {
         redrawCurrentTab();
         updateFlowSeen();
@@ -65,36 +60,57 @@ QWidget* StudyWindow::buildCompressibilityTab() {
     tab->setObjectName(QStringLiteral("compressibilityTab"));
     ruleTable_ = new QTableWidget(4, 4, tab);
     ruleTable_->setObjectName(QStringLiteral("ruleTable"));
-    ruleTable_->setAccessibleName(textOf(TextId::RuleTableName));
+    showText(ruleTable_, TextRole::AccessibleName, TextId::RuleTableName);
     ruleTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    for (int c = 0; c < 4; ++c) {
-        auto* header = new QTableWidgetItem(qtText(kRuleTableColumns[c]));
-        header->setToolTip(kColumnTips[c]);
-        ruleTable_->setHorizontalHeaderItem(c, header);
-    }
-    for (int r = 0; r < 4; ++r) {
-        ruleTable_->setVerticalHeaderItem(r, new QTableWidgetItem(qtText(kRuleTableRows[r])));
-    }
+    nameRuleTable();
     ruleTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     ruleTable_->setFixedHeight(ruleTable_->verticalHeader()->length() +
                                ruleTable_->horizontalHeader()->height() + 4);
     warning_ = new QLabel(tab);
     warning_->setObjectName(QStringLiteral("sonicWarning"));
-    warning_->setAccessibleName(textOf(TextId::WarningName));
+    showText(warning_, TextRole::AccessibleName, TextId::WarningName);
     warning_->setWordWrap(true);
     QPalette red = warning_->palette();
     red.setColor(QPalette::WindowText, QColor(160, 0, 0));
     warning_->setPalette(red);
     chart_ = new SurfaceView(tab);
     chart_->setObjectName(QStringLiteral("compressibilityChart"));
-    chart_->setAccessibleName(textOf(TextId::ChartName));
-    chart_->setToolTip(textOf(TextId::ChartTip));
+    showText(chart_, TextRole::AccessibleName, TextId::ChartName);
+    showText(chart_, TextRole::ToolTip, TextId::ChartTip);
     chart_->setMinimumSize(320, 200);
     auto* layout = new QVBoxLayout(tab);
     layout->addWidget(chart_, 1);
     layout->addWidget(ruleTable_);
     layout->addWidget(warning_);
     return tab;
+}
+
+void StudyWindow::nameTabs() {
+    tabs_->setTabText(0, textOf(TextId::FlowTab));
+    tabs_->setTabToolTip(0, textOf(TextId::FlowTabTip));
+    tabs_->setTabText(1, textOf(TextId::CompressibilityTab));
+    tabs_->setTabToolTip(1, textOf(TextId::CompressibilityTabTip));
+}
+
+void StudyWindow::nameRuleTable() {
+    for (int c = 0; c < 4; ++c) {
+        auto* header = new QTableWidgetItem(textOf(kRuleTableColumns[c]));
+        header->setToolTip(textOf(kColumnTips[c]));
+        ruleTable_->setHorizontalHeaderItem(c, header);
+    }
+    for (int r = 0; r < 4; ++r) {
+        ruleTable_->setVerticalHeaderItem(r, new QTableWidgetItem(textOf(kRuleTableRows[r])));
+    }
+}
+
+// The tabs, the table's headers and its warning in the new language; the pictures' texts with
+// their next drawing, at once for the tab in view.
+void StudyWindow::retranslate() {
+    nameTabs();
+    nameRuleTable();
+    flowStale_ = true;
+    compressibilityStale_ = true;
+    redrawCurrentTab();
 }
 
 void StudyWindow::showAndRaise() {
@@ -127,6 +143,8 @@ void StudyWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange) {
         updateFlowSeen();
+    } else if (event->type() == QEvent::LanguageChange) {
+        retranslate();
     }
 }
 
@@ -160,19 +178,19 @@ void StudyWindow::redrawCurrentTab() {
 }
 
 void StudyWindow::redrawCompressibility() {
-    RuleTable table = emptyRuleTable();
+    RuleTable table = emptyRuleTable(currentTexts());
     if (profileExists(state_)) {
         const double mach = std::fabs(values_.mach);
         const CompressibleSurface surface(state_);
         drawCompressibilityChart(chart_->surface(), machChart(surface), mach);
-        table = ruleTable(surface, mach);
+        table = ruleTable(surface, mach, currentTexts());
     } else {
         chart_->surface().Cls();
     }
     for (int r = 0; r < 4; ++r) {
         for (int c = 0; c < 4; ++c) {
             auto* item = new QTableWidgetItem(qtText(table.cells[r][c]));
-            item->setToolTip(kColumnTips[c]);
+            item->setToolTip(textOf(kColumnTips[c]));
             ruleTable_->setItem(r, c, item);
         }
     }

@@ -45,6 +45,9 @@ protected:
 
 private:
     QWidget* buildCompressibilityTab();
+    void nameTabs();
+    void nameRuleTable();
+    void retranslate();
     void redraw();
     // Redraws the current tab if the main window's state changed since it last drew.
     void redrawCurrentTab();
