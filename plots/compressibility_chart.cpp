@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "plots/compressibility_chart.h"
 
+#include "model/rule_table.h"
 #include "model/text.h"
 #include "plots/colours.h"
 
@@ -25,7 +26,6 @@ constexpr double kRightRoom = 0.03;
 constexpr double kTopRoom = 0.17; // the legend's two rows
 constexpr double kBottomRoom = 0.16;
 
-const std::array<const char*, 3> kRuleLabels = {"Prandtl–Glauert", "Kármán–Tsien", "Laitone"};
 
 // Adds one curve of (M, Cp) points as polylines: a missing value breaks the curve, and a piece
 // that rises above the top of the chart is cut where it crosses the top.
@@ -86,7 +86,7 @@ private:
     std::vector<UserPoint> run_;
 };
 
-void drawGridAndAxes(Surface& s, const ChartPressureAxis& axis) {
+void drawGridAndAxes(Surface& s, const ChartPressureAxis& axis, const Texts& texts) {
     const double span = -axis.top;
     for (int k = 1; k < 10; ++k) {
         s.Line(k / 10.0, 0, k / 10.0, axis.top, kGrid);
@@ -103,13 +103,13 @@ void drawGridAndAxes(Surface& s, const ChartPressureAxis& axis) {
     for (int k = 0; k <= 10; ++k) {
         s.Text(k / 10.0, 0.045 * span, tickText(k / 10.0, 1), kAxis, TextAlign::Centre);
     }
-    s.Text(0.5, 0.11 * span, "free-stream Mach number M∞", kAxis, TextAlign::Centre,
+    s.Text(0.5, 0.11 * span, std::string(texts[TextId::ChartMachAxis]), kAxis, TextAlign::Centre,
            TextFont::Heading);
     s.Text(-0.085, axis.top / 2, "Cp", kAxis, TextAlign::Right, TextFont::Heading);
 }
 
 // The legend, in two rows of two above the plotting area.
-void drawLegend(Surface& s, const ChartPressureAxis& axis) {
+void drawLegend(Surface& s, const ChartPressureAxis& axis, const Texts& texts) {
     const double span = -axis.top;
     int entry = 0;
     const auto add = [&](Colour colour, const std::string& text) {
@@ -119,17 +119,16 @@ void drawLegend(Surface& s, const ChartPressureAxis& axis) {
         s.Text(x + 0.065, y, text, kAxis);
         ++entry;
     };
-    add(criticalPressureColour(), "Cp*: the local flow reaches sonic speed");
+    add(criticalPressureColour(), std::string(texts[TextId::ChartCriticalPressure]));
     for (const CompressibilityRule rule : kCompressibilityRules) {
-        add(ruleColour(rule), std::string("Cp_min, ") + kRuleLabels[ruleIndex(rule)]);
+        add(ruleColour(rule), texts.format(TextId::ChartMinimumPressure,
+                                           {texts[kRuleNames[ruleIndex(rule)]]}));
     }
 }
 
 // A profile of thickness 0 at incidence has no smallest surface pressure.
-void drawUnboundedNote(Surface& s, const ChartPressureAxis& axis) {
-    s.Text(0.02, 0.15 * axis.top,
-           "Unbounded suction round the sharp leading edge: no Cp_min, no critical Mach number",
-           kAxis);
+void drawUnboundedNote(Surface& s, const ChartPressureAxis& axis, const Texts& texts) {
+    s.Text(0.02, 0.15 * axis.top, std::string(texts[TextId::ChartUnboundedSuction]), kAxis);
 }
 
 void drawFreeStreamMach(Surface& s, const ChartPressureAxis& axis, double mach) {
@@ -166,7 +165,7 @@ ChartPressureAxis chartPressureAxis(const SurfaceMinimum& minimum) {
 }
 
 void drawCompressibilityChart(Surface& s, const std::vector<CompressibilityAnalysis>& chart,
-                              double mach) {
+                              double mach, const Texts& texts) {
     s.Cls();
     if (chart.empty()) {
         return;
@@ -175,7 +174,7 @@ void drawCompressibilityChart(Surface& s, const std::vector<CompressibilityAnaly
     const ChartPressureAxis axis = chartPressureAxis(chart.front().minimum);
     const double span = -axis.top;
     s.Scale(-kLeftRoom, axis.top - kTopRoom * span, 1 + kRightRoom, kBottomRoom * span);
-    drawGridAndAxes(s, axis);
+    drawGridAndAxes(s, axis, texts);
     {
         ClippedCurve critical(s, axis.top, criticalPressureColour());
         for (const CompressibilityAnalysis& a : chart) {
@@ -197,9 +196,9 @@ void drawCompressibilityChart(Surface& s, const std::vector<CompressibilityAnaly
         }
     }
     drawFreeStreamMach(s, axis, mach);
-    drawLegend(s, axis);
+    drawLegend(s, axis, texts);
     if (chart.front().minimum.unbounded) {
-        drawUnboundedNote(s, axis);
+        drawUnboundedNote(s, axis, texts);
     }
 }
 

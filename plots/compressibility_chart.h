@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/compressibility.h"
+#include "model/texts.h"
 #include "plots/surface.h"
 
 #include <vector>
@@ -28,8 +29,9 @@ ChartPressureAxis chartPressureAxis(const SurfaceMinimum& minimum);
 // axes with their numbers, Cp* and each rule's Cp_min against M (a rule's curve stops where it
 // breaks down and is cut at the top of the chart), each rule's critical Mach number marked where
 // its curve meets Cp*, the current free-stream Mach number `mach` (its sign does not matter) as
-// a vertical line when it lies below 1, and a legend. `surface` is cleared first.
+// a vertical line when it lies below 1, and a legend, its words in the language of `texts`.
+// `surface` is cleared first.
 void drawCompressibilityChart(Surface& surface, const std::vector<CompressibilityAnalysis>& chart,
-                              double mach);
+                              double mach, const Texts& texts = kTableTexts);
 
 } // namespace kestrel

@@ -16,9 +16,9 @@ void paintFlowRecord(QPainter& painter, const Surface& record, QSize size, doubl
 }
 
 void paintFlowPicture(QPainter& painter, const FlowPicture& picture, QSize size, double scale,
-                      double t) {
+                      double t, const Texts& texts) {
     Surface record;
-    recordFlowPicture(record, picture, t, size.width(), size.height(), scale);
+    recordFlowPicture(record, picture, t, size.width(), size.height(), scale, texts);
     paintFlowRecord(painter, record, size, scale);
 }
 

@@ -41,7 +41,7 @@ int decimalsOf(double step) {
     return std::max(0, -static_cast<int>(std::floor(std::log10(step) + 1e-9)));
 }
 
-void drawAxes(Surface& surface, const PlaneWindow& v, double t) {
+void drawAxes(Surface& surface, const PlaneWindow& v, double t, const Texts& texts) {
     const double width = v.xMax - v.xMin;
     const double height = v.yMax - v.yMin;
     const double tick = 0.02 * height;
@@ -66,9 +66,9 @@ void drawAxes(Surface& surface, const PlaneWindow& v, double t) {
                  TextAlign::Right, TextFont::Heading);
     surface.Text(v.xMin + 1.6 * tick, v.yMax - 7 * tick, circle ? "\u03b7" : "y/c", kAxisColour,
                  TextAlign::Left, TextFont::Heading);
-    const std::string title = t == 0   ? "Circle plane \u03b6"
-                              : t == 1 ? "Profile plane z"
-                                       : "Mapping \u03b6 \u2192 z, t = " + fixedDecimals(t, 2);
+    const std::string title = t == 0   ? std::string(texts[TextId::CirclePlaneTitle])
+                              : t == 1 ? std::string(texts[TextId::ProfilePlaneTitle])
+                                       : texts.format(TextId::MappingTitle, {fixedDecimals(t, 2)});
     surface.Text(v.xMin + 1.6 * tick, v.yMax - 2.6 * tick, title, kAxisColour, TextAlign::Left,
                  TextFont::Heading);
 }
@@ -85,7 +85,7 @@ MorphPoint morphOf(const FlowPoint& p) {
 } // namespace
 
 void drawFlowPlane(Surface& surface, const FlowPicture& picture, double t, const PixelBox& box,
-                   double ratio) {
+                   double ratio, const Texts& texts) {
     const PlaneWindow v = flowView(picture.flow(), t, aspectOf(box));
     surface.Cls();
     surface.Scale(v.xMin, v.yMax, v.xMax, v.yMin);
@@ -123,7 +123,7 @@ void drawFlowPlane(Surface& surface, const FlowPicture& picture, double t, const
     if (const auto edge = flow.singularLeadingEdge()) {
         drawMarker(surface, morphOf(*edge).at(t), kSingularColour, 9);
     }
-    drawAxes(surface, v, t);
+    drawAxes(surface, v, t, texts);
 }
 
 void composeFlowPicture(Surface& record, const Surface& left, const Surface& right,
@@ -147,13 +147,13 @@ void composeFlowPicture(Surface& record, const Surface& left, const Surface& rig
 }
 
 void recordFlowPicture(Surface& record, const FlowPicture& picture, double t, int width, int height,
-                       double ratio) {
+                       double ratio, const Texts& texts) {
     const FlowLayout layout = flowLayout(width, height);
     Surface left;
     Surface right;
     Surface legend;
-    drawFlowPlane(left, picture, t, layout.left, ratio);
-    drawFlowPlane(right, picture, 1, layout.right, ratio);
+    drawFlowPlane(left, picture, t, layout.left, ratio, texts);
+    drawFlowPlane(right, picture, 1, layout.right, ratio, texts);
     drawCpLegend(legend);
     composeFlowPicture(record, left, right, legend, width, height);
 }

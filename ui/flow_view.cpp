@@ -66,7 +66,7 @@ const QImage& FlowView::background() {
         background_.fill(Qt::white);
         if (picture_) {
             QPainter painter(&background_);
-            paintFlowPicture(painter, *picture_, size(), ratio, t_);
+            paintFlowPicture(painter, *picture_, size(), ratio, t_, currentTexts());
         }
         background_.setDevicePixelRatio(ratio);
         backgroundStale_ = false;
@@ -115,6 +115,14 @@ void FlowView::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
     if (onProbe_) {
         onProbe_(textOf(TextId::ProbeHint));
+    }
+}
+
+void FlowView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        backgroundStale_ = true;
+        update();
     }
 }
 

@@ -191,6 +191,15 @@ void setLanguage(Language language) {
     QSettings().setValue(kLanguageKey, qtText(languageCode(language)));
 }
 
+void removeLanguage() {
+    Installed& s = installed();
+    if (s.translator) {
+        QCoreApplication::removeTranslator(s.translator);
+    }
+    s.texts = Texts();
+    s.language = Language::Turkish;
+}
+
 Language language() {
     return installed().language;
 }

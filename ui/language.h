@@ -20,6 +20,9 @@ namespace kestrel {
 // Installs the language's translations and remembers the choice (QSettings "language"). Qt then
 // posts QEvent::LanguageChange to every window, which shows its texts again in the language.
 void setLanguage(Language language);
+// Removes the installed translations: the windows show the table's own texts again (the main
+// window's Turkish, the study views' English), as before any language was set. Not remembered.
+void removeLanguage();
 // The language installed last; Turkish before any.
 Language language();
 // The language remembered from an earlier run; Turkish when none is.

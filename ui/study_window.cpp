@@ -103,12 +103,11 @@ void StudyWindow::nameRuleTable() {
     }
 }
 
-// The tabs, the table's headers and its warning in the new language; the pictures' texts with
-// their next drawing, at once for the tab in view.
+// The tabs, the table's headers, the chart and the warning in the new language (the Compressibility
+// tab at once when in view, else when next shown); the flow picture repaints itself.
 void StudyWindow::retranslate() {
     nameTabs();
     nameRuleTable();
-    flowStale_ = true;
     compressibilityStale_ = true;
     redrawCurrentTab();
 }
@@ -182,7 +181,7 @@ void StudyWindow::redrawCompressibility() {
     if (profileExists(state_)) {
         const double mach = std::fabs(values_.mach);
         const CompressibleSurface surface(state_);
-        drawCompressibilityChart(chart_->surface(), machChart(surface), mach);
+        drawCompressibilityChart(chart_->surface(), machChart(surface), mach, currentTexts());
         table = ruleTable(surface, mach, currentTexts());
     } else {
         chart_->surface().Cls();

@@ -68,7 +68,7 @@ const Surface& Study::part(FlowPart which, double t, int width, int height, doub
         drawCpLegend(p.surface);
     } else {
         drawFlowPlane(p.surface, *picture_, stage,
-                      which == FlowPart::Left ? layout.left : layout.right, ratio);
+                      which == FlowPart::Left ? layout.left : layout.right, ratio, pageTexts());
     }
     p.build = builds_;
     p.t = stage;
@@ -167,13 +167,13 @@ std::string Study::probeJson(const Session& session, double x, double y, double 
     JsonWriter json;
     json.beginObject().key("plane");
     if (!probe) {
-        json.null().key("text").value(kProbeHint).endObject();
+        json.null().key("text").value(pageTexts()[TextId::ProbeHint]).endObject();
         return json.text();
     }
     const ProbeReading& r = probe->reading;
     const bool circlePlane = probe->leftPlane && t < 1;
     json.value(probe->leftPlane ? "left" : "right").key("circlePlane").value(circlePlane);
-    json.key("text").value(probeText(r, circlePlane)).key("inside").value(r.inside);
+    json.key("text").value(probeText(r, circlePlane, pageTexts())).key("inside").value(r.inside);
     json.key("xc").value(r.xc).key("yc").value(r.yc).key("x").value(r.x).key("y").value(r.y);
     json.key("speedRatio").value(r.speedRatio).key("Cp").value(r.Cp).endObject();
     return json.text();
@@ -197,23 +197,23 @@ std::string Study::compressibilityJson(const Session& session) {
     const State& s = session.state();
     const double mach = std::fabs(session.values().mach);
     Surface chart(0, rgb(255, 255, 255));
-    RuleTable table = emptyRuleTable();
+    RuleTable table = emptyRuleTable(pageTexts());
     if (profileExists(s)) {
         const CompressibleSurface surface(s);
-        drawCompressibilityChart(chart, machChart(surface), mach);
-        table = ruleTable(surface, mach);
+        drawCompressibilityChart(chart, machChart(surface), mach, pageTexts());
+        table = ruleTable(surface, mach, pageTexts());
     }
     JsonWriter json;
     chart_.pack(chart);
     json.beginObject().key("mach").value(mach).key("chart").beginObject();
     packedRecord(json, chart, chart_);
     json.endObject().key("rows").beginArray();
-    for (const std::string_view row : kRuleTableRows) {
-        json.value(row);
+    for (const TextId row : kRuleTableRows) {
+        json.value(pageTexts()[row]);
     }
     json.endArray().key("columns").beginArray();
-    for (const std::string_view column : kRuleTableColumns) {
-        json.value(column);
+    for (const TextId column : kRuleTableColumns) {
+        json.value(pageTexts()[column]);
     }
     json.endArray().key("cells").beginArray();
     for (const auto& row : table.cells) {
