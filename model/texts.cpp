@@ -2,6 +2,7 @@
 #include "model/texts.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace kestrel {
 
@@ -24,14 +25,15 @@ std::optional<Language> languageOfCode(std::string_view code) {
     return std::nullopt;
 }
 
-Texts::Texts(std::vector<std::string> texts) : texts_(std::move(texts)) {
-    if (texts_.size() != kTextCount) {
+Texts::Texts(std::vector<std::string> texts) {
+    if (texts.size() != kTextCount) {
         throw std::invalid_argument("a language needs a text for every entry of the table");
     }
+    texts_ = std::make_shared<const std::vector<std::string>>(std::move(texts));
 }
 
 std::string_view Texts::operator[](TextId id) const {
-    return texts_.empty() ? uiText(id) : std::string_view(texts_[static_cast<std::size_t>(id)]);
+    return texts_ ? std::string_view((*texts_)[static_cast<std::size_t>(id)]) : uiText(id);
 }
 
 std::string Texts::format(TextId id, std::initializer_list<std::string_view> values) const {

@@ -11,6 +11,7 @@
 #include <array>
 #include <cstddef>
 #include <initializer_list>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -332,7 +333,9 @@ public:
     std::string format(TextId id, std::initializer_list<std::string_view> values) const;
 
 private:
-    std::vector<std::string> texts_;
+    // Shared, never changed once made: copies of a language's texts are cheap. None for the
+    // table's own.
+    std::shared_ptr<const std::vector<std::string>> texts_;
 };
 
 // The table's own texts.

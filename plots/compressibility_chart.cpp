@@ -26,7 +26,6 @@ constexpr double kRightRoom = 0.03;
 constexpr double kTopRoom = 0.17; // the legend's two rows
 constexpr double kBottomRoom = 0.16;
 
-
 // Adds one curve of (M, Cp) points as polylines: a missing value breaks the curve, and a piece
 // that rises above the top of the chart is cut where it crosses the top.
 class ClippedCurve {
@@ -121,8 +120,8 @@ void drawLegend(Surface& s, const ChartPressureAxis& axis, const Texts& texts) {
     };
     add(criticalPressureColour(), std::string(texts[TextId::ChartCriticalPressure]));
     for (const CompressibilityRule rule : kCompressibilityRules) {
-        add(ruleColour(rule), texts.format(TextId::ChartMinimumPressure,
-                                           {texts[kRuleNames[ruleIndex(rule)]]}));
+        add(ruleColour(rule),
+            texts.format(TextId::ChartMinimumPressure, {texts[kRuleNames[ruleIndex(rule)]]}));
     }
 }
 

@@ -126,7 +126,7 @@
     <message>
         <source>OK</source>
         <comment>Form1.ok</comment>
-        <translation>Tamam</translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>&amp;Language</source>

@@ -3,6 +3,7 @@
 // the main window, the study panel and the dialogs, and paints the five (blank) plots. Every
 // module of the page is named here, so that the browser fetches them all at once.
 import './painting.js';
+import './translations.js';
 import './timing.js';
 import { CompressibilityTab } from './compressibility.js';
 import { buildPage } from './elements.js';
