@@ -3,6 +3,7 @@
 // 4 % camber, 5 degrees, Mach 0.5): the translations installed, every window told, and both
 // windows painted again, for the study window's Flow tab and its Compressibility tab. Runs on
 // the offscreen platform unless QT_QPA_PLATFORM says otherwise.
+#include "bench/study_case.h"
 #include "bench/window_bench_main.h"
 #include "ui/form1.h"
 #include "ui/language.h"
@@ -10,8 +11,6 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QLineEdit>
-#include <QScrollBar>
 #include <QTabWidget>
 #include <benchmark/benchmark.h>
 
@@ -27,19 +26,7 @@ struct Windows {
     QImage mainImage;
     QImage studyImage;
 
-    Windows() {
-        kestrel::setLanguage(Language::Turkish);
-        form.show();
-        form.findChild<QLineEdit*>(QStringLiteral("Text_Moo"))->setText(QStringLiteral("0.5"));
-        const std::pair<const char*, int> positions[] = {
-            {"HScroll_Thickness", 12}, {"HScroll_Camber", 4}, {"HScroll_AlfaD", 5}};
-        for (const auto& [name, value] : positions) {
-            form.findChild<QScrollBar*>(QString::fromUtf8(name))->setValue(value);
-        }
-        form.openStudyWindow();
-        study = form.studyWindow();
-        study->resize(960, 560);
-        QApplication::processEvents();
+    Windows() : study(kestrel::bench::openStudyCase(form)) {
         mainImage = imageOf(form);
         studyImage = imageOf(*study);
     }

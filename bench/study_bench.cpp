@@ -4,6 +4,7 @@
 // default size, for each tab; one frame of the particle animation; and the share of one core
 // that the animation takes while it runs. Runs on the offscreen platform unless
 // QT_QPA_PLATFORM says otherwise.
+#include "bench/study_case.h"
 #include "bench/window_bench_main.h"
 #include "ui/flow_view.h"
 #include "ui/form1.h"
@@ -14,8 +15,6 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QImage>
-#include <QLineEdit>
-#include <QScrollBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <benchmark/benchmark.h>
@@ -32,18 +31,7 @@ struct Windows {
     StudyWindow* study = nullptr;
     QImage image;
 
-    Windows() {
-        form.show();
-        form.findChild<QLineEdit*>(QStringLiteral("Text_Moo"))->setText(QStringLiteral("0.5"));
-        const std::pair<const char*, int> positions[] = {
-            {"HScroll_Thickness", 12}, {"HScroll_Camber", 4}, {"HScroll_AlfaD", 5}};
-        for (const auto& [name, value] : positions) {
-            form.findChild<QScrollBar*>(QString::fromUtf8(name))->setValue(value);
-        }
-        form.openStudyWindow();
-        study = form.studyWindow();
-        study->resize(960, 560); // the study window's size when first opened
-        QApplication::processEvents();
+    Windows() : study(kestrel::bench::openStudyCase(form)) {
         const qreal ratio = study->devicePixelRatioF();
         image = QImage(study->size() * ratio, QImage::Format_ARGB32_Premultiplied);
         image.setDevicePixelRatio(ratio);
