@@ -76,8 +76,10 @@ void fill(RasterImage& image, const std::vector<double>& xs, const std::vector<d
     const std::size_t n = xs.size();
     const auto [low, high] = std::minmax_element(ys.begin(), ys.end());
     const auto [top, bottom] = centresIn(*low, *high, image.height);
-    if (top >= bottom) {
-        return;
+    const auto [leftmost, rightmost] = std::minmax_element(xs.begin(), xs.end());
+    const auto [left, right] = centresIn(*leftmost, *rightmost, image.width);
+    if (top >= bottom || left >= right) {
+        return; // no pixel centre lies inside the polygon's bounding box
     }
     // Half-open in y: a corner on a row's centre line is crossed once.
     scratch.rows.clear();
