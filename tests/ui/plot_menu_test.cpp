@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QMenu>
 #include <QSettings>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
