@@ -396,7 +396,7 @@ async function main() {
         await clickElement(page, 'studyButton');
         await clickElement(page, 'compressibilityTabButton');
         assert.equal((await ruleCells())[0][0], 'sıkıştırılamaz');
-        await clickElement(page, 'language-en');
+        await page.evaluate('document.getElementById("language-en").click()');
         const until = Date.now() + 20000;
         while (Date.now() < until &&
             await page.evaluate('document.documentElement.lang').catch(() => '') !== 'en') {
