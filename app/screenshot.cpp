@@ -1,10 +1,19 @@
 // SPDX-License-Identifier: MIT
-// kestrel-screenshot OUT.png [flow|compressibility]: drives the main window through a full set
-// of user actions (Mach 0.5, thickness 12, camber 4, angle of attack 5, moment reference 25) and
-// saves a picture of it. With a study tab named, the study window is opened on that tab and
-// shown to the right of the main window in the same picture. Used to make the README's
-// screenshots; runs on any Qt platform, including the offscreen one.
+// kestrel-screenshot [--lang tr|en] OUT.png [flow|compressibility|boundary-layer|theory [THICKNESS
+// CAMBER ALPHA MACH]|comparison|ZOOM]: in the language given (else the table's own texts), drives
+// the main window through a full set of user actions (Mach 0.5, thickness 12, camber 4, angle of
+// attack 5, moment reference 25, or the inputs given) and saves a picture of it. With a study tab
+// named, the study window is opened on that tab and shown to the right of the main window in the
+// same picture. "comparison" keeps that profile for comparison, sets the camber to 0 and shows the
+// study window twice instead: on its Flow tab and on its Comparison tab. A zoom factor ("2") shows
+// the main window at that zoom. Used to make the README's screenshots; runs on any Qt platform,
+// including the offscreen one.
+#include "plots/zoom.h"
+#include "ui/comparison_tab.h"
+#include "ui/flow_view.h"
 #include "ui/form1.h"
+#include "ui/kept_profile.h"
+#include "ui/language.h"
 #include "ui/study_window.h"
 
 #include <QApplication>
@@ -14,9 +23,25 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <iterator>
+#include <optional>
 
 namespace {
+
+// The study tabs by name, in the study window's order.
+constexpr const char* kTabNames[] = {"flow", "compressibility", "boundary-layer", "theory"};
+
+// The tab's index, or -1 for no such tab.
+int tabIndex(const char* name) {
+    for (int i = 0; i < static_cast<int>(std::size(kTabNames)); ++i) {
+        if (std::strcmp(name, kTabNames[i]) == 0) {
+            return i;
+        }
+    }
+    return -1;
+}
 
 // The main window's picture, and the study window's beside it on the window background.
 QPixmap sideBySide(const QPixmap& main, const QPixmap& study) {
@@ -41,26 +66,66 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Its own name keeps the study window's remembered geometry and tab apart from the user's.
     QApplication::setApplicationName(QStringLiteral("Kestrel screenshot"));
-    const bool tabGiven = argc == 3 && (std::strcmp(argv[2], "flow") == 0 ||
-                                        std::strcmp(argv[2], "compressibility") == 0);
-    if (argc != 2 && !tabGiven) {
-        std::fprintf(stderr, "usage: kestrel-screenshot OUT.png [flow|compressibility]\n");
+    if (argc >= 3 && std::strcmp(argv[1], "--lang") == 0) {
+        const std::optional<kestrel::Language> language = kestrel::languageOfCode(argv[2]);
+        if (!language) {
+            std::fprintf(stderr, "kestrel-screenshot: --lang takes tr or en, not %s\n", argv[2]);
+            return 2;
+        }
+        kestrel::setLanguage(*language);
+        argv += 2;
+        argc -= 2;
+    }
+    const bool comparison = argc == 3 && std::strcmp(argv[2], "comparison") == 0;
+    const int tab = argc >= 3 && !comparison ? tabIndex(argv[2]) : -1;
+    const bool inputsGiven = argc == 7;
+    const std::optional<double> zoom =
+        argc == 3 && tab < 0 && !comparison ? kestrel::zoomFactor(argv[2]) : std::nullopt;
+    if (argc != 2 && !comparison && !zoom && !((argc == 3 || inputsGiven) && tab >= 0)) {
+        std::fprintf(stderr, "usage: kestrel-screenshot [--lang tr|en] OUT.png "
+                             "[flow|compressibility|boundary-layer|theory "
+                             "[THICKNESS CAMBER ALPHA MACH]|comparison|ZOOM]\n");
         return 2;
     }
+    const bool tabGiven = tab >= 0;
+    kestrel::forgetKeptInputs();
     kestrel::Form1 window;
+    window.setZoom(zoom.value_or(1));
     window.show();
-    window.findChild<QLineEdit*>(QStringLiteral("Text_Moo"))->setText(QStringLiteral("0.5"));
-    const std::pair<const char*, int> actions[] = {
-        {"HScroll_Thickness", 12}, {"HScroll_Camber", 4}, {"HScroll_AlfaD", 5}, {"HScroll_xM", 25}};
+    window.findChild<QLineEdit*>(QStringLiteral("Text_Moo"))
+        ->setText(inputsGiven ? QString::fromLocal8Bit(argv[6]) : QStringLiteral("0.5"));
+    const auto given = [&](int i, int fallback) {
+        return inputsGiven ? std::atoi(argv[i]) : fallback;
+    };
+    // The camber first: every thickness-camber pair passed on the way is in the table.
+    const std::pair<const char*, int> actions[] = {{"HScroll_Camber", given(4, 4)},
+                                                   {"HScroll_Thickness", given(3, 12)},
+                                                   {"HScroll_AlfaD", given(5, 5)},
+                                                   {"HScroll_xM", 25}};
     for (const auto& [name, value] : actions) {
         window.findChild<QScrollBar*>(QString::fromUtf8(name))->setValue(value);
     }
     QPixmap picture;
-    if (tabGiven) {
+    if (comparison) {
         window.openStudyWindow();
         kestrel::StudyWindow* study = window.studyWindow();
-        study->tabs()->setCurrentIndex(std::strcmp(argv[2], "flow") == 0 ? 0 : 1);
-        study->resize(960, window.height());
+        study->keep();
+        window.findChild<QScrollBar*>(QStringLiteral("HScroll_Camber"))->setValue(0);
+        study->resize(820, window.height());
+        study->tabs()->setCurrentWidget(study->flowTab());
+        QApplication::processEvents();
+        const QPixmap flow = study->grab();
+        study->tabs()->setCurrentWidget(study->comparisonTab());
+        QApplication::processEvents();
+        picture = sideBySide(flow, study->grab());
+        study->clearKept();
+    } else if (tabGiven) {
+        window.openStudyWindow();
+        kestrel::StudyWindow* study = window.studyWindow();
+        study->tabs()->setCurrentIndex(tab);
+        // The Compressibility tab's two charts and its table want more height than the others.
+        constexpr int kCompressibilityHeight = 780;
+        study->resize(960, tab == 1 ? kCompressibilityHeight : window.height());
         QApplication::processEvents();
         picture = sideBySide(window.grab(), study->grab());
     } else {

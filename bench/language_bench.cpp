@@ -3,7 +3,7 @@
 // 4 % camber, 5 degrees, Mach 0.5): the translations installed, every window told, and both
 // windows painted again, for the study window's Flow tab and its Compressibility tab. Runs on
 // the offscreen platform unless QT_QPA_PLATFORM says otherwise.
-#include "bench/study_case.h"
+#include "bench/study_windows.h"
 #include "bench/window_bench_main.h"
 #include "ui/form1.h"
 #include "ui/language.h"
@@ -26,7 +26,7 @@ struct Windows {
     QImage mainImage;
     QImage studyImage;
 
-    Windows() : study(kestrel::bench::openStudyCase(form)) {
+    Windows() : study(kestrel::bench::openStudyWindow(form)) {
         mainImage = imageOf(form);
         studyImage = imageOf(*study);
     }

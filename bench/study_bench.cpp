@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 // Benchmarks of the study window beside a real main window (12 % thickness, 4 % camber, 5
 // degrees, Mach 0.5): from the end of a main-window chain to the study window painted at its
-// default size, for each tab; one frame of the particle animation; and the share of one core
-// that the animation takes while it runs. Runs on the offscreen platform unless
-// QT_QPA_PLATFORM says otherwise.
-#include "bench/study_case.h"
+// default size, for each tab (the Compressibility tab with both its charts); one frame of the
+// particle animation; and the share of one core that the animation takes while it runs. Runs on
+// the offscreen platform unless QT_QPA_PLATFORM says otherwise.
+#include "bench/study_windows.h"
 #include "bench/window_bench_main.h"
+#include "ui/boundary_layer_tab.h"
 #include "ui/flow_view.h"
 #include "ui/form1.h"
 #include "ui/study_window.h"
@@ -31,7 +32,8 @@ struct Windows {
     StudyWindow* study = nullptr;
     QImage image;
 
-    Windows() : study(kestrel::bench::openStudyCase(form)) {
+    Windows() {
+        study = kestrel::bench::openStudyWindow(form);
         const qreal ratio = study->devicePixelRatioF();
         image = QImage(study->size() * ratio, QImage::Format_ARGB32_Premultiplied);
         image.setDevicePixelRatio(ratio);
@@ -64,12 +66,54 @@ void BM_ChainEndToStudyPainted_Flow(benchmark::State& bench) {
 BENCHMARK(BM_ChainEndToStudyPainted_Flow)->Unit(benchmark::kMillisecond);
 
 void BM_ChainEndToStudyPainted_Compressibility(benchmark::State& bench) {
-    windows->study->tabs()->setCurrentIndex(1);
+    windows->study->tabs()->setCurrentWidget(
+        windows->study->findChild<QWidget*>(QStringLiteral("compressibilityTab")));
     for (auto _ : bench) {
         windows->followAndPaint();
     }
 }
 BENCHMARK(BM_ChainEndToStudyPainted_Compressibility)->Unit(benchmark::kMillisecond);
+
+// The Boundary layer tab: the layer and the 21-angle polar at its Reynolds number, its pictures
+// recorded and the window painted.
+void BM_ChainEndToStudyPainted_BoundaryLayer(benchmark::State& bench) {
+    windows->study->tabs()->setCurrentWidget(windows->study->boundaryLayerTab());
+    for (auto _ : bench) {
+        windows->followAndPaint();
+    }
+}
+BENCHMARK(BM_ChainEndToStudyPainted_BoundaryLayer)->Unit(benchmark::kMillisecond);
+
+// The Theory tab: the comparison with thin-airfoil theory, its three charts and table.
+void BM_ChainEndToStudyPainted_Theory(benchmark::State& bench) {
+    windows->study->tabs()->setCurrentWidget(
+        windows->study->findChild<QWidget*>(QStringLiteral("theoryTab")));
+    for (auto _ : bench) {
+        windows->followAndPaint();
+    }
+}
+BENCHMARK(BM_ChainEndToStudyPainted_Theory)->Unit(benchmark::kMillisecond);
+
+// Each tab's follow with and without a profile kept for comparison (12 % symmetric at 5 degrees,
+// kept once before the timing): the difference is what the ghost and the table add to a chain's
+// end. Arguments: the tab's index, and 1 with a kept profile.
+void BM_ChainEndToStudyPainted_Kept(benchmark::State& bench) {
+    StudyWindow* study = windows->study;
+    auto* camber = windows->form.findChild<QScrollBar*>(QStringLiteral("HScroll_Camber"));
+    if (bench.range(1) != 0) {
+        camber->setValue(0);
+        study->keep();
+        camber->setValue(4);
+    }
+    study->tabs()->setCurrentIndex(static_cast<int>(bench.range(0)));
+    for (auto _ : bench) {
+        windows->followAndPaint();
+    }
+    study->clearKept();
+}
+BENCHMARK(BM_ChainEndToStudyPainted_Kept)
+    ->ArgsProduct({{0, 1, 4}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
 
 // One frame of the particle animation: the particles moved and the view painted over its cached
 // flow picture.

@@ -15,8 +15,8 @@ namespace kestrel::cli {
 namespace {
 
 constexpr const char* kDescription =
-    "Two sets of inputs side by side: lift, moment, suction peak, critical Mach numbers and "
-    "thin-airfoil numbers, as JSON or CSV.";
+    "Two sets of inputs side by side: lift, moment, suction peak, critical Mach numbers, "
+    "thin-airfoil numbers and the boundary layer's drag and transitions, as JSON or CSV.";
 
 constexpr const char* kFooter =
     R"(Each of --a and --b is a set of the window's inputs written as key=value pairs separated
@@ -36,6 +36,11 @@ JSON output (--format json): {"a": STATE, "b": STATE}, each STATE with
                  where there is none (as in 'kestrel-calc mach').
   theory         exact and thin: alpha_zero_lift (degrees), lift_slope (per radian),
                  CM_quarter_chord, as 'kestrel-calc theory' gives them.
+  boundary_layer reynolds and ncrit (as given by --reynolds and --ncrit, the same for both),
+                 CD (null where a side separates ahead of x/c = 0.95), L_over_D (null with
+                 CD), xtr_upper and xtr_lower (transition x/c, null where the side has none),
+                 xsep_upper and xsep_lower (separation x/c, null where the side reaches the
+                 trailing edge), as 'kestrel-calc viscous' and 'kestrel-calc polar' give them.
 Numbers are written so that they read back as the same double.
 
 CSV output (--format csv), the same numbers as a table: header quantity,a,b, then one line per
@@ -44,12 +49,13 @@ theory.thin.alpha_zero_lift); an empty cell for null.
 
 Examples:
   kestrel-calc compare --a "thickness=12,camber=4,alpha=5" --b "thickness=12,alpha=5"
-  kestrel-calc compare --a "thickness=6" --b "thickness=18" --format csv)";
+  kestrel-calc compare --a "thickness=6" --b "thickness=18" --format csv
+  kestrel-calc compare --a "thickness=12,camber=4" --b "thickness=12" --reynolds 3e6)";
 
-std::vector<NamedValue> valuesOf(const ChainInputs& inputs) {
+std::vector<NamedValue> valuesOf(const ChainInputs& inputs, const BoundaryLayerOptions& layer) {
     const ChainResult chain = computeFullChain(inputs);
     requireTableRow(chain);
-    return comparedValues(chain.state, chain.values, stateNumbers(chain.state));
+    return comparedValues(chain.state, chain.values, stateNumbers(chain.state, layer));
 }
 
 // A CSV cell: the shortest decimal form, or empty where the value does not exist.
@@ -80,6 +86,7 @@ CLI::App* CompareCommand::attach(CLI::App& app) {
         ->required();
     command->add_option("--format", format_, "Output format: json or csv; default json")
         ->type_name("json|csv");
+    layer_.attach(*command, ViscousOptions::Trips::NotTaken);
     command->footer(kFooter);
     return command;
 }
@@ -90,9 +97,10 @@ std::string CompareCommand::run() {
     if (format_ != "json" && format_ != "csv") {
         throw UsageError("--format must be json or csv, got \"" + format_ + "\"");
     }
+    const BoundaryLayerOptions layer = layer_.request();
 
-    const std::vector<NamedValue> first = valuesOf(a);
-    const std::vector<NamedValue> second = valuesOf(b);
+    const std::vector<NamedValue> first = valuesOf(a, layer);
+    const std::vector<NamedValue> second = valuesOf(b, layer);
     return format_ == "csv" ? compareCsv(first, second) : compareDocument(first, second);
 }
 

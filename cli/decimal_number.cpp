@@ -3,18 +3,7 @@
 
 #include "cli/command.h"
 
-#include <charconv>
-#include <cmath>
-
 namespace kestrel::cli {
-
-bool decimalOf(std::string_view text, double& value) {
-    if (text.empty() || text.front() == '+') {
-        return false;
-    }
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size() && std::isfinite(value);
-}
 
 double decimalValue(const DecimalOption& option, std::string_view text) {
     double value = 0;

@@ -3,14 +3,12 @@
 // closed range with one message naming the option.
 #pragma once
 
+#include "model/decimal.h"
+
 #include <string>
 #include <string_view>
 
 namespace kestrel::cli {
-
-// A finite decimal number with nothing around it: an optional "-", digits, an optional "." and
-// an optional exponent ("0.5", "-2", "3e6"). "." is the point whatever the locale.
-bool decimalOf(std::string_view text, double& value);
 
 // An option whose value is a decimal number in a closed range.
 struct DecimalOption {

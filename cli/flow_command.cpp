@@ -41,13 +41,19 @@ double:
                  the sharp leading edge of a profile of thickness 0 (circle, profile), where the
                  flow turns round the edge at infinite speed; null otherwise and at zero
                  incidence.
-  windows        the profile window (x from -0.5 to 1.5, y from -0.6 to 0.6) and the circle
-                 window holding its circle-plane image: x_min, x_max, y_min, y_max.
+  windows        the profile window (x from -0.5 to 1.5, y from -0.6 to 0.6), the circle
+                 window holding its circle-plane image, and the traced window: the profile-plane
+                 rectangle holding both windows widened to any picture shape from 1:2 to 4:1
+                 (the circle window through its image), 5 % to spare on each side. Each has
+                 x_min, x_max, y_min, y_max.
   streamlines    the dividing streamline (two parts: to the front stagnation point, from the
-                 trailing edge), then the levels -N..N in rising order; each with level, psi
-                 (the stream function, 0 on the body), dividing (true or false), and its
-                 points in the direction of the flow, cut at the profile window, as [x, y]
-                 pairs in both planes: circle (xc, yc) and profile (x/c, y/c), point for point.
+                 trailing edge), then the levels in rising order: -N..N and, at the same
+                 spacing 0.6 / (N + 1), every further level that crosses the traced window, so
+                 that the lines fill any picture. Each has level, psi (the stream function, 0
+                 on the body), dividing (true or false), and its points in the direction of the
+                 flow, from the traced window's edge where the flow enters to its edge where it
+                 leaves (the dividing streamline: to or from the body), as [x, y] pairs in both
+                 planes: circle (xc, yc) and profile (x/c, y/c), point for point.
   probes         one entry per --probe in the order given: x, y, inside (the point lies in
                  the profile), singular (on the singular leading edge), psi, phi (the
                  velocity potential, which jumps by the circulation across the image of the
@@ -62,9 +68,12 @@ double:
 
 Pictures (--format png or svg, with --out FILE): the circle plane on the left, the profile
 plane in the middle, each shaded by Cp (blue suction, grey free-stream pressure, red pressure;
-a diverging map from -3 to 1, clamped), with the streamlines, the dividing streamline drawn
-wider, the body, the stagnation points as white dots and a singular leading edge as a yellow
-dot; the Cp legend on the right. --size gives the picture's size in pixels (default 960x360).
+a diverging map, pressure 0 to 1 and suction 0 to -3 each linear, lower values in the end
+colour), with the streamlines running across each plane from edge to edge, the dividing
+streamline drawn wider, the body, the stagnation points as white dots, the trailing edge as a
+green diamond (the flow leaves it at a finite speed, written in the key under the planes) and a
+singular leading edge as a yellow dot under the stagnation point; the Cp legend on the right
+with the smallest Cp of each plane. --size gives the picture's size in pixels (default 960x360).
 The file is written under a temporary name and renamed when complete; its path is printed.
 
 Exit status: 0 on success, 2 for a bad command line (one message, nothing on standard output,

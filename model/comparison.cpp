@@ -20,4 +20,10 @@ StateNumbers stateNumbers(const State& s) {
     return n;
 }
 
+StateNumbers stateNumbers(const State& s, const BoundaryLayerOptions& layer) {
+    StateNumbers n = stateNumbers(s);
+    n.layer = LayerNumbers{layer.reynolds, layer.ncrit, polarPoint(s, s.AlfaD, layer)};
+    return n;
+}
+
 } // namespace kestrel

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "model/decimal.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -164,6 +165,14 @@ double readDecimal(std::string_view number) {
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
     const std::string text(number);
     return strtod_l(text.c_str(), nullptr, cLocale);
+}
+
+bool decimalOf(std::string_view text, double& value) {
+    if (text.empty() || text.front() == '+') {
+        return false;
+    }
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    return error == std::errc() && end == text.data() + text.size() && std::isfinite(value);
 }
 
 } // namespace kestrel

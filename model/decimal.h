@@ -37,4 +37,8 @@ std::string fixedDecimals(double value, int decimals);
 // range become infinities or zeros as strtod gives them.
 double readDecimal(std::string_view number);
 
+// A finite decimal number with nothing around it: an optional "-", digits, an optional "." and
+// an optional exponent ("0.5", "-2", "3e6"). "." is the point whatever the locale.
+bool decimalOf(std::string_view text, double& value);
+
 } // namespace kestrel

@@ -36,6 +36,9 @@ constexpr std::size_t kMaxPoints = 20000;
 constexpr double kLevelTolerance = 1e-13;
 // Spacing, in chords, of the window-edge samples that locate where a level crosses the edge.
 constexpr double kEdgeSpacing = 0.01;
+// Far from the body the lines are nearly straight and the mapping nearly linear: the longest
+// segment grows by this much per chord of distance from the mid-chord beyond the first chord.
+constexpr double kSegmentGrowth = 0.5;
 
 bool inWindow(const PlaneWindow& w, Complex z) {
     return z.real() >= w.xMin && z.real() <= w.xMax && z.imag() >= w.yMin && z.imag() <= w.yMax;
@@ -74,6 +77,24 @@ Flow::Flow(const State& s) : circle_(s) {
         singular_ = pointOf(-1);
     }
     circleWindow_ = imageOfProfileWindow();
+    tracedWindow_ = windowToTrace();
+}
+
+PlaneWindow widenedWindow(const PlaneWindow& w, double aspect) {
+    const double width = w.xMax - w.xMin;
+    const double height = w.yMax - w.yMin;
+    const double midX = (w.xMin + w.xMax) / 2;
+    const double midY = (w.yMin + w.yMax) / 2;
+    if (width >= aspect * height) {
+        const double h = width / aspect / 2;
+        return {w.xMin, w.xMax, midY - h, midY + h};
+    }
+    const double half = height * aspect / 2;
+    return {midX - half, midX + half, w.yMin, w.yMax};
+}
+
+double Flow::trailingEdgeSpeed() const {
+    return std::fabs(circle_.surfaceAt(-circle_.beta()).velocity);
 }
 
 Complex Flow::mapAt(Complex zeta, double t) const {
@@ -157,6 +178,42 @@ PlaneWindow Flow::imageOfProfileWindow() const {
     }
     const double mx = 0.005 * (box.xMax - box.xMin);
     const double my = 0.005 * (box.yMax - box.yMin);
+    return {box.xMin - mx, box.xMax + mx, box.yMin - my, box.yMax + my};
+}
+
+namespace {
+
+void include(PlaneWindow& box, Complex z) {
+    box.xMin = std::min(box.xMin, z.real());
+    box.xMax = std::max(box.xMax, z.real());
+    box.yMin = std::min(box.yMin, z.imag());
+    box.yMax = std::max(box.yMax, z.imag());
+}
+
+} // namespace
+
+// Both windows widened to the narrowest and the widest view, the circle window's edges carried
+// into the profile plane; between two shapes a widened window lies inside those of the two.
+PlaneWindow Flow::windowToTrace() const {
+    PlaneWindow box{std::numeric_limits<double>::max(), std::numeric_limits<double>::lowest(),
+                    std::numeric_limits<double>::max(), std::numeric_limits<double>::lowest()};
+    constexpr int kSamples = 256;
+    for (const double aspect : {kNarrowestView, kWidestView}) {
+        const PlaneWindow p = widenedWindow(profileWindow_, aspect);
+        include(box, {p.xMin, p.yMin});
+        include(box, {p.xMax, p.yMax});
+        const PlaneWindow c = widenedWindow(circleWindow_, aspect);
+        const Complex corners[] = {
+            {c.xMin, c.yMin}, {c.xMax, c.yMin}, {c.xMax, c.yMax}, {c.xMin, c.yMax}};
+        for (int e = 0; e < 4; ++e) {
+            for (int i = 0; i < kSamples; ++i) {
+                const double s = static_cast<double>(i) / kSamples;
+                include(box, toProfile(corners[e] + s * (corners[(e + 1) % 4] - corners[e])));
+            }
+        }
+    }
+    const double mx = 0.05 * (box.xMax - box.xMin);
+    const double my = 0.05 * (box.yMax - box.yMin);
     return {box.xMin - mx, box.xMax + mx, box.yMin - my, box.yMax + my};
 }
 
@@ -277,7 +334,8 @@ double LineTracer::growth(const Node& a, const Node& b) const {
     const double tb = std::fabs(std::arg(eb * std::conj(dir)));
     const double turn = ta + tb;
     const double sagitta = length * std::max(ta, tb) / 4;
-    double factor = kMaxSegment / length;
+    const double distance = std::abs(a.z - Complex(0.5, 0));
+    double factor = kMaxSegment * (1 + kSegmentGrowth * std::max(0.0, distance - 1)) / length;
     if (turn > 0) {
         factor = std::min(factor, kMaxTurn / turn);
     }
@@ -324,7 +382,7 @@ EdgeHit firstEdgeHit(const PlaneWindow& w, Complex a, Complex b) {
 // first edge crossing, moved along that edge onto the level by Newton's method; none if Newton
 // strays further than the segment's length or off the edge.
 std::optional<FlowPoint> LineTracer::exitPoint(const Node& inside, const Node& outside) const {
-    const PlaneWindow& w = flow_.profileWindow();
+    const PlaneWindow& w = flow_.tracedWindow();
     EdgeHit hit = firstEdgeHit(w, inside.z, outside.z);
     const Complex first = hit.point();
     for (int k = 0; k < 20; ++k) {
@@ -364,7 +422,7 @@ std::vector<FlowPoint> LineTracer::run(Complex zeta, Complex z, Complex firstDir
             h *= std::max(0.2, 0.9 * factor);
             continue;
         }
-        if (!inWindow(flow_.profileWindow(), next->z)) {
+        if (!inWindow(flow_.tracedWindow(), next->z)) {
             if (const std::optional<FlowPoint> exit = exitPoint(current, *next)) {
                 points.push_back(*exit);
             }
@@ -380,7 +438,7 @@ std::vector<FlowPoint> LineTracer::run(Complex zeta, Complex z, Complex firstDir
 
 // psi along the window's edge, counterclockwise, about kEdgeSpacing chords apart.
 Edges sampleEdges(const Flow& flow) {
-    const PlaneWindow& w = flow.profileWindow();
+    const PlaneWindow& w = flow.tracedWindow();
     const Complex corners[] = {
         {w.xMin, w.yMin}, {w.xMax, w.yMin}, {w.xMax, w.yMax}, {w.xMin, w.yMax}};
     const Complex normals[] = {{0, 1}, {-1, 0}, {0, -1}, {1, 0}};
@@ -504,7 +562,10 @@ std::vector<Streamline> Flow::streamlines(int levelsPerSide) const {
     lines.push_back(
         Streamline{0, 0, true, LineTracer(*this, 0, 1).run(1, {1, 0}, rear / circle_.radius())});
     const Edges edges = sampleEdges(*this);
-    for (int k = -levelsPerSide; k <= levelsPerSide; ++k) {
+    const auto [low, high] = std::minmax_element(edges.psi.begin(), edges.psi.end());
+    const int below = std::max(levelsPerSide, static_cast<int>(std::floor(-*low / spacing)));
+    const int above = std::max(levelsPerSide, static_cast<int>(std::floor(*high / spacing)));
+    for (int k = -below; k <= above; ++k) {
         if (k == 0) {
             continue;
         }

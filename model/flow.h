@@ -60,6 +60,10 @@ struct PlaneWindow {
     double yMax = 0;
 };
 
+// The window widened about its middle to a box of the given width / height, so that both axes
+// have one scale.
+PlaneWindow widenedWindow(const PlaneWindow& window, double aspect);
+
 // Cp at the centres of cols x rows equal cells of a window, row-major, row 0 at the top (yMax),
 // column 0 at the left (xMin). Inside cells hold NaN; every other value is finite.
 struct PressureRaster {
@@ -86,6 +90,10 @@ public:
     static constexpr int kMinLevels = 1;
     static constexpr int kMaxLevels = 40;
     static constexpr int kMaxRasterSide = 8192;
+    // The shapes (width / height) a plane may be shown in with one scale on both axes; a box
+    // narrower or wider shows the plane at the nearest of these.
+    static constexpr double kNarrowestView = 0.5;
+    static constexpr double kWidestView = 4;
 
     // Throws std::invalid_argument when the state holds no profile.
     explicit Flow(const State& s);
@@ -136,25 +144,35 @@ public:
     // the finite speed cos(alpha + Beta) / Rc.
     const FlowPoint& frontStagnation() const { return front_; }
     const FlowPoint& rearStagnation() const { return rear_; }
+    // The speed ratio at which the profile's flow leaves the trailing edge, |cos(alpha + Beta)| /
+    // R: the surface law at the trailing edge.
+    double trailingEdgeSpeed() const;
     // The leading edge of a zero-thickness profile, zeta = -1, where the flow goes round the edge
     // at infinite speed; none for a profile with thickness, and none at the angle at which the
     // flow leaves the edge smoothly (zero incidence).
     std::optional<FlowPoint> singularLeadingEdge() const { return singular_; }
 
-    // The profile-plane window of the streamlines and the profile raster: x/c from -0.5 to 1.5,
-    // y/c from -0.6 to 0.6. The circle window is the rectangle just holding the circle-plane image
-    // of the profile window (half a percent to spare); the streamlines fill that image, not the
-    // whole rectangle.
+    // The profile-plane window of the picture and the profile raster: x/c from -0.5 to 1.5, y/c
+    // from -0.6 to 0.6. The circle window is the rectangle just holding the circle-plane image
+    // of the profile window (half a percent to spare).
     const PlaneWindow& profileWindow() const { return profileWindow_; }
     const PlaneWindow& circleWindow() const { return circleWindow_; }
+    // The profile-plane window the streamlines are traced in: the smallest rectangle holding
+    // both windows widened to every shape from kNarrowestView to kWidestView (the circle window
+    // through its profile-plane image), 5 % to spare on each side, so that every level runs
+    // across any plane drawn at any stage of the mapping from edge to edge.
+    const PlaneWindow& tracedWindow() const { return tracedWindow_; }
 
     // Spacing of the stream-function levels for N levels on each side: the profile window's half
     // height 0.6 over N + 1, so that in an undisturbed stream at zero incidence the levels divide
     // each half of the window evenly.
     static double levelSpacing(int levelsPerSide);
-    // The two parts of the dividing streamline (window edge to front stagnation point, trailing
-    // edge to window edge), then the levels -N..N without 0 in rising order, each level's
-    // polylines together. Throws std::out_of_range for N outside kMinLevels..kMaxLevels.
+    // The two parts of the dividing streamline (traced window's edge to front stagnation point,
+    // trailing edge to the edge), then the levels in rising order without 0, each level's
+    // polylines together, each from the edge where the flow enters to the edge where it leaves:
+    // the N requested levels on each side and, at the same spacing, every further level that
+    // crosses the traced window, so that the lines fill any plane drawn. Throws
+    // std::out_of_range for N outside kMinLevels..kMaxLevels.
     std::vector<Streamline> streamlines(int levelsPerSide = kDefaultLevels) const;
 
     // Cp rasters of the profile window (profile flow) and the circle window (circle flow). Throw
@@ -179,6 +197,7 @@ private:
                         double freeStream) const;
     FlowPoint pointOf(std::complex<double> zeta) const;
     PlaneWindow imageOfProfileWindow() const;
+    PlaneWindow windowToTrace() const;
 
     CircleFlow circle_;
     FlowPoint front_;
@@ -186,6 +205,7 @@ private:
     std::optional<FlowPoint> singular_;
     PlaneWindow profileWindow_{-0.5, 1.5, -0.6, 0.6};
     PlaneWindow circleWindow_;
+    PlaneWindow tracedWindow_;
 };
 
 } // namespace kestrel

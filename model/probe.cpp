@@ -46,13 +46,15 @@ std::optional<Complex> stagedInverse(const Flow& flow, Complex w, double t) {
     return found;
 }
 
-ProbeReading readingAt(const Flow& flow, Complex zeta) {
+ProbeReading readingAt(const Flow& flow, Complex zeta, double t) {
     ProbeReading r;
+    r.stage = t;
     if (flow.insideCircle(zeta)) {
         r.inside = true;
         return r;
     }
     const FlowSample sample = flow.profileAt(zeta);
+    const FlowSample circle = flow.atCircle(zeta.real(), zeta.imag());
     const Complex z = flow.toProfile(zeta);
     r.xc = zeta.real();
     r.yc = zeta.imag();
@@ -61,6 +63,8 @@ ProbeReading readingAt(const Flow& flow, Complex zeta) {
     r.inside = sample.inside;
     r.speedRatio = sample.speedRatio;
     r.Cp = sample.Cp;
+    r.circleSpeedRatio = circle.speedRatio;
+    r.circleCp = circle.Cp;
     return r;
 }
 
@@ -73,30 +77,46 @@ ProbeReading probeAt(const Flow& flow, std::complex<double> w, double t) {
         r.inside = sample.inside;
         if (!r.inside) {
             const Complex zeta = flow.toCircle(w);
-            r = {false, zeta.real(), zeta.imag(), w.real(), w.imag(), sample.speedRatio, sample.Cp};
+            const FlowSample circle = flow.atCircle(zeta.real(), zeta.imag());
+            r = {false,
+                 1,
+                 zeta.real(),
+                 zeta.imag(),
+                 w.real(),
+                 w.imag(),
+                 sample.speedRatio,
+                 sample.Cp,
+                 circle.speedRatio,
+                 circle.Cp};
         }
         return r;
     }
     if (t <= 0) {
-        return readingAt(flow, w);
+        return readingAt(flow, w, 0);
     }
     const std::optional<Complex> zeta = stagedInverse(flow, w, t);
     ProbeReading outside;
     outside.inside = true;
-    return zeta ? readingAt(flow, *zeta) : outside;
+    outside.stage = t;
+    return zeta ? readingAt(flow, *zeta, t) : outside;
 }
 
-std::string probeText(const ProbeReading& r, bool circlePlane, const Texts& texts) {
+std::string probeText(const ProbeReading& r, const Texts& texts) {
     if (r.inside) {
         return std::string(texts[TextId::ProbeInside]);
     }
-    std::string text = "x/c " + tickText(r.x, 4) + "   y/c " + tickText(r.y, 4) + "   V/V\u221e " +
-                       tickText(r.speedRatio, 4) + "   Cp " + tickText(r.Cp, 4);
-    if (circlePlane) {
-        text +=
-            "   " + texts.format(TextId::ProbeCirclePoint, {tickText(r.xc, 4), tickText(r.yc, 4)});
+    const auto n = [](double v) { return tickText(v, 4); };
+    if (r.stage >= 1) {
+        return texts.format(TextId::ProbeProfileReading,
+                            {n(r.x), n(r.y), n(r.speedRatio), n(r.Cp)});
     }
-    return text;
+    std::string text = texts.format(TextId::ProbeCircleReading,
+                                    {n(r.xc), n(r.yc), n(r.circleSpeedRatio), n(r.circleCp)});
+    if (r.stage <= 0) {
+        return text + texts.format(TextId::ProbeImagePoint, {n(r.x), n(r.y)});
+    }
+    return text +
+           texts.format(TextId::ProbeImageReading, {n(r.x), n(r.y), n(r.speedRatio), n(r.Cp)});
 }
 
 } // namespace kestrel

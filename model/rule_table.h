@@ -9,6 +9,7 @@
 #include "model/texts.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,13 +23,22 @@ inline constexpr std::array<TextId, 4> kRuleTableRows = {TextId::IncompressibleR
 inline constexpr std::array<TextId, 4> kRuleTableColumns = {
     TextId::LiftColumn, TextId::MomentColumn, TextId::CpMinColumn, TextId::CriticalMachColumn};
 
+// A value of the study views' tables rounded to `decimals` places (ties to even) and written by
+// numberText, or "–" where it is absent or not finite.
+std::string tableValueText(std::optional<double> value, int decimals);
+
 // cells[row][column] in the order of kRuleTableRows and kRuleTableColumns: CL rounded to 4
 // decimals, CM to 5, Cp_min and critical M to 4 (ties to even), "–" where a value is absent or
-// not finite, and an empty critical M for the incompressible row. warning, in the language of
-// the texts given, is empty when every rule holds; otherwise it says that some rule's flow
-// reaches sonic speed at M∞ (or breaks down), or that M∞ is not subsonic.
+// not finite, and an empty critical M for the incompressible row. past[row] marks the rules that
+// are past their critical Mach number at M∞ (or break down there). warning, in the language of
+// the texts given, is empty when every rule holds; where some are past, it names them with their
+// critical Mach numbers (3 decimals) and the rules that are not yet past, each group in the order
+// of the critical Mach numbers, e.g. "Laitone is past its critical Mach number 0.447;
+// Kármán–Tsien and Prandtl–Glauert are not yet"; that the flow reaches sonic speed where a rule
+// has no critical Mach number (unbounded suction); or that M∞ is not subsonic.
 struct RuleTable {
     std::array<std::array<std::string, 4>, 4> cells;
+    std::array<bool, 4> past{};
     std::string warning;
 };
 

@@ -102,4 +102,26 @@ std::string tickText(double value, int decimals) {
     return (value < 0 && !zero ? "\u2212" : "") + digits;
 }
 
+std::string cellText(double value, int decimals) {
+    if (!std::isfinite(value)) {
+        return std::string(kMissingValue);
+    }
+    return numberText(roundDecimals(value, decimals), ".");
+}
+
+std::string fillIn(std::string_view text, std::initializer_list<std::string_view> values) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const std::size_t n =
+            i + 1 < text.size() ? static_cast<std::size_t>(text[i + 1] - '1') : values.size();
+        if (text[i] == '%' && n < values.size()) {
+            out += values.begin()[n];
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 } // namespace kestrel

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,14 @@ double roundDecimals(double value, int decimals);
 // optional complete exponent) is its value; a text that does not begin with a number gives 0.
 // A number too large for a double reads as an infinity.
 double machFromText(std::string_view text);
+
+// A value in a table of the study views: rounded to `decimals` places (ties to even) and
+// written with a "." by numberText; kMissingValue for a value that is not finite.
+inline constexpr std::string_view kMissingValue = "–";
+std::string cellText(double value, int decimals);
+
+// The text with each "%1", "%2" ... replaced by the first, second ... of the values (up to 9).
+std::string fillIn(std::string_view text, std::initializer_list<std::string_view> values);
 
 // The texts of the window's result boxes: CL rounded to 4 and CM to 5 decimals (ties to even),
 // then written by numberText.

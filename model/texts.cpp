@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "model/texts.h"
 
+#include "model/text.h"
+
 #include <stdexcept>
 #include <utility>
 
@@ -37,20 +39,7 @@ std::string_view Texts::operator[](TextId id) const {
 }
 
 std::string Texts::format(TextId id, std::initializer_list<std::string_view> values) const {
-    const std::string_view text = (*this)[id];
-    std::string result;
-    result.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
-        const int number = text[i] == '%' && next >= '1' && next <= '9' ? next - '0' : 0;
-        if (number > 0 && static_cast<std::size_t>(number) <= values.size()) {
-            result += values.begin()[number - 1];
-            ++i;
-        } else {
-            result += text[i];
-        }
-    }
-    return result;
+    return fillIn((*this)[id], values);
 }
 
 } // namespace kestrel

@@ -12,12 +12,16 @@ namespace {
 
 constexpr double kQuarterChord = 0.25;
 
+// The window's moment law about (1/4, 0) at an angle in degrees.
+double exactMomentQuarterChord(const State& s, double alfaDegrees) {
+    return momentCoefficientAbout(s, kQuarterChord, alfaDegrees, liftCoefficient(s, alfaDegrees));
+}
+
 TheoryValues exactValues(const State& s) {
     TheoryValues v;
     v.alphaZeroLift = 0 - s.Beta; // +0, not -0, for a symmetric profile
     v.liftSlope = liftSlope(s);
-    v.CMQuarterChord =
-        momentCoefficientAbout(s, kQuarterChord, s.AlfaD, liftCoefficient(s, s.AlfaD));
+    v.CMQuarterChord = exactMomentQuarterChord(s, s.AlfaD);
     return v;
 }
 
@@ -32,6 +36,11 @@ TheoryValues differenceOf(const TheoryValues& exact, const TheoryValues& thin) {
 
 LiftPoint liftAt(const State& s, const ThinAirfoil& thin, double alfaDegrees) {
     return {alfaDegrees, liftCoefficient(s, alfaDegrees), thin.lift(radians(s, alfaDegrees))};
+}
+
+// Thin-airfoil theory's moment about the quarter chord is the same at every angle.
+MomentPoint momentAt(const State& s, const ThinAirfoil& thin, double alfaDegrees) {
+    return {alfaDegrees, exactMomentQuarterChord(s, alfaDegrees), thin.momentQuarterChord()};
 }
 
 } // namespace
@@ -65,7 +74,9 @@ TheoryComparison compareWithThinAirfoil(const State& s) {
     t.current = liftAt(s, thin, s.AlfaD);
     for (long k = kCurveFirst; k <= kCurveLast; ++k) {
         t.lift.push_back(liftAt(s, thin, curveAngle(k)));
+        t.moment.push_back(momentAt(s, thin, curveAngle(k)));
     }
+    t.currentMoment = momentAt(s, thin, s.AlfaD);
     return t;
 }
 

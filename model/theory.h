@@ -43,12 +43,14 @@ struct LoadPoint {
     double thin = 0;
 };
 
-// CL at an angle of attack by each theory.
-struct LiftPoint {
+// A coefficient at an angle of attack by each theory.
+struct AnglePoint {
     double alfaDegrees = 0;
     double exact = 0;
     double thin = 0;
 };
+using LiftPoint = AnglePoint;   // CL
+using MomentPoint = AnglePoint; // CM about (1/4, 0)
 
 struct TheoryComparison {
     TheoryValues exact;
@@ -56,8 +58,10 @@ struct TheoryComparison {
     TheoryValues difference; // exact minus thin, quantity by quantity
     LiftPoint current;       // CL of both at the state's angle
     std::vector<CamberPoint> camberLine;
-    std::vector<LoadPoint> load; // at ThinAirfoil::stations(), rising x
-    std::vector<LiftPoint> lift; // at the angles of the window's lift curve, -12 to 12 degrees
+    std::vector<LoadPoint> load;     // at ThinAirfoil::stations(), rising x
+    std::vector<LiftPoint> lift;     // at the angles of the window's lift curve, -12 to 12 degrees
+    MomentPoint currentMoment;       // CM_c/4 of both at the state's angle
+    std::vector<MomentPoint> moment; // CM_c/4 at the angles of lift
 };
 
 // The comparison for the state's profile and angle of attack. Throws std::invalid_argument when

@@ -3,6 +3,7 @@
 
 #include "model/rule_table.h"
 #include "model/text.h"
+#include "model/texts.h"
 #include "plots/colours.h"
 
 #include <algorithm>
@@ -34,6 +35,8 @@ public:
         : surface_(surface), top_(top), colour_(colour) {}
     ~ClippedCurve() { flush(); }
     ClippedCurve(const ClippedCurve&) = delete;
+    // Whether any piece has been drawn so far.
+    bool drawn() const { return drawn_ || run_.size() >= 2; }
     ClippedCurve& operator=(const ClippedCurve&) = delete;
 
     void add(double mach, std::optional<double> cp) {
@@ -74,6 +77,7 @@ private:
     void flush() {
         if (run_.size() >= 2) {
             surface_.Polyline(run_, colour_, kCurveWidth);
+            drawn_ = true;
         }
         run_.clear();
     }
@@ -83,6 +87,7 @@ private:
     Colour colour_;
     std::optional<UserPoint> previous_;
     std::vector<UserPoint> run_;
+    bool drawn_ = false;
 };
 
 void drawGridAndAxes(Surface& s, const ChartPressureAxis& axis, const Texts& texts) {
@@ -107,8 +112,10 @@ void drawGridAndAxes(Surface& s, const ChartPressureAxis& axis, const Texts& tex
     s.Text(-0.085, axis.top / 2, "Cp", kAxis, TextAlign::Right, TextFont::Heading);
 }
 
-// The legend, in two rows of two above the plotting area.
-void drawLegend(Surface& s, const ChartPressureAxis& axis, const Texts& texts) {
+// The legend, in two rows of two above the plotting area; a rule whose curve is not drawn says
+// why.
+void drawLegend(Surface& s, const ChartPressureAxis& axis, const std::array<bool, 3>& drawn,
+                bool unbounded, const Texts& texts) {
     const double span = -axis.top;
     int entry = 0;
     const auto add = [&](Colour colour, const std::string& text) {
@@ -120,14 +127,56 @@ void drawLegend(Surface& s, const ChartPressureAxis& axis, const Texts& texts) {
     };
     add(criticalPressureColour(), std::string(texts[TextId::ChartCriticalPressure]));
     for (const CompressibilityRule rule : kCompressibilityRules) {
-        add(ruleColour(rule),
-            texts.format(TextId::ChartMinimumPressure, {texts[kRuleNames[ruleIndex(rule)]]}));
+        std::string text =
+            texts.format(TextId::ChartMinimumPressure, {texts[kRuleNames[ruleIndex(rule)]]});
+        if (!drawn[ruleIndex(rule)]) {
+            text += texts[unbounded ? TextId::ChartNotDrawnUnbounded : TextId::ChartNotDrawn];
+        }
+        add(ruleColour(rule), text);
     }
 }
 
-// A profile of thickness 0 at incidence has no smallest surface pressure.
+// A profile of thickness 0 at incidence has no smallest surface pressure. The note lies on a
+// band of the chart's ground, clear of the grid and the M∞ line.
 void drawUnboundedNote(Surface& s, const ChartPressureAxis& axis, const Texts& texts) {
+    s.FillRect(0.005, 0.11 * axis.top, 0.995, 0.19 * axis.top, s.background());
     s.Text(0.02, 0.15 * axis.top, std::string(texts[TextId::ChartUnboundedSuction]), kAxis);
+}
+
+// Each rule's Cp_min curve and critical Mach number of `chart`, in `colourOf` the rule; which
+// of the curves show on the chart.
+std::array<bool, 3> drawRuleCurves(Surface& s, const ChartPressureAxis& axis,
+                                   const std::vector<CompressibilityAnalysis>& chart,
+                                   Colour (*colourOf)(CompressibilityRule), double markerSize) {
+    std::array<bool, 3> drawn{};
+    for (const CompressibilityRule rule : kCompressibilityRules) {
+        ClippedCurve curve(s, axis.top, colourOf(rule));
+        for (const CompressibilityAnalysis& a : chart) {
+            curve.add(a.mach, a.rules[ruleIndex(rule)].CpMin);
+        }
+        drawn[ruleIndex(rule)] = curve.drawn();
+    }
+    for (const CompressibilityRule rule : kCompressibilityRules) {
+        const std::optional<double> critical = chart.front().rules[ruleIndex(rule)].criticalMach;
+        const std::optional<double> cpStar =
+            critical ? criticalPressureCoefficient(*critical) : std::nullopt;
+        if (cpStar && *cpStar >= axis.top) {
+            s.Marker(*critical, *cpStar, markerSize, colourOf(rule));
+        }
+    }
+    return drawn;
+}
+
+Colour ghostRuleColour(CompressibilityRule rule) {
+    return ghostColour(ruleColour(rule));
+}
+
+void drawKept(Surface& s, const ChartPressureAxis& axis, const Ghost& kept, const Texts& texts) {
+    const std::vector<CompressibilityAnalysis>& chart = keptMachChart(kept);
+    if (!chart.empty()) {
+        drawRuleCurves(s, axis, chart, ghostRuleColour, 6);
+    }
+    drawGhostLabel(s, kept, 0.02, 0.06 * axis.top, TextAlign::Left, texts);
 }
 
 void drawFreeStreamMach(Surface& s, const ChartPressureAxis& axis, double mach) {
@@ -135,8 +184,10 @@ void drawFreeStreamMach(Surface& s, const ChartPressureAxis& axis, double mach) 
         return;
     }
     s.Polyline({{mach, 0}, {mach, axis.top}}, kFreeStream, 1.5);
-    s.Text(mach + 0.01, axis.top + 0.04 * -axis.top, "M∞ = " + tickText(mach, 2), kFreeStream,
-           mach > 0.8 ? TextAlign::Right : TextAlign::Left);
+    // Beside the line, a clear gap from it, on the side with room.
+    const bool left = mach > 0.8;
+    s.Text(left ? mach - 0.02 : mach + 0.02, axis.top + 0.05 * -axis.top,
+           "M∞ = " + tickText(mach, 2), kFreeStream, left ? TextAlign::Right : TextAlign::Left);
 }
 
 } // namespace
@@ -157,14 +208,28 @@ Colour ruleColour(CompressibilityRule rule) {
     return kMagenta;
 }
 
+const std::vector<CompressibilityAnalysis>& keptMachChart(const Ghost& kept) {
+    return kept.cached<std::vector<CompressibilityAnalysis>>(
+        "mach chart", [](const State& s) { return machChart(CompressibleSurface(s)); });
+}
+
 ChartPressureAxis chartPressureAxis(const SurfaceMinimum& minimum) {
-    const double wanted = minimum.unbounded ? 2 : std::clamp(-2 * minimum.Cp, 2.0, 10.0);
-    const double step = wanted <= 2 ? 0.5 : (wanted <= 5 ? 1 : 2);
+    const double wanted = minimum.unbounded ? 2 : std::max(-2 * minimum.Cp, 2.0);
+    double step = wanted <= 2 ? 0.5 : (wanted <= 5 ? 1 : 2);
+    // Beyond -10, a step of 1, 2 or 5 times a power of ten giving at most eight steps.
+    for (double power = 1; wanted / step > 8; power *= 10) {
+        for (const double m : {2.0, 5.0, 10.0}) {
+            step = m * power;
+            if (wanted / step <= 8) {
+                break;
+            }
+        }
+    }
     return {-std::ceil(wanted / step - 1e-9) * step, step};
 }
 
 void drawCompressibilityChart(Surface& s, const std::vector<CompressibilityAnalysis>& chart,
-                              double mach, const Texts& texts) {
+                              double mach, const Ghost* kept, const Texts& texts) {
     s.Cls();
     if (chart.empty()) {
         return;
@@ -174,28 +239,18 @@ void drawCompressibilityChart(Surface& s, const std::vector<CompressibilityAnaly
     const double span = -axis.top;
     s.Scale(-kLeftRoom, axis.top - kTopRoom * span, 1 + kRightRoom, kBottomRoom * span);
     drawGridAndAxes(s, axis, texts);
+    if (kept) {
+        drawKept(s, axis, *kept, texts);
+    }
     {
         ClippedCurve critical(s, axis.top, criticalPressureColour());
         for (const CompressibilityAnalysis& a : chart) {
             critical.add(a.mach, a.criticalPressure);
         }
     }
-    for (const CompressibilityRule rule : kCompressibilityRules) {
-        ClippedCurve curve(s, axis.top, ruleColour(rule));
-        for (const CompressibilityAnalysis& a : chart) {
-            curve.add(a.mach, a.rules[ruleIndex(rule)].CpMin);
-        }
-    }
-    for (const CompressibilityRule rule : kCompressibilityRules) {
-        const std::optional<double> critical = chart.front().rules[ruleIndex(rule)].criticalMach;
-        const std::optional<double> cpStar =
-            critical ? criticalPressureCoefficient(*critical) : std::nullopt;
-        if (cpStar && *cpStar >= axis.top) {
-            s.Marker(*critical, *cpStar, 8, ruleColour(rule));
-        }
-    }
+    const std::array<bool, 3> drawn = drawRuleCurves(s, axis, chart, ruleColour, 8);
     drawFreeStreamMach(s, axis, mach);
-    drawLegend(s, axis, texts);
+    drawLegend(s, axis, drawn, chart.front().minimum.unbounded, texts);
     if (chart.front().minimum.unbounded) {
         drawUnboundedNote(s, axis, texts);
     }

@@ -6,6 +6,7 @@
 
 #include "model/flow.h"
 #include "model/probe.h"
+#include "model/texts.h"
 #include "plots/labels.h"
 #include "plots/surface.h"
 
@@ -13,24 +14,24 @@
 
 namespace kestrel {
 
-// The window widened about its middle to a box of the given width / height, so that both axes
-// have one scale.
-PlaneWindow widenedWindow(const PlaneWindow& window, double aspect);
-
 // The user window of a plane shown at stage t in a box of the given width / height: the circle
 // window (t = 0) or the profile window (t = 1) of the flow, in between their linear blend,
-// widened about its middle to the box's shape.
+// widened about its middle to the box's shape (a box narrower or wider than Flow's kNarrowestView
+// to kWidestView shows the nearest of those shapes, stretched).
 PlaneWindow flowView(const Flow& flow, double t, double aspect);
 
 // Where the parts of a whole flow picture of width x height logical pixels go: the plane at the
 // mapping stage on the left, the profile plane in the middle and the Cp legend on the right,
-// kFlowGap pixels apart and from the edges, the legend kFlowLegendWidth wide.
+// kFlowGap pixels apart and from the edges, the legend kFlowLegendWidth wide; under them the
+// key of the marks, kFlowKeyHeight high.
 inline constexpr int kFlowGap = 4;
-inline constexpr int kFlowLegendWidth = 56;
+inline constexpr int kFlowLegendWidth = 72;
+inline constexpr int kFlowKeyHeight = 16;
 struct FlowLayout {
     PixelBox left;
     PixelBox right;
     PixelBox legend;
+    PixelBox key;
 };
 FlowLayout flowLayout(int width, int height);
 
@@ -44,8 +45,12 @@ bool boxContains(const PixelBox& box, double x, double y);
 // as drawFlowPlane records it, stretched over the box.
 ScaleMap flowPlaneMap(const Flow& flow, const PixelBox& box, double t);
 
-// Draws the Cp colour bar with its ticks and title. Clears the surface first.
-void drawCpLegend(Surface& surface);
+// Draws the Cp colour bar: a diverging scale, each half linear with its own ticks and named
+// (pressure above Cp = 0, suction below), an arrow at the suction end for the values beyond
+// kCpMin, and the smallest Cp of the profile plane and of the circle plane written under it.
+// Clears the surface first.
+void drawCpLegend(Surface& surface, double profileMinimum, double circleMinimum,
+                  const Texts& texts = kTableTexts);
 
 // What the probe reads at point (x, y) of a width x height picture whose left plane is at stage
 // t: the plane it lies in and the reading there; nothing off both planes.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "plots/flow_mesh.h"
 
+#include "model/compressibility.h"
 #include "plots/colour_map.h"
 #include "plots/flow_layout.h"
 
@@ -22,9 +23,6 @@ constexpr double kPi = std::numbers::pi;
 constexpr int kRings = 48;
 constexpr int kSectors = 192;
 constexpr int kBodyPoints = 360;
-// The mesh reaches past the corners of either window widened to any box from 1:2 to 4:1.
-constexpr double kNarrowestAspect = 0.5;
-constexpr double kWidestAspect = 4;
 
 // The farthest point of a window's edges from the circle's centre, the edges taken in the
 // circle plane through `toCircle`.
@@ -147,25 +145,50 @@ Complex MorphPoint::at(double t) const {
     return zeta + t * (z - zeta);
 }
 
-FlowPicture::FlowPicture(const State& s, int levelsPerSide)
-    : flow_(s), streamlines_(flow_.streamlines(levelsPerSide)), rings_(kRings), sectors_(kSectors) {
+namespace {
+
+// The smallest Cp of the circle's own flow on the circle, from samples just outside it every
+// quarter degree (the surface Cp is smooth there: its two extremes are broad).
+double circleSurfaceMinimum(const Flow& flow, Complex centre, double radius) {
+    double lowest = INFINITY;
+    constexpr int kSamples = 1440;
+    for (int i = 0; i < kSamples; ++i) {
+        RasterCell cell = RasterCell::Flow;
+        const Complex zeta = centre + std::polar(radius * (1 + 1e-9), 2 * kPi * i / kSamples);
+        lowest = std::min(lowest, flow.circleCp(zeta, cell));
+    }
+    return lowest;
+}
+
+} // namespace
+
+std::vector<MorphPoint> bodyOutline(const State& s, const Flow& flow) {
     const Complex centre(-s.eps, s.mu);
     const double radius = std::abs(Complex(1, 0) - centre);
     const double edgeAngle = std::arg(Complex(1, 0) - centre);
-
-    body_.reserve(kBodyPoints + 1);
+    std::vector<MorphPoint> body;
+    body.reserve(kBodyPoints + 1);
     for (int i = 0; i <= kBodyPoints; ++i) {
         const Complex zeta =
             i == 0 || i == kBodyPoints
                 ? Complex(1, 0)
                 : centre + std::polar(radius, edgeAngle + 2 * kPi * i / kBodyPoints);
-        body_.push_back({zeta, flow_.toProfile(zeta)});
+        body.push_back({zeta, flow.toProfile(zeta)});
     }
+    return body;
+}
+
+FlowPicture::FlowPicture(const State& s, int levelsPerSide)
+    : flow_(s), streamlines_(flow_.streamlines(levelsPerSide)), rings_(kRings), sectors_(kSectors) {
+    const Complex centre(-s.eps, s.mu);
+    const double radius = std::abs(Complex(1, 0) - centre);
+    const double edgeAngle = std::arg(Complex(1, 0) - centre);
+    body_ = bodyOutline(s, flow_);
 
     double outer = 0;
     const auto same = [](Complex zeta) { return zeta; };
     const auto back = [this](Complex z) { return flow_.toCircle(z); };
-    for (const double aspect : {kNarrowestAspect, kWidestAspect}) {
+    for (const double aspect : {Flow::kNarrowestView, Flow::kWidestView}) {
         outer = std::max(outer, reach(widenedWindow(flow_.circleWindow(), aspect), centre, same));
         outer = std::max(outer, reach(widenedWindow(flow_.profileWindow(), aspect), centre, back));
     }
@@ -193,6 +216,9 @@ FlowPicture::FlowPicture(const State& s, int levelsPerSide)
             profileCp_.push_back(static_cast<float>(flow_.profileCp(zeta, cell)));
         }
     }
+    const SurfaceMinimum minimum = CompressibleSurface(s).minimum();
+    profileMinimum_ = minimum.unbounded ? -INFINITY : minimum.Cp;
+    circleMinimum_ = circleSurfaceMinimum(flow_, centre, radius);
 }
 
 const MorphPoint& FlowPicture::node(int ring, int sector) const {

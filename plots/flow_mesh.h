@@ -21,6 +21,10 @@ struct MorphPoint {
     std::complex<double> at(double t) const;
 };
 
+// The circle of the state's flow and its image, the profile, closed (the last point repeats the
+// first), starting at the trailing edge.
+std::vector<MorphPoint> bodyOutline(const State& s, const Flow& flow);
+
 // Everything the picture needs that is costly to compute, made once per state: the flow, its
 // streamlines, the body outline and a polar mesh about the circle carrying the pressure of both
 // flows. Drawing it at another stage or size only maps and colours these.
@@ -45,6 +49,11 @@ public:
     float circleCp(int ring, int sector) const { return circleCp_[cell(ring, sector)]; }
     float profileCp(int ring, int sector) const { return profileCp_[cell(ring, sector)]; }
 
+    // The smallest Cp of each plane, found on the body: of the profile's flow (minus infinity
+    // round a singular leading edge) and of the circle's own flow.
+    double profileMinimum() const { return profileMinimum_; }
+    double circleMinimum() const { return circleMinimum_; }
+
 private:
     std::size_t cell(int ring, int sector) const;
 
@@ -56,6 +65,8 @@ private:
     std::vector<MorphPoint> nodes_;
     std::vector<float> circleCp_;
     std::vector<float> profileCp_;
+    double profileMinimum_ = 0;
+    double circleMinimum_ = 0;
 };
 
 // The pressure shading of the plane at stage t shown in the user window `view` (y up), as an

@@ -13,9 +13,15 @@ QSize pictureSize(SurfaceId id) {
 }
 
 void paintPictureRecord(QPainter& painter, const Surface& picture, SurfaceId id, double scale) {
+    paintPictureRecordOver(painter, picture, id, QSizeF(pictureSize(id)) * scale, scale);
+}
+
+void paintPictureRecordOver(QPainter& painter, const Surface& picture, SurfaceId id, QSizeF size,
+                            double lineWidth) {
+    const QSizeF logical(pictureSize(id));
     painter.save();
-    painter.scale(scale, scale);
-    paintSurface(painter, picture, QRectF(QPointF(0, 0), QSizeF(pictureSize(id))), scale);
+    painter.scale(size.width() / logical.width(), size.height() / logical.height());
+    paintSurface(painter, picture, QRectF(QPointF(0, 0), logical), lineWidth);
     painter.restore();
 }
 

@@ -168,4 +168,18 @@ inline constexpr int kFramesPerSecond = 60;
 inline constexpr int kStudyWidth = 960;
 inline constexpr int kStudyHeight = 560;
 
+// The Theory tab's grid of two rows and two columns: each part's name (its objectName, the
+// page's element id), row and column. The numbers hold the table and the help under it.
+struct StudyCell {
+    std::string_view name;
+    int row;
+    int column;
+};
+inline constexpr std::array<StudyCell, 4> kTheoryCells{{
+    {"theoryLift", 0, 0},
+    {"theoryMoment", 0, 1},
+    {"theoryLoad", 1, 0},
+    {"theoryNumbers", 1, 1},
+}};
+
 } // namespace kestrel

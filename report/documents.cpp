@@ -302,6 +302,17 @@ std::vector<NamedValue> comparedValues(const State& s, const ChainValues& values
         out.push_back({theory + "lift_slope", v.liftSlope});
         out.push_back({theory + "CM_quarter_chord", v.CMQuarterChord});
     }
+    if (n.layer) {
+        const PolarPoint* p = &n.layer->point;
+        out.insert(out.end(), {{"boundary_layer.reynolds", n.layer->reynolds},
+                               {"boundary_layer.ncrit", n.layer->ncrit},
+                               {"boundary_layer.CD", p->CD},
+                               {"boundary_layer.L_over_D", p->LoverD},
+                               {"boundary_layer.xtr_upper", p->xtrUpper},
+                               {"boundary_layer.xtr_lower", p->xtrLower},
+                               {"boundary_layer.xsep_upper", p->xsepUpper},
+                               {"boundary_layer.xsep_lower", p->xsepLower}});
+    }
     return out;
 }
 
@@ -351,6 +362,7 @@ std::string flowDocument(const State& s, const ChainValues& values, const Flow& 
     json.key("windows").beginObject();
     window(json, "profile", flow.profileWindow());
     window(json, "circle", flow.circleWindow());
+    window(json, "traced", flow.tracedWindow());
     json.endObject();
     streamlines(json, flow, lines);
     json.key("probes").beginArray();

@@ -40,7 +40,8 @@ std::string theoryDocument(const State& s, const ChainValues& values,
 
 // One state's numbers for setting two side by side, each named by the keys of the document that
 // holds it joined with "." ("critical_mach.laitone"): inputs, row, CL, CM, Cp_min,
-// critical_mach, theory; no value is null.
+// critical_mach, theory and, where the numbers hold them, boundary_layer (reynolds, ncrit, CD,
+// L_over_D, xtr_upper, xtr_lower, xsep_upper, xsep_lower; null where there is none).
 struct NamedValue {
     std::string name;
     std::optional<double> value;

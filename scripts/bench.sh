@@ -43,5 +43,8 @@ echo
 echo "=== the study window: a chain's end to each tab painted, the particle animation ==="
 build/release/bench/kestrel_bench_study "${flags[@]}"
 echo
+echo "=== a zoom change at 200 %: the main window and the study window painted again ==="
+build/release/bench/kestrel_bench_zoom "${flags[@]}"
+echo
 echo "=== start-up and peak memory ==="
 build/release/bench/kestrel_bench_startup "${KESTREL_BENCH_STARTUP_RUNS:-10}"

@@ -76,7 +76,7 @@
     <message>
         <source>lift coefficient CL</source>
         <comment>Form1.Text_CL.name</comment>
-        <translation>kaldırma katsayısı CL</translation>
+        <translation>taşıma katsayısı CL</translation>
     </message>
     <message>
         <source>moment coefficient CM</source>
@@ -116,7 +116,7 @@
     <message>
         <source>lift coefficient CL against angle of attack</source>
         <comment>Form1.Picture_CL.name</comment>
-        <translation>hücum açısına karşı kaldırma katsayısı CL</translation>
+        <translation>hücum açısına karşı taşıma katsayısı CL</translation>
     </message>
     <message>
         <source>moment coefficient CM against angle of attack</source>
@@ -188,6 +188,21 @@
         <comment>Form1.scrollBar.name</comment>
         <translation>%1 (%2)</translation>
     </message>
+    <message>
+        <source>Zoom &amp;in</source>
+        <comment>Form1.Mn_ZoomIn</comment>
+        <translation>&amp;Yakınlaştır</translation>
+    </message>
+    <message>
+        <source>Zoom &amp;out</source>
+        <comment>Form1.Mn_ZoomOut</comment>
+        <translation>&amp;Uzaklaştır</translation>
+    </message>
+    <message>
+        <source>&amp;Actual size</source>
+        <comment>Form1.Mn_ZoomReset</comment>
+        <translation>&amp;Gerçek boyut</translation>
+    </message>
 </context>
 <context>
     <name>Form_About</name>
@@ -230,6 +245,24 @@
         <source>Close</source>
         <comment>Form_About.close</comment>
         <translation>Kapat</translation>
+    </message>
+</context>
+<context>
+    <name>Options</name>
+    <message>
+        <source>Opens the windows at this zoom, a factor from %1 to %2 (2 for 200 %); otherwise at the last zoom chosen with Ctrl + plus, Ctrl + minus and Ctrl + 0.</source>
+        <comment>Options.zoom</comment>
+        <translation>Pencereleri bu yakınlaştırmayla açar: %1 ile %2 arasında bir çarpan (yüzde 200 için 2); verilmezse Ctrl + artı, Ctrl + eksi ve Ctrl + 0 ile en son seçilen yakınlaştırmayla.</translation>
+    </message>
+    <message>
+        <source>--zoom must be a number from %1 to %2 (2 opens the windows at 200 %), got &quot;%3&quot;</source>
+        <comment>Options.zoom.bad</comment>
+        <translation>--zoom %1 ile %2 arasında bir sayı olmalı (2 pencereleri yüzde 200 açar), verilen: &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>unexpected argument &quot;%1&quot;</source>
+        <comment>Options.unexpected</comment>
+        <translation>beklenmeyen bağımsız değişken &quot;%1&quot;</translation>
     </message>
 </context>
 <context>
@@ -351,11 +384,6 @@
         <translation>akış resmi</translation>
     </message>
     <message>
-        <source>The flow about the profile. Left: the circle plane, carried towards the profile plane by the Mapping slider; right: the profile plane. Shading: the pressure coefficient Cp; dark lines: streamlines, the dividing streamline wider; white dots: the stagnation points.</source>
-        <comment>Study.flowView.tip</comment>
-        <translation>Profil çevresindeki akış. Solda: Dönüşüm sürgüsüyle profil düzlemine doğru taşınan daire düzlemi; sağda: profil düzlemi. Gölgelendirme: basınç katsayısı Cp; koyu çizgiler: akım çizgileri, ayırıcı akım çizgisi daha kalın; beyaz noktalar: durma noktaları.</translation>
-    </message>
-    <message>
         <source>&amp;Mapping</source>
         <comment>Study.mapping</comment>
         <translation>&amp;Dönüşüm</translation>
@@ -391,11 +419,6 @@
         <translation>sonda okuması</translation>
     </message>
     <message>
-        <source>The flow under the mouse: position x/c, y/c in the profile plane, speed over the free-stream speed V/V∞, and the pressure coefficient Cp</source>
-        <comment>Study.probe.tip</comment>
-        <translation>Farenin altındaki akış: profil düzleminde x/c, y/c konumu, serbest akım hızına oranla hız V/V∞ ve basınç katsayısı Cp</translation>
-    </message>
-    <message>
         <source>Move the mouse over the flow to read it.</source>
         <comment>Study.probe.hint</comment>
         <translation>Akışı okumak için fareyi akışın üzerinde gezdirin.</translation>
@@ -408,12 +431,12 @@
     <message>
         <source>lift, moment, minimum pressure and critical Mach number of each compressibility rule</source>
         <comment>Study.ruleTable.name</comment>
-        <translation>her sıkıştırılabilirlik kuralının kaldırma, moment, en düşük basınç ve kritik Mach sayısı</translation>
+        <translation>her sıkıştırılabilirlik kuralının taşıma, moment, en düşük basınç ve kritik Mach sayısı</translation>
     </message>
     <message>
         <source>Lift coefficient at M∞: the corrected surface pressure integrated around the profile, chord 1</source>
         <comment>Study.ruleTable.CL.tip</comment>
-        <translation>M∞ değerinde kaldırma katsayısı: düzeltilmiş yüzey basıncının profil çevresinde integrali, veter 1</translation>
+        <translation>M∞ değerinde taşıma katsayısı: düzeltilmiş yüzey basıncının profil çevresinde integrali, veter 1</translation>
     </message>
     <message>
         <source>Pitching-moment coefficient about the moment reference point at M∞</source>
@@ -459,11 +482,6 @@
         <source>Mapping ζ → z, t = %1</source>
         <comment>Study.flow.mapping</comment>
         <translation>Dönüşüm ζ → z, t = %1</translation>
-    </message>
-    <message>
-        <source>(circle plane ξ %1, η %2)</source>
-        <comment>Study.probe.circlePoint</comment>
-        <translation>(daire düzlemi ξ %1, η %2)</translation>
     </message>
     <message>
         <source>free-stream Mach number M∞</source>
@@ -539,6 +557,581 @@
         <source>No profile yet: move a scroll bar or click a plot of the main window.</source>
         <comment>Study.warning.noProfile</comment>
         <translation>Henüz profil yok: ana pencerede bir kaydırma çubuğunu oynatın ya da bir grafiğe tıklayın.</translation>
+    </message>
+    <message>
+        <source>The flow about the profile. Left: the circle plane, carried towards the profile plane by the Mapping slider; right: the profile plane. Shading: the pressure coefficient Cp; dark lines: streamlines, the dividing streamline wider; white dots: the stagnation points; green diamond: the trailing edge, which the flow leaves at a finite speed (Kutta condition).</source>
+        <comment>Study.flowView.tip</comment>
+        <translation>Profil çevresindeki akış. Solda: Dönüşüm sürgüsüyle profil düzlemine doğru taşınan daire düzlemi; sağda: profil düzlemi. Gölgelendirme: basınç katsayısı Cp; koyu çizgiler: akım çizgileri, ayırıcı akım çizgisi daha kalın; beyaz noktalar: durma noktaları; yeşil baklava: akışın sonlu bir hızla terk ettiği firar kenarı (Kutta koşulu).</translation>
+    </message>
+    <message>
+        <source>The flow under the mouse, of the plane it is over: in the profile plane x/c, y/c and the profile&apos;s flow; in the circle plane ξ, η and the circle&apos;s own flow, with the image point in the profile plane; speed over the free-stream speed V/V∞ and the pressure coefficient Cp</source>
+        <comment>Study.probe.tip</comment>
+        <translation>Farenin altındaki akış, farenin üzerinde durduğu düzlemde: profil düzleminde x/c, y/c ve profilin akışı; daire düzleminde ξ, η ve dairenin kendi akışı, profil düzlemindeki görüntü noktasıyla birlikte; serbest akım hızına oranla hız V/V∞ ve basınç katsayısı Cp</translation>
+    </message>
+    <message>
+        <source>Boundary layer</source>
+        <comment>Study.boundaryLayerTab</comment>
+        <translation>Sınır tabakası</translation>
+    </message>
+    <message>
+        <source>The boundary layer on the exact surface speed: transition, separation, skin friction and the drag polar at a Reynolds number</source>
+        <comment>Study.boundaryLayerTab.tip</comment>
+        <translation>Tam yüzey hızı üzerinde sınır tabakası: bir Reynolds sayısında geçiş, ayrılma, yüzey sürtünmesi ve sürükleme poları</translation>
+    </message>
+    <message>
+        <source>&amp;Re</source>
+        <comment>Study.reynolds</comment>
+        <translation>&amp;Re</translation>
+    </message>
+    <message>
+        <source>Reynolds number</source>
+        <comment>Study.reynolds.name</comment>
+        <translation>Reynolds sayısı</translation>
+    </message>
+    <message>
+        <source>The Reynolds number V∞ c / ν, on a logarithmic scale from 10⁴ to 10⁸; the methods are trustworthy for attached flow between about 10⁵ and 10⁷</source>
+        <comment>Study.reynolds.tip</comment>
+        <translation>Reynolds sayısı V∞ c / ν, 10⁴ ile 10⁸ arasında logaritmik ölçekte; yöntemler yaklaşık 10⁵ ile 10⁷ arasında, ayrılmamış akışta güvenilirdir</translation>
+    </message>
+    <message>
+        <source>&amp;N_crit</source>
+        <comment>Study.ncrit</comment>
+        <translation>&amp;N_crit</translation>
+    </message>
+    <message>
+        <source>critical amplification factor N_crit</source>
+        <comment>Study.ncrit.name</comment>
+        <translation>kritik büyüme çarpanı N_crit</translation>
+    </message>
+    <message>
+        <source>The layer turns turbulent where the amplification factor of its most unstable waves reaches N_crit: 9 for a quiet wind tunnel or free flight, lower for a turbulent stream</source>
+        <comment>Study.ncrit.tip</comment>
+        <translation>Tabaka, en kararsız dalgalarının büyüme çarpanı N_crit değerine ulaştığı yerde türbülanslı olur: sessiz bir rüzgâr tüneli ya da serbest uçuş için 9, türbülanslı bir akım için daha düşük</translation>
+    </message>
+    <message>
+        <source>profile with the displacement thickness</source>
+        <comment>Study.layerProfile.name</comment>
+        <translation>yer değiştirme kalınlığıyla profil</translation>
+    </message>
+    <message>
+        <source>The profile with its displacement thickness δ* drawn outside it on both sides, laminar and turbulent parts in their colours, transition and separation marked</source>
+        <comment>Study.layerProfile.tip</comment>
+        <translation>Yer değiştirme kalınlığı δ* her iki yanda dışına çizilmiş profil; laminer ve türbülanslı kısımlar kendi renklerinde, geçiş ve ayrılma işaretli</translation>
+    </message>
+    <message>
+        <source>displacement thickness δ*, drawn %1 times thicker</source>
+        <comment>Study.layerProfile.title</comment>
+        <translation>yer değiştirme kalınlığı δ*, %1 kat kalın çizilmiş</translation>
+    </message>
+    <message>
+        <source>laminar</source>
+        <comment>Study.laminar</comment>
+        <translation>laminer</translation>
+    </message>
+    <message>
+        <source>turbulent</source>
+        <comment>Study.turbulent</comment>
+        <translation>türbülanslı</translation>
+    </message>
+    <message>
+        <source>transition</source>
+        <comment>Study.transition</comment>
+        <translation>geçiş</translation>
+    </message>
+    <message>
+        <source>separation</source>
+        <comment>Study.separation</comment>
+        <translation>ayrılma</translation>
+    </message>
+    <message>
+        <source>skin friction Cf against x/c</source>
+        <comment>Study.friction.name</comment>
+        <translation>x/c değerine karşı yüzey sürtünmesi Cf</translation>
+    </message>
+    <message>
+        <source>skin friction Cf</source>
+        <comment>Study.friction.title</comment>
+        <translation>yüzey sürtünmesi Cf</translation>
+    </message>
+    <message>
+        <source>shape factor H against x/c</source>
+        <comment>Study.shapeFactor.name</comment>
+        <translation>x/c değerine karşı biçim çarpanı H</translation>
+    </message>
+    <message>
+        <source>shape factor H</source>
+        <comment>Study.shapeFactor.title</comment>
+        <translation>biçim çarpanı H</translation>
+    </message>
+    <message>
+        <source>upper side</source>
+        <comment>Study.upper</comment>
+        <translation>üst yüz</translation>
+    </message>
+    <message>
+        <source>lower side</source>
+        <comment>Study.lower</comment>
+        <translation>alt yüz</translation>
+    </message>
+    <message>
+        <source>drag polar CL against CD</source>
+        <comment>Study.dragPolar.name</comment>
+        <translation>sürükleme poları, CD değerine karşı CL</translation>
+    </message>
+    <message>
+        <source>The drag polar over the window&apos;s angles at this Reynolds number: the inviscid CL against the profile drag CD, the current angle marked</source>
+        <comment>Study.dragPolar.tip</comment>
+        <translation>Bu Reynolds sayısında pencerenin açıları üzerinden sürükleme poları: profil sürüklemesi CD değerine karşı viskoz olmayan CL, geçerli açı işaretli</translation>
+    </message>
+    <message>
+        <source>drag polar, CL against CD</source>
+        <comment>Study.dragPolar.title</comment>
+        <translation>sürükleme poları, CD değerine karşı CL</translation>
+    </message>
+    <message>
+        <source>separated, no CD (at the right edge)</source>
+        <comment>Study.dragPolar.separated</comment>
+        <translation>ayrılmış, CD yok (sağ kenarda)</translation>
+    </message>
+    <message>
+        <source>separates in the last 5 % of the chord</source>
+        <comment>Study.dragPolar.late</comment>
+        <translation>veterin son yüzde 5&apos;lik kısmında ayrılır</translation>
+    </message>
+    <message>
+        <source>the layer separates at every angle: no drag polar</source>
+        <comment>Study.dragPolar.noDrag</comment>
+        <translation>tabaka her açıda ayrılıyor: sürükleme poları yok</translation>
+    </message>
+    <message>
+        <source>drag, lift over drag, transition and separation of the current state</source>
+        <comment>Study.layerTable.name</comment>
+        <translation>geçerli durumun sürüklemesi, taşıma/sürükleme oranı, geçişi ve ayrılması</translation>
+    </message>
+    <message>
+        <source>value</source>
+        <comment>Study.layerTable.value</comment>
+        <translation>değer</translation>
+    </message>
+    <message>
+        <source>upper x/c</source>
+        <comment>Study.layerTable.upper</comment>
+        <translation>üst x/c</translation>
+    </message>
+    <message>
+        <source>lower x/c</source>
+        <comment>Study.layerTable.lower</comment>
+        <translation>alt x/c</translation>
+    </message>
+    <message>
+        <source>CD</source>
+        <comment>Study.layerTable.CD</comment>
+        <translation>CD</translation>
+    </message>
+    <message>
+        <source>CD_friction</source>
+        <comment>Study.layerTable.CD_friction</comment>
+        <translation>CD_sürtünme</translation>
+    </message>
+    <message>
+        <source>L/D</source>
+        <comment>Study.layerTable.L_over_D</comment>
+        <translation>L/D</translation>
+    </message>
+    <message>
+        <source>transition</source>
+        <comment>Study.layerTable.transition</comment>
+        <translation>geçiş</translation>
+    </message>
+    <message>
+        <source>separation</source>
+        <comment>Study.layerTable.separation</comment>
+        <translation>ayrılma</translation>
+    </message>
+    <message>
+        <source>boundary-layer note</source>
+        <comment>Study.layerNote.name</comment>
+        <translation>sınır tabakası notu</translation>
+    </message>
+    <message>
+        <source>CL and CM stay the exact inviscid values: the layer does not act back on the flow.</source>
+        <comment>Study.layerNote.trust</comment>
+        <translation>CL ve CM viskoz olmayan tam değerlerinde kalır: tabaka akışı geri etkilemez.</translation>
+    </message>
+    <message>
+        <source>Theory</source>
+        <comment>Study.theoryTab</comment>
+        <translation>Teori</translation>
+    </message>
+    <message>
+        <source>Thin-airfoil theory of the camber line beside the exact Joukowski values: lift, moment about the quarter chord and the load along the chord</source>
+        <comment>Study.theoryTab.tip</comment>
+        <translation>Kamburluk çizgisinin ince kanat teorisi, tam Joukowski değerlerinin yanında: taşıma, çeyrek vetere göre moment ve veter boyunca yük</translation>
+    </message>
+    <message>
+        <source>lift coefficient CL against angle of attack, exact and by thin-airfoil theory</source>
+        <comment>Study.theory.lift.name</comment>
+        <translation>hücum açısına karşı taşıma katsayısı CL, tam ve ince kanat teorisiyle</translation>
+    </message>
+    <message>
+        <source>moment coefficient about the quarter chord against angle of attack, exact and by thin-airfoil theory</source>
+        <comment>Study.theory.moment.name</comment>
+        <translation>hücum açısına karşı çeyrek vetere göre moment katsayısı, tam ve ince kanat teorisiyle</translation>
+    </message>
+    <message>
+        <source>load ΔCp = Cp_lower − Cp_upper along the chord, exact and by thin-airfoil theory</source>
+        <comment>Study.theory.load.name</comment>
+        <translation>veter boyunca yük ΔCp = Cp_alt − Cp_üst, tam ve ince kanat teorisiyle</translation>
+    </message>
+    <message>
+        <source>angle of zero lift, lift slope and moment about the quarter chord, exact and by thin-airfoil theory</source>
+        <comment>Study.theory.table.name</comment>
+        <translation>sıfır taşıma açısı, taşıma eğimi ve çeyrek vetere göre moment, tam ve ince kanat teorisiyle</translation>
+    </message>
+    <message>
+        <source>Camber line: the mean of the heights of the upper and the lower side at equal x/c. Thin-airfoil theory of it, with x/c = (1 − cos θ)/2 and dy/dx = B₀ + Σ Aₙ cos nθ: α_L0 = −(1/π) ∫ (dy/dx)(cos θ − 1) dθ over 0 to π, CL = 2π (α − α_L0), CM_c/4 = (π/4)(A₂ − A₁), ΔCp = 4 [A₀ (1 + cos θ)/sin θ + Σ Aₙ sin nθ], A₀ = α − B₀. Exact: the flow about the circle with the Kutta condition, CL = 8π (R/c) sin(α + β), α_L0 = −β, lift slope 8π R/c, CM_c/4 the moment law about (c/4, 0).</source>
+        <comment>Study.theory.help</comment>
+        <translation>Kamburluk çizgisi: eşit x/c değerinde üst ve alt yüz yüksekliklerinin ortalaması. Onun ince kanat teorisi, x/c = (1 − cos θ)/2 ve dy/dx = B₀ + Σ Aₙ cos nθ ile: α_L0 = −(1/π) ∫ (dy/dx)(cos θ − 1) dθ, 0&apos;dan π&apos;ye, CL = 2π (α − α_L0), CM_c/4 = (π/4)(A₂ − A₁), ΔCp = 4 [A₀ (1 + cos θ)/sin θ + Σ Aₙ sin nθ], A₀ = α − B₀. Tam: Kutta koşuluyla daire çevresindeki akış, CL = 8π (R/c) sin(α + β), α_L0 = −β, taşıma eğimi 8π R/c, CM_c/4 ise (c/4, 0) noktasına göre moment yasası.</translation>
+    </message>
+    <message>
+        <source>exact (Joukowski)</source>
+        <comment>Study.theory.exact</comment>
+        <translation>tam (Joukowski)</translation>
+    </message>
+    <message>
+        <source>thin-airfoil theory</source>
+        <comment>Study.theory.thin</comment>
+        <translation>ince kanat teorisi</translation>
+    </message>
+    <message>
+        <source>angle of attack α (degrees)</source>
+        <comment>Study.axis.alpha</comment>
+        <translation>hücum açısı α (derece)</translation>
+    </message>
+    <message>
+        <source>CL</source>
+        <comment>Study.axis.CL</comment>
+        <translation>CL</translation>
+    </message>
+    <message>
+        <source>CM c/4</source>
+        <comment>Study.axis.CM_c/4</comment>
+        <translation>CM c/4</translation>
+    </message>
+    <message>
+        <source>x/c</source>
+        <comment>Study.axis.x/c</comment>
+        <translation>x/c</translation>
+    </message>
+    <message>
+        <source>ΔCp</source>
+        <comment>Study.axis.load</comment>
+        <translation>ΔCp</translation>
+    </message>
+    <message>
+        <source>α of zero lift (°)</source>
+        <comment>Study.theory.alphaZeroLift</comment>
+        <translation>sıfır taşıma açısı α (°)</translation>
+    </message>
+    <message>
+        <source>lift slope (per radian)</source>
+        <comment>Study.theory.liftSlope</comment>
+        <translation>taşıma eğimi (radyan başına)</translation>
+    </message>
+    <message>
+        <source>CM about c/4</source>
+        <comment>Study.theory.CM_c/4</comment>
+        <translation>c/4&apos;e göre CM</translation>
+    </message>
+    <message>
+        <source>exact</source>
+        <comment>Study.theory.exactColumn</comment>
+        <translation>tam</translation>
+    </message>
+    <message>
+        <source>thin</source>
+        <comment>Study.theory.thinColumn</comment>
+        <translation>ince</translation>
+    </message>
+    <message>
+        <source>exact − thin</source>
+        <comment>Study.theory.difference</comment>
+        <translation>tam − ince</translation>
+    </message>
+    <message>
+        <source>pressure along the surface at M∞ with its supersonic part</source>
+        <comment>Study.sonic.name</comment>
+        <translation>M∞ değerinde yüzey boyunca basınç ve ses üstü kısmı</translation>
+    </message>
+    <message>
+        <source>Cp along x/c at M∞ on the upper side (thick) and the lower side (thin) by Prandtl–Glauert (magenta), Kármán–Tsien (blue) and Laitone (orange); the black line is Cp*. Shaded: where Cp lies below Cp* and the local flow is supersonic, its x/c extent written for each rule. Beneath: the profile with that part marked.</source>
+        <comment>Study.sonic.tip</comment>
+        <translation>M∞ değerinde x/c boyunca Cp, üst yüzde (kalın) ve alt yüzde (ince), Prandtl–Glauert (eflatun), Kármán–Tsien (mavi) ve Laitone (turuncu) ile; siyah çizgi Cp* değeridir. Gölgeli: Cp değerinin Cp* altında kaldığı ve yerel akışın ses üstü olduğu yer, x/c aralığı her kural için yazılı. Altta: o kısmı işaretlenmiş profil.</translation>
+    </message>
+    <message>
+        <source>Cp* at M∞ = %1</source>
+        <comment>Study.sonic.CpStar</comment>
+        <translation>M∞ = %1 için Cp*</translation>
+    </message>
+    <message>
+        <source>thick: upper side, thin: lower side</source>
+        <comment>Study.sonic.sides</comment>
+        <translation>kalın: üst yüz, ince: alt yüz</translation>
+    </message>
+    <message>
+        <source>upper</source>
+        <comment>Study.sonic.upper</comment>
+        <translation>üst</translation>
+    </message>
+    <message>
+        <source>lower</source>
+        <comment>Study.sonic.lower</comment>
+        <translation>alt</translation>
+    </message>
+    <message>
+        <source>%1 x/c %2–%3</source>
+        <comment>Study.sonic.stretch</comment>
+        <translation>%1 x/c %2–%3</translation>
+    </message>
+    <message>
+        <source>supersonic on %1</source>
+        <comment>Study.sonic.extents</comment>
+        <translation>ses üstü: %1</translation>
+    </message>
+    <message>
+        <source>subsonic all round</source>
+        <comment>Study.sonic.subsonic</comment>
+        <translation>her yerde ses altı</translation>
+    </message>
+    <message>
+        <source>the rule has broken down</source>
+        <comment>Study.sonic.brokenDown</comment>
+        <translation>kural geçerliliğini yitirdi</translation>
+    </message>
+    <message>
+        <source>|M∞| ≥ 1: the free stream is not subsonic</source>
+        <comment>Study.sonic.notSubsonic</comment>
+        <translation>|M∞| ≥ 1: serbest akım ses altı değil</translation>
+    </message>
+    <message>
+        <source>Keep for comparison</source>
+        <comment>Study.keep</comment>
+        <translation>Karşılaştırma için sakla</translation>
+    </message>
+    <message>
+        <source>Keep the current profile with its angle of attack, moment reference and Mach number: every chart then shows it faintly beside the profile you set next.</source>
+        <comment>Study.keep.tip</comment>
+        <translation>Geçerli profili hücum açısı, moment referansı ve Mach sayısıyla saklar: bundan sonra her grafik onu, sonra ayarlayacağınız profilin yanında soluk olarak gösterir.</translation>
+    </message>
+    <message>
+        <source>Clear comparison</source>
+        <comment>Study.clear</comment>
+        <translation>Karşılaştırmayı temizle</translation>
+    </message>
+    <message>
+        <source>Forget the kept profile.</source>
+        <comment>Study.clear.tip</comment>
+        <translation>Saklanan profili unut.</translation>
+    </message>
+    <message>
+        <source>Comparison</source>
+        <comment>Study.comparisonTab</comment>
+        <translation>Karşılaştırma</translation>
+    </message>
+    <message>
+        <source>The current and the kept profile&apos;s numbers side by side, with their difference</source>
+        <comment>Study.comparisonTab.tip</comment>
+        <translation>Geçerli ve saklanan profilin sayıları yan yana, farklarıyla birlikte</translation>
+    </message>
+    <message>
+        <source>comparison table</source>
+        <comment>Study.comparisonTable.name</comment>
+        <translation>karşılaştırma tablosu</translation>
+    </message>
+    <message>
+        <source>Kept: %1</source>
+        <comment>Study.kept</comment>
+        <translation>Saklanan: %1</translation>
+    </message>
+    <message>
+        <source>Nothing kept yet: “Keep for comparison” keeps the current profile, its angle and its Mach number.</source>
+        <comment>Study.nothingKept</comment>
+        <translation>Henüz saklanan yok: “Karşılaştırma için sakla” geçerli profili, açısını ve Mach sayısını saklar.</translation>
+    </message>
+    <message>
+        <source>CD, L/D and the transitions: the boundary layer at Re = %1, N_crit = %2.</source>
+        <comment>Study.comparisonLayer</comment>
+        <translation>CD, L/D ve geçişler: Re = %1, N_crit = %2 için sınır tabakası.</translation>
+    </message>
+    <message>
+        <source>profile flow at x/c %1, y/c %2:   V/V∞ %3   Cp %4</source>
+        <comment>Study.probe.profile</comment>
+        <translation>x/c %1, y/c %2 noktasında profil akışı:   V/V∞ %3   Cp %4</translation>
+    </message>
+    <message>
+        <source>circle flow at ξ %1, η %2:   V/V∞ %3   Cp %4</source>
+        <comment>Study.probe.circle</comment>
+        <translation>ξ %1, η %2 noktasında daire akışı:   V/V∞ %3   Cp %4</translation>
+    </message>
+    <message>
+        <source>   (its image in the profile plane: x/c %1, y/c %2)</source>
+        <comment>Study.probe.imagePoint</comment>
+        <translation>   (profil düzlemindeki görüntüsü: x/c %1, y/c %2)</translation>
+    </message>
+    <message>
+        <source>   (profile flow at its image x/c %1, y/c %2:   V/V∞ %3   Cp %4)</source>
+        <comment>Study.probe.imageReading</comment>
+        <translation>   (görüntüsü x/c %1, y/c %2 noktasında profil akışı:   V/V∞ %3   Cp %4)</translation>
+    </message>
+    <message>
+        <source>%1 is past its critical Mach number %2</source>
+        <comment>Study.warning.pastOne</comment>
+        <translation>%1 kritik Mach sayısı %2 değerini geçti</translation>
+    </message>
+    <message>
+        <source>%1 are past their critical Mach numbers %2</source>
+        <comment>Study.warning.pastMany</comment>
+        <translation>%1 kritik Mach sayıları %2 değerlerini geçti</translation>
+    </message>
+    <message>
+        <source>; %1 is not yet</source>
+        <comment>Study.warning.notYetOne</comment>
+        <translation>; %1 henüz geçmedi</translation>
+    </message>
+    <message>
+        <source>; %1 are not yet</source>
+        <comment>Study.warning.notYetMany</comment>
+        <translation>; %1 henüz geçmedi</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <comment>Study.list.comma</comment>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source> and </source>
+        <comment>Study.list.and</comment>
+        <translation> ve </translation>
+    </message>
+    <message>
+        <source>At M∞ this rule is past its critical Mach number: the flow reaches sonic speed on the surface and the correction no longer holds</source>
+        <comment>Study.ruleTable.past.tip</comment>
+        <translation>M∞ değerinde bu kural kritik Mach sayısını geçti: akış yüzeyde ses hızına ulaşıyor ve düzeltme artık geçerli değil</translation>
+    </message>
+    <message>
+        <source>stagnation point</source>
+        <comment>Study.key.stagnation</comment>
+        <translation>durma noktası</translation>
+    </message>
+    <message>
+        <source>trailing edge: the Kutta condition; the flow leaves it at V/V∞ = %1</source>
+        <comment>Study.key.trailingEdge</comment>
+        <translation>firar kenarı: Kutta koşulu; akış onu V/V∞ = %1 ile terk eder</translation>
+    </message>
+    <message>
+        <source>sharp leading edge: infinite speed</source>
+        <comment>Study.key.singularEdge</comment>
+        <translation>keskin hücum kenarı: sonsuz hız</translation>
+    </message>
+    <message>
+        <source>pressure</source>
+        <comment>Study.legend.pressure</comment>
+        <translation>basınç</translation>
+    </message>
+    <message>
+        <source>suction</source>
+        <comment>Study.legend.suction</comment>
+        <translation>emme</translation>
+    </message>
+    <message>
+        <source>&lt; %1</source>
+        <comment>Study.legend.below</comment>
+        <translation>&lt; %1</translation>
+    </message>
+    <message>
+        <source>min z %1</source>
+        <comment>Study.legend.profileMinimum</comment>
+        <translation>min z %1</translation>
+    </message>
+    <message>
+        <source>min ζ %1</source>
+        <comment>Study.legend.circleMinimum</comment>
+        <translation>min ζ %1</translation>
+    </message>
+    <message>
+        <source> (not drawn: unbounded suction)</source>
+        <comment>Study.chart.notDrawnUnbounded</comment>
+        <translation> (çizilmedi: sınırsız emme)</translation>
+    </message>
+    <message>
+        <source> (not drawn: no value below M 1)</source>
+        <comment>Study.chart.notDrawn</comment>
+        <translation> (çizilmedi: M 1 altında değer yok)</translation>
+    </message>
+    <message>
+        <source>the flow turns round the sharp leading edge at unbounded speed, so the boundary layer separates there at once on the upper side; beyond this the attached-flow theory does not hold</source>
+        <comment>Study.layerNote.sharpUpper</comment>
+        <translation>akış keskin hücum kenarını sınırsız hızla dönüyor, bu yüzden sınır tabakası üst yüzde orada hemen ayrılıyor; bunun ötesinde ayrılmamış akış teorisi geçerli değil</translation>
+    </message>
+    <message>
+        <source>the flow turns round the sharp leading edge at unbounded speed, so the boundary layer separates there at once on the lower side; beyond this the attached-flow theory does not hold</source>
+        <comment>Study.layerNote.sharpLower</comment>
+        <translation>akış keskin hücum kenarını sınırsız hızla dönüyor, bu yüzden sınır tabakası alt yüzde orada hemen ayrılıyor; bunun ötesinde ayrılmamış akış teorisi geçerli değil</translation>
+    </message>
+    <message>
+        <source>the boundary layer reaches the trailing edge attached on both sides</source>
+        <comment>Study.layerNote.attached</comment>
+        <translation>sınır tabakası her iki yüzde de firar kenarına ayrılmadan ulaşıyor</translation>
+    </message>
+    <message>
+        <source>the boundary layer separates %1; beyond this the attached-flow theory does not hold</source>
+        <comment>Study.layerNote.separates</comment>
+        <translation>sınır tabakası %1 ayrılıyor; bunun ötesinde ayrılmamış akış teorisi geçerli değil</translation>
+    </message>
+    <message>
+        <source>the boundary layer separates %1, in the last 5 % of the chord; CD is taken from the layer at separation</source>
+        <comment>Study.layerNote.separatesLate</comment>
+        <translation>sınır tabakası %1, veterin son yüzde 5&apos;lik kısmında ayrılıyor; CD ayrılma noktasındaki tabakadan alınıyor</translation>
+    </message>
+    <message>
+        <source>at x/c = %1 on the upper side</source>
+        <comment>Study.layerNote.upperPlace</comment>
+        <translation>üst yüzde x/c = %1 noktasında</translation>
+    </message>
+    <message>
+        <source>at x/c = %1 on the lower side</source>
+        <comment>Study.layerNote.lowerPlace</comment>
+        <translation>alt yüzde x/c = %1 noktasında</translation>
+    </message>
+    <message>
+        <source>current</source>
+        <comment>Study.comparison.current</comment>
+        <translation>geçerli</translation>
+    </message>
+    <message>
+        <source>kept</source>
+        <comment>Study.comparison.kept</comment>
+        <translation>saklanan</translation>
+    </message>
+    <message>
+        <source>current − kept</source>
+        <comment>Study.comparison.difference</comment>
+        <translation>geçerli − saklanan</translation>
+    </message>
+    <message>
+        <source>critical M, %1</source>
+        <comment>Study.comparison.criticalMach</comment>
+        <translation>kritik M, %1</translation>
+    </message>
+    <message>
+        <source>transition x/c, upper</source>
+        <comment>Study.comparison.transitionUpper</comment>
+        <translation>geçiş x/c, üst</translation>
+    </message>
+    <message>
+        <source>transition x/c, lower</source>
+        <comment>Study.comparison.transitionLower</comment>
+        <translation>geçiş x/c, alt</translation>
     </message>
 </context>
 </TS>

@@ -21,12 +21,20 @@
 
 namespace kestrel {
 
+namespace {
+
+// The smallest view at the actual size.
+constexpr int kFlowViewMinimumWidth = 480;
+constexpr int kFlowViewMinimumHeight = 200;
+
+} // namespace
+
 FlowView::FlowView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("flowView"));
     showText(this, TextRole::AccessibleName, TextId::FlowPictureName);
     showText(this, TextRole::ToolTip, TextId::FlowPictureTip);
     setMouseTracking(true);
-    setMinimumSize(480, 200);
+    setMinimumSize(kFlowViewMinimumWidth, kFlowViewMinimumHeight);
 }
 
 void FlowView::setState(const State& s) {
@@ -37,6 +45,12 @@ void FlowView::setState(const State& s) {
         tracks_ = std::make_unique<ParticleTracks>(picture_->flow(), picture_->streamlines(),
                                                    kParticleSpacing);
     }
+    backgroundStale_ = true;
+    update();
+}
+
+void FlowView::setKept(std::shared_ptr<const Ghost> kept) {
+    kept_ = std::move(kept);
     backgroundStale_ = true;
     update();
 }
@@ -66,7 +80,8 @@ const QImage& FlowView::background() {
         background_.fill(Qt::white);
         if (picture_) {
             QPainter painter(&background_);
-            paintFlowPicture(painter, *picture_, size(), ratio, t_, currentTexts());
+            paintFlowPicture(painter, *picture_, pictureSize(), ratio * zoom_, t_, kept_.get(),
+                             currentTexts());
         }
         background_.setDevicePixelRatio(ratio);
         backgroundStale_ = false;
@@ -82,19 +97,37 @@ void FlowView::paintEvent(QPaintEvent*) {
     }
 }
 
-void FlowView::paintParticles(QPainter& painter) {
-    recordParticles(particles_,
-                    particleDots(*picture_, *tracks_, *particleTime_, t_, width(), height()),
-                    width(), height());
-    paintSurface(painter, particles_, QRectF(rect()));
+void FlowView::setZoom(double zoom) {
+    zoom_ = zoom;
+    setMinimumSize(QSize(kFlowViewMinimumWidth, kFlowViewMinimumHeight) * zoom);
+    backgroundStale_ = true;
+    update();
 }
 
-std::optional<ProbeReading> FlowView::probeAt(QPointF point) const {
+QSize FlowView::pictureSize() const {
+    return (QSizeF(size()) / zoom_).toSize();
+}
+
+void FlowView::paintParticles(QPainter& painter) {
+    const QSize at = pictureSize();
+    recordParticles(particles_,
+                    particleDots(*picture_, *tracks_, *particleTime_, t_, at.width(), at.height()),
+                    at.width(), at.height());
+    painter.scale(zoom_, zoom_);
+    paintSurface(painter, particles_, QRectF(QPointF(0, 0), QSizeF(at)), zoom_);
+}
+
+std::optional<PictureProbe> FlowView::probeFlow(QPointF point) const {
     if (!picture_) {
         return std::nullopt;
     }
-    const std::optional<PictureProbe> probe =
-        probePicture(picture_->flow(), point.x(), point.y(), t_, width(), height());
+    const QSize at = pictureSize();
+    return probePicture(picture_->flow(), point.x() / zoom_, point.y() / zoom_, t_, at.width(),
+                        at.height());
+}
+
+std::optional<ProbeReading> FlowView::probeAt(QPointF point) const {
+    const std::optional<PictureProbe> probe = probeFlow(point);
     return probe ? std::optional(probe->reading) : std::nullopt;
 }
 
@@ -103,12 +136,8 @@ void FlowView::mouseMoveEvent(QMouseEvent* event) {
     if (!onProbe_) {
         return;
     }
-    const std::optional<PictureProbe> probe =
-        picture_ ? probePicture(picture_->flow(), event->position().x(), event->position().y(), t_,
-                                width(), height())
-                 : std::nullopt;
-    onProbe_(probe ? qtText(probeText(probe->reading, probe->leftPlane && t_ < 1, currentTexts()))
-                   : textOf(TextId::ProbeHint));
+    const std::optional<PictureProbe> probe = probeFlow(event->position());
+    onProbe_(probe ? qtText(probeText(probe->reading, currentTexts())) : textOf(TextId::ProbeHint));
 }
 
 void FlowView::leaveEvent(QEvent* event) {

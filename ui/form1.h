@@ -48,8 +48,16 @@ public:
     // Replaces the file dialog of "Save picture" and "Save data" (tests answer it themselves).
     void setFileChooser(FileChooser chooser) { chooseFile_ = std::move(chooser); }
 
+    // The zoom of this window and the study window (plots/zoom.h): at 1 the window is as it
+    // always was; at any other zoom its places, fonts, labels and pictures are that many times
+    // larger, and the window grows to hold them as far as the screen allows (then it scrolls).
+    double zoom() const { return zoom_; }
+    void setZoom(double zoom);
+
     // The plot menu's actions, on the plot they belong to.
     void openStudyWindow();
+    // Opens the study window and keeps the current profile there for comparison.
+    void keepForComparison();
     void copyPicture(SurfaceId id);
     void savePicture(SurfaceId id);
     void saveData(SurfaceId id);
@@ -91,6 +99,16 @@ private:
     void nameInputs();
     void connectHandlers();
     void addPlotActions(PictureBox* box);
+    // The zoom keys: zoom in, zoom out and back to the actual size, for both windows.
+    void addZoomActions();
+    // The study window at this window's zoom, its zoom keys working there too.
+    void followZoom(StudyWindow& study);
+    // A zoom the user chose: set and remembered for the next run.
+    void chooseZoom(double zoom);
+    void applyZoom();
+    void scrollClientArea();
+    // The window's size for its client area at the zoom, within the screen.
+    void fitWindowToZoom();
     // Writes one file as a set of one; a failure is shown in a message box.
     void writeChosenFile(const QString& path, const std::string& bytes);
     QString chooseSavePath(const QString& title, const QString& name, const QString& filters);
@@ -134,6 +152,10 @@ private:
     QLineEdit* Text1 = nullptr;
     QLineEdit* Text_Moo = nullptr;
     QAction* Mn_About = nullptr;
+    QAction* Mn_ZoomIn = nullptr;
+    QAction* Mn_ZoomOut = nullptr;
+    QAction* Mn_ZoomReset = nullptr;
+    double zoom_ = 1;
     // The one About window: created on first use, kept for the rest of the run, no owner.
     std::unique_ptr<AboutWindow> Form_About;
     // The one study window: created when first opened, kept for the rest of the run.

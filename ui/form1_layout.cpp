@@ -26,15 +26,11 @@ namespace kestrel {
 
 namespace {
 
-QRect twipsRectOf(const Control& c) {
-    return twipsRect(c.left, c.top, c.width, c.height);
-}
-
 QScrollBar* makeScrollBar(QWidget* parent, const Control& c) {
     const InputDefinition& d = inputDefinition(*c.input);
     auto* bar = new ScrollBar(parent);
     bar->setObjectName(qtText(c.name));
-    bar->setGeometry(twipsRectOf(c));
+    bar->setGeometry(twipsRect(c));
     bar->setRange(d.minimum, d.maximum);
     bar->setSingleStep(d.smallChange);
     bar->setPageStep(d.largeChange);
@@ -49,7 +45,7 @@ QScrollBar* makeScrollBar(QWidget* parent, const Control& c) {
 QLineEdit* makeTextBox(QWidget* parent, const Control& c, const QString& initial) {
     auto* box = new QLineEdit(initial, parent);
     box->setObjectName(qtText(c.name));
-    box->setGeometry(twipsRectOf(c));
+    box->setGeometry(twipsRect(c));
     box->setTextMargins(0, 0, 0, 0);
     box->setAccessibleName(qtText(kestrel::accessibleName(c, currentTexts())));
     return box;
@@ -60,7 +56,7 @@ QLabel* makeLabel(QWidget* parent, const Control& c) {
     auto* label = new QLabel(parent);
     showText(label, TextRole::Text, c.text);
     label->setObjectName(qtText(c.name));
-    label->setGeometry(twipsRectOf(c));
+    label->setGeometry(twipsRect(c));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setAutoFillBackground(true);
     label->setFocusPolicy(Qt::NoFocus);
@@ -74,7 +70,7 @@ FrameBox* makeFrame(QWidget* parent, const Control& c) {
     auto* frame = new FrameBox(textOf(c.text), parent);
     showText(frame, TextRole::Text, c.text);
     frame->setObjectName(qtText(c.name));
-    frame->setGeometry(twipsRectOf(c));
+    frame->setGeometry(twipsRect(c));
     return frame;
 }
 
@@ -84,7 +80,8 @@ void Form1::buildControls() {
     showText(this, TextRole::WindowTitle, TextId::MainTitle);
     setFont(windowFont());
     // The controls sit on a fixed-size client area inside a central widget that follows the
-    // window: resizing the window moves and scales nothing.
+    // window: resizing the window moves and scales nothing. A zoom puts the client area in a
+    // scroll area (form1_zoom.cpp).
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("central"));
     setCentralWidget(central);
@@ -95,13 +92,13 @@ void Form1::buildControls() {
     Mn_About = menuBar()->addAction(textOf(TextId::MenuAbout));
     showText(Mn_About, TextRole::Text, TextId::MenuAbout);
     Mn_About->setObjectName(QStringLiteral("Mn_About"));
+    addZoomActions();
 
     buildSurfaces(client);
     buildFrames(client);
     setFocusOrder();
     connectHandlers();
-    resize(twipsToPixels(kClientWidth),
-           twipsToPixels(kClientHeight) + menuBar()->sizeHint().height());
+    fitWindowToZoom();
     profil->setFocus();
 }
 
@@ -114,7 +111,7 @@ void Form1::buildSurfaces(QWidget* client) {
         }
         const SurfaceId id = surfaceNamed(c.name).id;
         auto* box = new PictureBox(id, surfaces_[id], client);
-        box->setGeometry(twipsRectOf(c));
+        box->setGeometry(twipsRect(c));
         addPlotActions(box);
         this->*boxes[static_cast<std::size_t>(id)] = box;
     }

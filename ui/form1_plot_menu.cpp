@@ -73,6 +73,7 @@ void Form1::addPlotActions(PictureBox* box) {
     const SurfaceId id = box->id();
     box->setContextMenuPolicy(Qt::ActionsContextMenu);
     addPlotAction(box, TextId::StudyWindowAction, QKeySequence(), [this] { openStudyWindow(); });
+    addPlotAction(box, TextId::KeepButton, QKeySequence(), [this] { keepForComparison(); });
     addPlotAction(box, TextId::CopyPictureAction, QKeySequence::Copy,
                   [this, id] { copyPicture(id); });
     addPlotAction(box, TextId::SavePictureAction, QKeySequence::Save,
@@ -89,6 +90,8 @@ void Form1::addPlotActions(PictureBox* box) {
 void Form1::openStudyWindow() {
     if (!study_) {
         study_ = std::make_unique<StudyWindow>(state_, values_);
+        followZoom(*study_);
+        study_->setInputsSource([this] { return inputs(); });
         if (!study_->remembersItsPlace()) {
             const QSize frame = frameGeometry().size() - size();
             const QRect place =
@@ -101,13 +104,18 @@ void Form1::openStudyWindow() {
     study_->showAndRaise();
 }
 
-// The plot as the window shows it, labels and all, at the screen's pixel density.
+void Form1::keepForComparison() {
+    openStudyWindow();
+    study_->keep();
+}
+
+// The plot as the window shows it, labels and all, at the screen's pixel density and the zoom.
 void Form1::copyPicture(SurfaceId id) {
     const double ratio = devicePixelRatioF();
-    QImage image(scaledSize(pictureSize(id), ratio), QImage::Format_RGB32);
+    QImage image(scaledSize(pictureSize(id), ratio * zoom_), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    paintPicture(painter, surfaces_[id], id, ratio);
+    paintPicture(painter, surfaces_[id], id, ratio * zoom_);
     painter.end();
     image.setDevicePixelRatio(ratio);
     QGuiApplication::clipboard()->setImage(image);

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "ui/frame_box.h"
 
+#include "plots/zoom.h"
+
 #include <QPainter>
+#include <algorithm>
 
 namespace kestrel {
 
@@ -10,6 +13,14 @@ namespace {
 // The caption starts this far from the frame's left edge, with this much room on each side.
 constexpr int kCaptionIndent = 6;
 constexpr int kCaptionPadding = 2;
+
+// A frame of lines `width` pixels wide just inside the rectangle.
+void fillFrame(QPainter& painter, const QRect& box, int width, const QColor& colour) {
+    painter.fillRect(box.x(), box.y(), box.width(), width, colour);
+    painter.fillRect(box.x(), box.bottom() + 1 - width, box.width(), width, colour);
+    painter.fillRect(box.x(), box.y(), width, box.height(), colour);
+    painter.fillRect(box.right() + 1 - width, box.y(), width, box.height(), colour);
+}
 
 } // namespace
 
@@ -27,19 +38,24 @@ QRect FrameBox::borderRect() const {
     return rect().adjusted(0, top, 0, 0);
 }
 
+void FrameBox::setZoom(double zoom) {
+    zoom_ = zoom;
+    update();
+}
+
 void FrameBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    // Etched: a dark line with a light line one pixel further in and down.
-    const QRect box = borderRect().adjusted(0, 0, -2, -2);
-    painter.setPen(palette().color(QPalette::Dark));
-    painter.drawRect(box);
-    painter.setPen(palette().color(QPalette::Light));
-    painter.drawRect(box.translated(1, 1));
+    // Etched: a dark line with a light line one line further in and down.
+    const int line = std::max(1, zoomedPixels(1, zoom_));
+    const QRect box = borderRect().adjusted(0, 0, -line, -line);
+    fillFrame(painter, box, line, palette().color(QPalette::Dark));
+    fillFrame(painter, box.translated(line, line), line, palette().color(QPalette::Light));
     if (caption_.isEmpty()) {
         return;
     }
-    const QRect text(kCaptionIndent, 0,
-                     fontMetrics().horizontalAdvance(caption_) + 2 * kCaptionPadding,
+    const int padding = zoomedPixels(kCaptionPadding, zoom_);
+    const QRect text(zoomedPixels(kCaptionIndent, zoom_), 0,
+                     fontMetrics().horizontalAdvance(caption_) + 2 * padding,
                      fontMetrics().height());
     painter.fillRect(text, palette().color(QPalette::Window));
     painter.setPen(palette().color(QPalette::WindowText));

@@ -14,6 +14,8 @@ public:
 
     const QString& caption() const { return caption_; }
     void setCaption(const QString& caption);
+    // Etches its lines and places its caption at the zoom; the caption's font is the window's.
+    void setZoom(double zoom);
     // The etched box: the whole rectangle, its top line lowered to the middle of the caption.
     QRect borderRect() const;
 
@@ -22,6 +24,7 @@ protected:
 
 private:
     QString caption_;
+    double zoom_ = 1;
 };
 
 } // namespace kestrel

@@ -4,7 +4,9 @@
 #include "plots/labels.h"
 #include "plots/painter.h"
 #include "plots/picture.h"
+#include "plots/zoom.h"
 #include "ui/qt_text.h"
+#include "ui/window_geometry.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -26,10 +28,21 @@ PictureBox::PictureBox(SurfaceId id, Surface& surface, QWidget* parent)
     addLabels();
 }
 
+namespace {
+
+// A label's box in the box: inside the border, where the picture paints it, at the zoom.
+QRect labelRect(const PlotLabel& label, double zoom) {
+    const PixelBox box = visibleBox(label);
+    return zoomedRect(QRect(box.left + kSurfaceBorder, box.top + kSurfaceBorder, box.width,
+                            box.height),
+                      zoom);
+}
+
+} // namespace
+
 // The labels are controls of their own, placed inside the border exactly where the picture
 // paints them, in the plot background.
 void PictureBox::addLabels() {
-    const QPoint inside = contentsRect().topLeft();
     for (const PlotLabel& l : kPlotLabels) {
         if (l.surface != id_) {
             continue;
@@ -37,8 +50,7 @@ void PictureBox::addLabels() {
         auto* label = new QLabel(qtText(l.text));
         label->setParent(this);
         label->setObjectName(qtText(l.name));
-        const PixelBox box = visibleBox(l);
-        label->setGeometry(QRect(box.left, box.top, box.width, box.height).translated(inside));
+        label->setGeometry(labelRect(l, zoom_));
         label->setFont(textFont(l.font));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setFocusPolicy(Qt::NoFocus);
@@ -50,14 +62,29 @@ void PictureBox::addLabels() {
     }
 }
 
-// The picture's record is made again only after the surface has changed.
+void PictureBox::setZoom(double zoom) {
+    zoom_ = zoom;
+    const int border = zoomedPixels(kSurfaceBorder, zoom);
+    setContentsMargins(border, border, border, border);
+    for (const PlotLabel& l : kPlotLabels) {
+        if (l.surface == id_) {
+            QWidget* label = findChild<QWidget*>(qtText(l.name));
+            label->setGeometry(labelRect(l, zoom));
+            label->setFont(zoomedFont(textFont(l.font), zoom));
+        }
+    }
+    update();
+}
+
+// The picture's record is made again only after the surface has changed; it is painted over
+// the whole box, its pens as much wider as the zoom.
 void PictureBox::paintEvent(QPaintEvent*) {
     if (pictureStale_) {
         picture_ = plotPicture(surface_, id_, PictureLabels::LeftToWidgets);
         pictureStale_ = false;
     }
     QPainter painter(this);
-    paintPictureRecord(painter, picture_, id_, 1);
+    paintPictureRecordOver(painter, picture_, id_, QSizeF(size()), zoom_);
 }
 
 bool PictureBox::onPlot(const QMouseEvent& event) const {

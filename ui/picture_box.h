@@ -17,6 +17,9 @@ public:
     PictureBox(SurfaceId id, Surface& surface, QWidget* parent);
 
     SurfaceId id() const { return id_; }
+    // Places the labels and paints the picture at the zoom; the window sizes the box itself.
+    void setZoom(double zoom);
+    double zoom() const { return zoom_; }
     Surface& surface() { return surface_; }
     const Surface& surface() const { return surface_; }
 
@@ -37,6 +40,7 @@ private:
     Surface& surface_;
     Surface picture_; // the whole picture as painted: border and plot, no labels
     bool pictureStale_ = true;
+    double zoom_ = 1;
     bool pressed_ = false;
 };
 

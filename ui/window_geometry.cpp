@@ -2,6 +2,7 @@
 #include "ui/window_geometry.h"
 
 #include "plots/painter.h"
+#include "plots/zoom.h"
 
 #include <algorithm>
 
@@ -9,6 +10,22 @@ namespace kestrel {
 
 QFont windowFont() {
     return textFont(TextFont::Caption);
+}
+
+QRect zoomedRect(const QRect& rect, double zoom) {
+    const int left = zoomedPixels(rect.x(), zoom);
+    const int top = zoomedPixels(rect.y(), zoom);
+    return QRect(left, top, zoomedPixels(rect.x() + rect.width(), zoom) - left,
+                 zoomedPixels(rect.y() + rect.height(), zoom) - top);
+}
+
+QFont zoomedFont(QFont font, double zoom) {
+    if (font.pointSizeF() > 0) {
+        font.setPointSizeF(font.pointSizeF() * zoom);
+    } else {
+        font.setPixelSize(zoomedPixels(font.pixelSize(), zoom));
+    }
+    return font;
 }
 
 QRect besideWindow(const QRect& main, QSize size, QSize minimum, const QRect& available) {

@@ -15,8 +15,19 @@ inline QRect twipsRect(int left, int top, int width, int height) {
                  twipsToPixels(height));
 }
 
+inline QRect twipsRect(const Control& control) {
+    return twipsRect(control.left, control.top, control.width, control.height);
+}
+
 // The window's default font, used by the frames, text boxes and plain labels.
 QFont windowFont();
+
+// A box of logical pixels at a zoom: its edges zoomed (plots/zoom.h), so that boxes that meet
+// still meet and the box at 1 is the box itself.
+QRect zoomedRect(const QRect& rect, double zoom);
+
+// The font at a zoom: its size times the zoom.
+QFont zoomedFont(QFont font, double zoom);
 
 // Where a second window of `size` goes beside the `main` window's frame, inside the screen's
 // `available` area: on the right of it where it fits, else on the left; where neither side has

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "web/answers.h"
 
+#include "model/boundary_layer_view.h"
 #include "model/coefficients.h"
 #include "model/compressibility.h"
 #include "model/flow.h"
@@ -144,7 +145,18 @@ void controls(JsonWriter& json) {
     json.endArray();
     json.key("study").beginObject().key("mappingSteps").value(kMappingSteps);
     json.key("mappingPageStep").value(kMappingPageStep);
-    json.key("framesPerSecond").value(kFramesPerSecond).endObject();
+    json.key("framesPerSecond").value(kFramesPerSecond);
+    json.key("reynoldsSteps").value(kReynoldsSteps);
+    json.key("reynoldsStepsPerDecade").value(kReynoldsStepsPerDecade);
+    json.key("reynoldsStart").value(reynoldsPosition(kDefaultReynolds));
+    json.key("ncritMinimum").value(kMinNcrit).key("ncritMaximum").value(kMaxNcrit);
+    json.key("ncritStep").value(kNcritStep).key("ncritStart").value(kDefaultNcrit);
+    json.key("theoryCells").beginArray();
+    for (const StudyCell& cell : kTheoryCells) {
+        json.beginObject().key("name").value(cell.name).key("row").value(cell.row);
+        json.key("column").value(cell.column).endObject();
+    }
+    json.endArray().endObject();
 }
 
 } // namespace

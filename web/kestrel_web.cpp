@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "web/kestrel_web.h"
 
+#include "model/boundary_layer_view.h"
 #include "model/compressibility.h"
 #include "model/supersonic.h"
 #include "model/text.h"
+#include "model/theory.h"
 #include "plots/plot_picture.h"
 #include "report/documents.h"
 #include "web/answers.h"
@@ -14,6 +16,7 @@
 #include <array>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -190,6 +193,17 @@ KESTREL_EXPORT const char* kestrel_mach(int thickness, int camber, int points, i
     return give(kestrel::machDocument(fresh->state(), fresh->values(), surface, sonic));
 }
 
+KESTREL_EXPORT const char* kestrel_theory(int thickness, int camber, int alpha) {
+    const int points = kestrel::inputDefinition(kestrel::InputId::Points).start;
+    const int xm = kestrel::inputDefinition(kestrel::InputId::MomentReference).start;
+    const std::unique_ptr<Session> fresh = freshChain({thickness, camber, points, alpha, xm}, "0");
+    if (!fresh) {
+        return answer().c_str();
+    }
+    return give(kestrel::theoryDocument(fresh->state(), fresh->values(),
+                                        kestrel::compareWithThinAirfoil(fresh->state())));
+}
+
 KESTREL_EXPORT const char* kestrel_flow(int thickness, int camber, int points, int alpha, int lines,
                                         const char* probes) {
     const int start = kestrel::inputDefinition(kestrel::InputId::MomentReference).start;
@@ -246,6 +260,58 @@ KESTREL_EXPORT const char* kestrel_flow_particle_record(double time, double t, i
 
 KESTREL_EXPORT const char* kestrel_study_compressibility(void) {
     return give(study().compressibilityJson(*session()));
+}
+
+KESTREL_EXPORT const char* kestrel_viscous(int thickness, int camber, int alpha, int xm,
+                                           double reynolds, double ncrit) {
+    const int points = kestrel::inputDefinition(kestrel::InputId::Points).start;
+    const std::unique_ptr<Session> fresh = freshChain({thickness, camber, points, alpha, xm}, "0");
+    if (!fresh) {
+        return answer().c_str();
+    }
+    kestrel::BoundaryLayerOptions options;
+    options.reynolds = reynolds;
+    options.ncrit = ncrit;
+    try {
+        const kestrel::BoundaryLayer layer = kestrel::boundaryLayer(fresh->state(), options);
+        return give(kestrel::viscousDocument(fresh->state(), fresh->values(), options, layer));
+    } catch (const std::invalid_argument&) {
+        return error("boundary-layer options out of range");
+    }
+}
+
+KESTREL_EXPORT const char* kestrel_reynolds(int position) {
+    kestrel::JsonWriter json;
+    const double reynolds = kestrel::reynoldsAtPosition(position);
+    json.beginObject().key("reynolds").value(reynolds);
+    json.key("text").value(kestrel::reynoldsText(reynolds)).endObject();
+    return give(json.text());
+}
+
+KESTREL_EXPORT const char* kestrel_study_boundary_layer(int position, double ncrit, double aspect) {
+    return give(study().boundaryLayerJson(*session(), position, ncrit, aspect));
+}
+
+KESTREL_EXPORT const char* kestrel_study_theory(void) {
+    return give(study().theoryJson(*session()));
+}
+
+KESTREL_EXPORT const char* kestrel_keep(void) {
+    return give(study().keepJson(*session()));
+}
+
+KESTREL_EXPORT const char* kestrel_keep_inputs(int thickness, int camber, int points, int alpha,
+                                               int xm, const char* mach) {
+    return give(study().keepJson(
+        kestrel::ChainInputs{thickness, camber, points, alpha, xm, mach != nullptr ? mach : ""}));
+}
+
+KESTREL_EXPORT void kestrel_clear_kept(void) {
+    study().clearKept();
+}
+
+KESTREL_EXPORT const char* kestrel_study_comparison(void) {
+    return give(study().comparisonJson(*session()));
 }
 
 } // extern "C"

@@ -73,7 +73,7 @@ const char* kestrel_picture(int surface);
 //    "fonts": [{"name", "css" (a CSS font), "families", "points", "bold", "italic"}] in the order
 //    of the font codes, "colours": {"plotBackground", "systemText", "magenta", "borderOuterDark",
 //    "borderOuterLight", "borderInnerDark", "borderInnerLight", "flowBackground", "flowFrame",
-//    "particleRing", "particleFill"}}
+//    "particleRing", "particleFill", "ghost" (a kept profile's outlines and label)}}
 const char* kestrel_record_table(void);
 // Every text the windows and the page show, by its stable key: {"Form1.title": "Kestrel - ...",
 // ...}. The keys are the ones kestrel_window's controls name.
@@ -98,7 +98,8 @@ const char* kestrel_state(void);
 //     "startText", "accessibleName", "font" (a font's name), "input" (the input's number or
 //     null); an About label also "points", "bold", "underline", "colour" (-1 the system text
 //     colour) and "centred"}] in the order the window makes them,
-//   "study": {"mappingSteps", "mappingPageStep", "framesPerSecond"}.
+//   "study": {"mappingSteps", "mappingPageStep", "framesPerSecond", "theoryCells": [{"name"
+//     (the element's id), "row", "column"}] (the Theory tab's grid)}.
 const char* kestrel_window(void);
 // A fresh start-up and the full chain for these inputs, in a session of its own: byte for byte
 // what kestrel-calc profile answers for them. The current session is left alone; {"error"} for
@@ -108,6 +109,9 @@ const char* kestrel_profile(int thickness, int camber, int points, int alpha, in
 // The same for kestrel-calc mach: the compressibility document at the Mach number of the text.
 const char* kestrel_mach(int thickness, int camber, int points, int alpha, int xm,
                          const char* mach);
+// The same for kestrel-calc theory: thin-airfoil theory beside the exact values, the point count
+// and moment reference at their start values.
+const char* kestrel_theory(int thickness, int camber, int alpha);
 // The same for kestrel-calc flow with --lines and --probe: `probes` holds the probe points as
 // "X,Y" separated by blanks ("" for none).
 const char* kestrel_flow(int thickness, int camber, int points, int alpha, int lines,
@@ -131,16 +135,20 @@ const char* kestrel_flow_picture(void);
 // an unknown part or a ratio outside (0, 16]. A plane's record begins with its shading, an Image
 // of the box's device pixels, round(width x ratio) x round(height x ratio), whose pixels
 // "shading" names again ("items" 1); the legend has none ("items" 0). Each part has its own
-// arrays and image; the legend is the same for every picture and size (only its box moves).
+// arrays and image; the legend is the same for every size of one state's picture (only its box
+// moves).
 const char* kestrel_flow_surface(int part, double t, int width, int height, double ratio);
 // The probe at point (x, y) of the picture: {"plane": "left", "right" or null, "circlePlane",
-// "text" (the line shown under the picture), "inside", "xc", "yc", "x", "y", "speedRatio", "Cp"}.
+// "text" (the line shown under the picture), "inside", "xc", "yc", "x", "y", "speedRatio", "Cp"
+// (the profile's flow at the image point), "circleSpeedRatio", "circleCp" (the circle's own
+// flow at the circle point)}.
 const char* kestrel_flow_probe(double x, double y, double t, int width, int height);
 // The whole flow picture as one packed record for a width x height picture at `ratio` device
 // pixels to the logical pixel: its scale the picture's logical pixels; the white ground (Rect),
 // for each plane an Area holding its shading (an Image of its box's device pixels), streamlines,
 // body, markers and texts, then an Area back to pixels and the plane's frame (Rect, frame
-// style); last an Area holding the Cp legend. {"width", "height", "ratio", the packed record};
+// style); then an Area holding the Cp legend, last one holding the key of the marks under the
+// planes. {"width", "height", "ratio", the packed record};
 // {"error"} as kestrel_flow_surface. Parts already recorded for the same stage, size and ratio
 // are used again.
 const char* kestrel_flow_record(double t, int width, int height, double ratio);
@@ -152,9 +160,47 @@ const char* kestrel_flow_particles(double time, double t, int width, int height)
 // the packed record}; no items without a picture.
 const char* kestrel_flow_particle_record(double time, double t, int width, int height);
 // The Compressibility view at the Mach number the latest plot step read: {"mach", "chart" (a
-// packed record, stretched over the chart's whole area on a white ground), "rows", "columns",
-// "cells": 4 rows of 4 texts, "warning"}.
+// packed record, stretched over the chart's whole area on a white ground), "sonic" (the chart of
+// Cp along the surface with its supersonic part and the profile beneath, packed likewise),
+// "rows", "columns", "cells": 4 rows of 4 texts, "past": 4 flags, the rows of the rules past
+// their critical Mach number, "warning"}.
 const char* kestrel_study_compressibility(void);
+// The Boundary layer view of the current state at the Reynolds slider's position (0 to
+// "study".reynoldsSteps of kestrel_window, 10^(4 + position / reynoldsStepsPerDecade)) and
+// N_crit, its profile picture `aspect` times as wide as high: {"reynolds", "reynoldsText",
+// "ncrit", "profile", "friction", "shapeFactor", "polar" (packed records, each stretched over
+// its whole canvas on a white ground), "rows", "columns", "cells" (5 rows of 3 texts), "note",
+// "trust"}; without a profile the records are empty and the cells dashes. {"error"} for a
+// position, N_crit or aspect out of range. The records' arrays are valid until the next call.
+const char* kestrel_study_boundary_layer(int position, double ncrit, double aspect);
+// The Reynolds number of a slider position (clamped to the slider) and its text:
+// {"reynolds", "text"}.
+const char* kestrel_reynolds(int position);
+// A fresh chain for these inputs (the window's start point count, Mach 0) and the boundary layer
+// at its angle: byte for byte what kestrel-calc viscous answers for them with --reynolds and
+// --ncrit; {"error"} for a position or option out of range or a table miss.
+const char* kestrel_viscous(int thickness, int camber, int alpha, int xm, double reynolds,
+                            double ncrit);
+// The Theory view: {"lift", "moment", "load" (CL and CM about c/4 against the angle of attack,
+// the load along the chord: packed records, each stretched over its chart's whole area on a
+// white ground), "rows", "columns" (texts), "cells": 3 rows of 3 texts (dashes without a
+// profile)}. The charts sit in the grid of kestrel_window's "study" "theoryCells".
+const char* kestrel_study_theory(void);
+// Keeps the session's current inputs for comparison: the flow picture and the compressibility
+// chart then draw the kept profile as a faint ghost. {"kept": true, "inputs": {"thickness",
+// "camber", "points", "alpha", "xm" (scroll positions), "mach" (the Mach text)}, "label"}, or
+// {"error"} without a profile.
+const char* kestrel_keep(void);
+// Keeps the given inputs (those kestrel_keep answered, remembered by the page): the same answer,
+// or {"error"} for a position out of its range.
+const char* kestrel_keep_inputs(int thickness, int camber, int points, int alpha, int xm,
+                                const char* mach);
+// Forgets the kept profile.
+void kestrel_clear_kept(void);
+// The comparison of the current and the kept profile: {"kept", "label" (the kept inputs, or the
+// text saying nothing is kept), "columns", "rows": [{"quantity", "cells": [current, kept,
+// difference]}] (none with nothing kept), "note"}.
+const char* kestrel_study_comparison(void);
 
 #ifdef __cplusplus
 }

@@ -39,7 +39,8 @@ void colours(JsonWriter& json) {
                                                     {"flowBackground", kFlowBackground},
                                                     {"flowFrame", kFlowFrameColour},
                                                     {"particleRing", kParticleRing},
-                                                    {"particleFill", kParticleFill}};
+                                                    {"particleFill", kParticleFill},
+                                                    {"ghost", kGhostColour}};
     json.key("colours").beginObject();
     for (const auto& [name, colour] : named) {
         json.key(name).value(static_cast<long>(colour));

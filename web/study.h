@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The study views of one session as JSON answers: the flow picture of its current state, built
-// once per chain, recorded part by part for a picture size, its probe and particles, and the
-// compressibility chart with the rule table at the Mach number the latest plot step read.
+// once per chain, recorded part by part for a picture size, its probe and particles, the
+// compressibility charts with the rule table at the Mach number the latest plot step read, and
+// thin-airfoil theory beside the exact values.
 #pragma once
 
 #include "model/particles.h"
@@ -53,9 +54,35 @@ public:
     // picture; none without a picture.
     std::string particlesJson(const Session& session, double time, double t, int width, int height);
     // {"mach", "chart": packed record as in surfaceJson, "rows", "columns", "cells": [[texts]],
-    //  "warning"}; the chart is empty and the cells dashes without a profile. The chart's arrays
+    //  "past": a flag per row, the rules past their critical Mach number, "warning"}; the chart is
+    //  empty and the cells dashes without a profile. The chart's arrays
     // are valid until the next call.
     std::string compressibilityJson(const Session& session);
+    // The Boundary layer view at the Reynolds slider's position and N_crit, its profile picture
+    // `aspect` times as wide as high: {"reynolds", "reynoldsText", "ncrit", "profile",
+    // "friction", "shapeFactor", "polar" (packed records as in surfaceJson, each stretched over
+    // its whole canvas on a white ground), "rows", "columns", "cells" (5 rows of 3 texts),
+    // "note", "trust"}; the records empty and the cells dashes without a profile. The records'
+    // arrays are valid until the next call; {"error"} for options out of range.
+    std::string boundaryLayerJson(const Session& session, int position, double ncrit,
+                                  double aspect);
+    // The Theory view of the session's state: {"lift", "moment", "load": packed records as in
+    // surfaceJson, "rows", "columns", "cells": 3 rows of 3 texts}; the records are empty and
+    // the cells dashes without a profile. The records' arrays are valid until the next call.
+    std::string theoryJson(const Session& session);
+
+    // Keeps the session's current inputs for comparison, or the given ones (inputs the page
+    // remembered): every picture and chart then draws the kept profile as a ghost. Answers
+    // {"kept": true, "inputs": {"thickness", "camber", "points", "alpha", "xm", "mach"},
+    // "label"}; {"error"} without a profile, or for inputs out of their ranges.
+    std::string keepJson(const Session& session);
+    std::string keepJson(const ChainInputs& inputs);
+    // Forgets the kept profile.
+    void clearKept();
+    const Ghost* kept() const { return kept_.get(); }
+    // {"kept": bool, "label" (or the text saying nothing is kept), "columns", "rows":
+    //  [{"quantity", "cells": [current, kept, difference]}], "note"}.
+    std::string comparisonJson(const Session& session);
 
 private:
     // A part recorded for one build of the picture, stage, size and ratio.
@@ -65,6 +92,7 @@ private:
         double t = -1;
         int width = -1, height = -1;
         double ratio = 0;
+        unsigned kept = 0;
     };
     const Surface& part(FlowPart part, double t, int width, int height, double ratio);
 
@@ -76,10 +104,16 @@ private:
     std::array<Part, 3> parts_;
     std::array<PackedSurface, 3> packedParts_;
     Surface whole_;
+    Surface key_;
     PackedSurface packedWhole_;
     Surface particles_;
     PackedSurface packedParticles_;
     PackedSurface chart_;
+    std::array<PackedSurface, 4> layerRecords_;
+    PackedSurface sonic_;
+    std::array<PackedSurface, 3> theory_;
+    std::shared_ptr<const Ghost> kept_;
+    unsigned keptVersion_ = 0; // counts keeps and clears, so that parts drawn before are redrawn
 };
 
 } // namespace kestrel::web

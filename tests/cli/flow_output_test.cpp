@@ -61,7 +61,23 @@ TEST(FlowDocument, KeysStagnationPointsStreamlinesAndProbes) {
         EXPECT_EQ(line["circle"].size(), line["profile"].size()); // point for point
     }
     EXPECT_EQ(dividing, 2);
-    EXPECT_EQ(levels, (std::set<int>{-3, -2, -1, 1, 2, 3}));
+    // The requested levels and, at the same spacing, every further one the traced window holds;
+    // each line runs from the traced window's edge to its edge (or to the body).
+    for (const int k : {-3, -2, -1, 1, 2, 3}) {
+        EXPECT_TRUE(levels.count(k)) << k;
+    }
+    EXPECT_EQ(*levels.rbegin() - *levels.begin(), static_cast<int>(levels.size())); // no gaps
+    const Json& traced = d["windows"]["traced"];
+    const auto onEdge = [&](const Json& p) {
+        const double x = p[0], y = p[1];
+        return x == traced["x_min"] || x == traced["x_max"] || y == traced["y_min"] ||
+               y == traced["y_max"];
+    };
+    for (const Json& line : d["streamlines"]) {
+        if (!line["dividing"]) {
+            EXPECT_TRUE(onEdge(line["profile"].front()) && onEdge(line["profile"].back()));
+        }
+    }
 
     ASSERT_EQ(d["probes"].size(), 2u);
     const Json& outside = d["probes"][0];

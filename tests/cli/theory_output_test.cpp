@@ -104,8 +104,9 @@ TEST(CompareDocument, SetsBothStatesSideBySide) {
         const ChainResult chain = computeFullChain(inputs);
         const State& s = chain.state;
         const StateNumbers n = stateNumbers(s);
-        ASSERT_EQ(keysOf(got), (std::vector<std::string>{"inputs", "row", "CL", "CM", "Cp_min",
-                                                         "critical_mach", "theory"}));
+        ASSERT_EQ(keysOf(got),
+                  (std::vector<std::string>{"inputs", "row", "CL", "CM", "Cp_min", "critical_mach",
+                                            "theory", "boundary_layer"}));
         EXPECT_EQ(got["inputs"], (Json{{"Thickness", s.Thickness},
                                        {"Camber", s.Camber},
                                        {"nP", s.nP},

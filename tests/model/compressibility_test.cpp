@@ -7,7 +7,10 @@
 
 #include "model/coefficients.h"
 #include "model/compressibility.h"
+#include "model/decimal.h"
 #include "model/pressure.h"
+#include "model/rule_table.h"
+#include "model/text.h"
 #include "model_test_support.h"
 
 #include <cmath>
@@ -329,6 +332,36 @@ TEST(Breakdown, LiftAndMomentNearItAreRightOrAbsent) {
         }
         EXPECT_GT(withheld, 0) << ruleName(rule);
     }
+}
+
+// The warning names the rules past their critical Mach number and those not yet past, each in
+// the order of the critical Mach numbers (12/4 at 5 degrees: Laitone 0.447, Karman-Tsien 0.472,
+// Prandtl-Glauert 0.496), and the table marks the rows of the rules past it.
+TEST(RuleTableWarning, NamesTheRulesPastTheirCriticalMachNumber) {
+    const CompressibleSurface surface(flowState(12, 4, 51, 5));
+    const auto critical = [&](Rule rule) {
+        const auto m = surface.analyse(0).rules[ruleIndex(rule)].criticalMach;
+        return fixedDecimals(*m, 3);
+    };
+    EXPECT_TRUE(ruleTable(surface, 0.4).warning.empty());
+    const RuleTable one = ruleTable(surface, 0.46);
+    EXPECT_EQ(one.warning, "Laitone is past its critical Mach number " + critical(Rule::Laitone) +
+                               "; Kármán–Tsien and Prandtl–Glauert are not yet");
+    EXPECT_EQ(critical(Rule::Laitone), "0.447");
+    EXPECT_EQ(one.past, (std::array<bool, 4>{false, false, false, true}));
+    const RuleTable two = ruleTable(surface, -0.48);
+    EXPECT_EQ(two.warning, "Laitone and Kármán–Tsien are past their critical Mach numbers " +
+                               critical(Rule::Laitone) + " and " + critical(Rule::KarmanTsien) +
+                               "; Prandtl–Glauert is not yet");
+    const RuleTable all = ruleTable(surface, 0.75);
+    EXPECT_EQ(all.warning, "Laitone, Kármán–Tsien and Prandtl–Glauert are past their critical "
+                           "Mach numbers " +
+                               critical(Rule::Laitone) + ", " + critical(Rule::KarmanTsien) +
+                               " and " + critical(Rule::PrandtlGlauert));
+    EXPECT_EQ(all.past, (std::array<bool, 4>{false, true, true, true}));
+    // Unbounded suction round a sharp leading edge: no critical Mach number to name.
+    EXPECT_EQ(ruleTable(CompressibleSurface(flowState(0, 4, 51, 5)), 0.3).warning,
+              uiText(TextId::SonicWarning));
 }
 
 } // namespace

@@ -7,12 +7,14 @@
 #include "model/flow.h"
 #include "model/numeric.h"
 #include "model/pressure.h"
+#include "model/probe.h"
 #include "model_test_support.h"
 
 #include <algorithm>
 #include <cmath>
 #include <complex>
 #include <gtest/gtest.h>
+#include <map>
 #include <stdexcept>
 
 namespace kestrel {
@@ -157,9 +159,9 @@ TEST(FlowStagnation, FrontAndRearPoints) {
     }
 }
 
-// The smallest and largest psi on the profile window's edge, from 1000 samples per side.
+// The smallest and largest psi on the traced window's edge, from 1000 samples per side.
 std::pair<double, double> edgeRange(const Flow& flow) {
-    const PlaneWindow w = flow.profileWindow();
+    const PlaneWindow w = flow.tracedWindow();
     double low = INFINITY;
     double high = -INFINITY;
     for (int i = 0; i <= 1000; ++i) {
@@ -173,28 +175,31 @@ std::pair<double, double> edgeRange(const Flow& flow) {
     return {low, high};
 }
 
-// Every point of every line on its level in both planes, inside the window, its two positions
-// images of each other; the line ends on the window's edge or at the stagnation points; every
-// level the window holds present; segments within the spacing limits.
+// Every point of every line on its level in both planes, inside the traced window, its two
+// positions images of each other; the line ends on the window's edge or at the stagnation
+// points; every level the window holds present, the requested ones among them; segments within
+// the spacing limits (0.02 chords near the body, longer far away where the lines are straight).
 TEST(FlowStreamlines, EveryPointLiesOnItsLevel) {
     for (const auto& [t, c, alfa, levels] : {std::tuple{12, 4, 5, 10},
                                              {30, 15, -10, 1},
+                                             {30, 15, 10, 10},
+                                             {0, 8, 0, 10},
                                              {0, 0, 10, 10},
                                              {0, 4, 0, 40},
                                              {2, 15, 10, 10}}) {
         const Flow flow(liftState(t, c, 51, alfa));
-        const PlaneWindow w = flow.profileWindow();
+        const PlaneWindow w = flow.tracedWindow();
         const auto onEdge = [&](const FlowPoint& p) {
             return std::fabs(p.x - w.xMin) < 1e-12 || std::fabs(p.x - w.xMax) < 1e-12 ||
                    std::fabs(p.y - w.yMin) < 1e-12 || std::fabs(p.y - w.yMax) < 1e-12;
         };
         const std::vector<Streamline> lines = flow.streamlines(levels);
-        std::vector<int> seen(2 * levels + 1, 0);
+        std::map<int, int> seen;
         for (const Streamline& line : lines) {
             ASSERT_GE(line.points.size(), 2u);
             ASSERT_EQ(line.psi, line.level * Flow::levelSpacing(levels));
             ASSERT_EQ(line.dividing, line.level == 0);
-            ++seen[line.level + levels];
+            ++seen[line.level];
             for (std::size_t i = 0; i < line.points.size(); ++i) {
                 const FlowPoint& p = line.points[i];
                 ASSERT_TRUE(finite(p));
@@ -204,7 +209,8 @@ TEST(FlowStreamlines, EveryPointLiesOnItsLevel) {
                 ASSERT_TRUE(p.x >= w.xMin && p.x <= w.xMax && p.y >= w.yMin && p.y <= w.yMax);
                 if (i > 0) {
                     const FlowPoint& q = line.points[i - 1];
-                    ASSERT_LE(std::hypot(p.x - q.x, p.y - q.y), 0.02 + 1e-12);
+                    const double far = std::max(1.0, std::hypot(q.x - 0.5, q.y));
+                    ASSERT_LE(std::hypot(p.x - q.x, p.y - q.y), 0.02 * far + 1e-12);
                 }
                 if (i > 1) {
                     const FlowPoint& q = line.points[i - 1];
@@ -221,13 +227,47 @@ TEST(FlowStreamlines, EveryPointLiesOnItsLevel) {
             EXPECT_TRUE(fromRear || onEdge(first)) << line.level;
             EXPECT_TRUE(toFront || onEdge(last)) << line.level;
         }
-        EXPECT_EQ(seen[levels], 2); // the dividing streamline's two parts
+        EXPECT_EQ(seen[0], 2); // the dividing streamline's two parts
         // psi is harmonic, so the window holds exactly the levels between its extremes on the
-        // window's edge.
+        // window's edge; those include every requested level.
         const auto [low, high] = edgeRange(flow);
-        for (int k = -levels; k <= levels; ++k) {
-            const double psi = k * Flow::levelSpacing(levels);
-            EXPECT_EQ(seen[k + levels] > 0, psi > low && psi < high) << k;
+        const double spacing = Flow::levelSpacing(levels);
+        for (int k = static_cast<int>(low / spacing) - 1; k <= high / spacing + 1; ++k) {
+            EXPECT_EQ(seen.count(k) > 0, k == 0 || (k * spacing > low && k * spacing < high)) << k;
+        }
+        EXPECT_TRUE(seen.count(-levels) && seen.count(levels)) << t << "/" << c << " " << alfa;
+    }
+}
+
+// Every fluid point of a plane drawn at any stage and shape lies in the traced window, so that
+// the lines run across the whole plane: the view's edges, taken back to the profile plane.
+TEST(FlowStreamlines, TracedWindowHoldsEveryView) {
+    for (const auto& [t, c, alfa] : {std::tuple{12, 4, 5}, {30, 15, 10}, {0, 0, 5}, {0, 8, 0}}) {
+        const Flow flow(liftState(t, c, 51, alfa));
+        const PlaneWindow w = flow.tracedWindow();
+        for (const double aspect : {Flow::kNarrowestView, 1.2, Flow::kWidestView}) {
+            for (const double stage : {0.0, 0.25, 0.5, 1.0}) {
+                const PlaneWindow a = widenedWindow(flow.circleWindow(), aspect);
+                const PlaneWindow b = widenedWindow(flow.profileWindow(), aspect);
+                const auto mix = [stage](double p, double q) { return p + stage * (q - p); };
+                const C low(mix(a.xMin, b.xMin), mix(a.yMin, b.yMin));
+                const C high(mix(a.xMax, b.xMax), mix(a.yMax, b.yMax));
+                for (int i = 0; i <= 200; ++i) {
+                    const double s = i / 200.0;
+                    for (const C p :
+                         {C(low.real() + s * (high.real() - low.real()), low.imag()),
+                          C(low.real() + s * (high.real() - low.real()), high.imag()),
+                          C(low.real(), low.imag() + s * (high.imag() - low.imag())),
+                          C(high.real(), low.imag() + s * (high.imag() - low.imag()))}) {
+                        const ProbeReading r = probeAt(flow, p, stage);
+                        if (!r.inside) {
+                            ASSERT_TRUE(r.x > w.xMin && r.x < w.xMax && r.y > w.yMin &&
+                                        r.y < w.yMax)
+                                << aspect << " " << stage << " at " << p;
+                        }
+                    }
+                }
+            }
         }
     }
 }

@@ -6,20 +6,14 @@
 #include "plots/compressibility_chart.h"
 #include "plots_test_support.h"
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace kestrel {
 namespace {
 
-std::vector<const SurfaceItem*> itemsOf(const Surface& s, SurfaceItem::Kind kind, Colour colour) {
-    std::vector<const SurfaceItem*> out;
-    for (const SurfaceItem& item : s.items()) {
-        if (item.kind == kind && item.colour == colour) {
-            out.push_back(&item);
-        }
-    }
-    return out;
-}
+using test::itemsOf;
 
 // The height of a drawn curve of one colour at abscissa x, by linear interpolation. The legend's
 // two-point samples are not curves.
@@ -98,6 +92,34 @@ TEST(CompressibilityChart, UnboundedSuctionLeavesOnlyTheCriticalPressure) {
     for (const CompressibilityRule rule : kCompressibilityRules) {
         EXPECT_FALSE(curveAt(chart.surface, ruleColour(rule), 0.5)) << ruleName(rule);
         EXPECT_TRUE(itemsOf(chart.surface, SurfaceItem::Kind::Marker, ruleColour(rule)).empty());
+    }
+    // The legend says why the three curves it names are missing.
+    const auto notDrawn = std::count_if(
+        chart.surface.items().begin(), chart.surface.items().end(), [](const SurfaceItem& item) {
+            return item.text.find("not drawn: unbounded suction") != std::string::npos;
+        });
+    EXPECT_EQ(notDrawn, 3);
+}
+
+// A thin profile at incidence, 3/0 at 10 degrees (Cp_min about -62): the axis reaches past the
+// incompressible minimum with a step of 1, 2 or 5 times a power of ten, and every rule's curve is
+// drawn from M = 0 at the minimum, with nothing in the legend marked as not drawn.
+TEST(CompressibilityChart, AxisHoldsTheCurvesOfAThinProfile) {
+    const Chart chart(3, 0, 10, 0.3);
+    const double cpMin = chart.analyses.front().minimum.Cp;
+    ASSERT_LT(cpMin, -50);
+    const ChartPressureAxis axis = chartPressureAxis(chart.analyses.front().minimum);
+    EXPECT_LE(axis.top, cpMin);
+    const double mantissa = axis.step / std::pow(10.0, std::floor(std::log10(axis.step)));
+    EXPECT_TRUE(mantissa == 1 || mantissa == 2 || mantissa == 5) << axis.step;
+    EXPECT_LE(-axis.top / axis.step, 8);
+    for (const CompressibilityRule rule : kCompressibilityRules) {
+        const std::optional<double> start = curveAt(chart.surface, ruleColour(rule), 0.0);
+        ASSERT_TRUE(start) << ruleName(rule);
+        EXPECT_NEAR(*start, cpMin, 1e-4 * -cpMin) << ruleName(rule);
+    }
+    for (const SurfaceItem& item : chart.surface.items()) {
+        EXPECT_EQ(item.text.find("not drawn"), std::string::npos) << item.text;
     }
 }
 

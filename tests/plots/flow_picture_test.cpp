@@ -10,7 +10,11 @@
 #include <cmath>
 #include <complex>
 #include <gtest/gtest.h>
+#include <map>
 #include <numbers>
+#include <set>
+#include <string>
+#include <tuple>
 
 namespace kestrel {
 namespace {
@@ -102,36 +106,66 @@ TEST_F(FlowPictureTest, CircleCpOfTheMeshIsTheCylindersClosedForm) {
     EXPECT_NEAR(picture.profileCp(picture.rings() - 1, 0), 0, 0.05);
 }
 
-// Every streamline point sits at the circle point at t = 0, at its image at t = 1, and at
-// mapAt in between; the dividing streamline is the wide one.
+// Every drawn streamline point sits at the circle point at t = 0, at its image at t = 1, and at
+// mapAt in between; the dividing streamline is the wide one. The lines are drawn in runs cut to
+// the plane, each a stretch of one streamline that starts and ends outside the plane's window
+// (or at the body), so that no line begins or ends in open flow; every level is drawn.
 TEST_F(FlowPictureTest, StreamlinesMorphFromTheCircleToTheProfile) {
-    const FlowPicture picture = pictureOf(12, 4, 5);
-    const Flow& flow = picture.flow();
-    for (double t : {0.0, 0.4, 1.0}) {
-        Surface surface;
-        drawFlowPlane(surface, picture, t, {0, 0, 250, 200});
-        std::vector<const SurfaceItem*> polylines;
-        for (const SurfaceItem& item : surface.items()) {
-            if (item.kind == SurfaceItem::Kind::Polyline && item.colour == rgb(20, 20, 20)) {
-                polylines.push_back(&item);
-            }
-        }
-        ASSERT_EQ(polylines.size(), picture.streamlines().size()) << t;
-        for (std::size_t i = 0; i < polylines.size(); ++i) {
-            const Streamline& line = picture.streamlines()[i];
-            ASSERT_EQ(polylines[i]->points.size(), line.points.size());
-            EXPECT_EQ(polylines[i]->sizePx, line.dividing ? 2.5f : 1.0f);
-            for (std::size_t p = 0; p < line.points.size(); p += 7) {
-                const FlowPoint& f = line.points[p];
-                const Complex zeta(f.xc, f.yc);
-                const Complex expected = t == 0   ? zeta
-                                         : t == 1 ? Complex(f.x, f.y)
-                                                  : flow.mapAt(zeta, t);
-                EXPECT_NEAR(polylines[i]->points[p].x, expected.real(), 1e-5);
-                EXPECT_NEAR(polylines[i]->points[p].y, expected.imag(), 1e-5);
-                if (t != 0.4) { // the ends are exact, rounded to single precision
-                    EXPECT_EQ(polylines[i]->points[p].x, static_cast<float>(expected.real()));
+    for (const auto& [thick, camber, alfa] : {std::tuple{12, 4, 5}, {30, 15, 10}, {0, 8, 0}}) {
+        const FlowPicture picture = pictureOf(thick, camber, alfa);
+        const Flow& flow = picture.flow();
+        for (const double t : {0.0, 0.25, 0.4, 1.0}) {
+            Surface surface;
+            drawFlowPlane(surface, picture, t, {0, 0, 250, 200});
+            const UserRect& v = surface.scale();
+            const auto outside = [&](const SurfacePoint& p) {
+                return p.x <= v.x1 || p.x >= v.x2 || p.y >= v.y1 || p.y <= v.y2;
+            };
+            std::vector<const SurfaceItem*> runs;
+            for (const SurfaceItem& item : surface.items()) {
+                if (item.kind == SurfaceItem::Kind::Polyline && item.colour == rgb(20, 20, 20)) {
+                    runs.push_back(&item);
                 }
+            }
+            std::size_t k = 0;
+            std::set<int> levels;
+            for (const Streamline& line : picture.streamlines()) {
+                std::size_t from = 0;
+                while (k < runs.size()) {
+                    // The run is a stretch of this line's points from some point on.
+                    const SurfaceItem& run = *runs[k];
+                    std::size_t start = from;
+                    const auto at = [&](std::size_t p) {
+                        const FlowPoint& f = line.points[p];
+                        const Complex zeta(f.xc, f.yc);
+                        return t == 0 ? zeta : t == 1 ? Complex(f.x, f.y) : flow.mapAt(zeta, t);
+                    };
+                    while (start < line.points.size() &&
+                           std::abs(at(start) - Complex(run.points[0].x, run.points[0].y)) > 1e-5) {
+                        ++start;
+                    }
+                    if (start + run.points.size() > line.points.size()) {
+                        break;
+                    }
+                    for (std::size_t p = 0; p < run.points.size(); ++p) {
+                        ASSERT_NEAR(run.points[p].x, at(start + p).real(), 1e-5);
+                        ASSERT_NEAR(run.points[p].y, at(start + p).imag(), 1e-5);
+                    }
+                    EXPECT_EQ(run.sizePx, line.dividing ? 2.5f : 1.0f);
+                    const bool bodyEnd = line.dividing;
+                    EXPECT_TRUE(outside(run.points.front()) || (bodyEnd && start == 0)) << t;
+                    EXPECT_TRUE(outside(run.points.back()) ||
+                                (bodyEnd && start + run.points.size() == line.points.size()))
+                        << t << " level " << line.level;
+                    levels.insert(line.level);
+                    from = start + run.points.size() - 1;
+                    ++k;
+                }
+            }
+            EXPECT_EQ(k, runs.size()) << "every run belongs to a streamline, in order";
+            for (int level = -Flow::kDefaultLevels; level <= Flow::kDefaultLevels; ++level) {
+                EXPECT_TRUE(levels.count(level))
+                    << thick << "/" << camber << " t " << t << " level " << level;
             }
         }
     }
@@ -165,18 +199,53 @@ TEST_F(FlowPictureTest, PlanesWindowsAndMarkers) {
     EXPECT_FLOAT_EQ(surface.scale().x2 - surface.scale().x1, 2.0f);
 
     std::vector<SurfaceItem> markers = markersOf(surface);
-    ASSERT_EQ(markers.size(), 4u); // a ring and a dot for each stagnation point
+    ASSERT_EQ(markers.size(), 2u); // a ring and a dot for the front stagnation point
     const FlowPoint& front = cambered.flow().frontStagnation();
     EXPECT_EQ(markers[1].x1, static_cast<float>(front.x));
     EXPECT_EQ(markers[1].y1, static_cast<float>(front.y));
-    EXPECT_EQ(markers[3].x1, 1.0f); // the trailing edge
-    EXPECT_EQ(markers[3].y1, 0.0f);
+    // The trailing edge has its own mark, a diamond about (1, 0), not a stagnation point's dot.
+    int diamonds = 0;
+    for (const SurfaceItem& item : surface.items()) {
+        if (item.kind == SurfaceItem::Kind::Polygon && item.points.size() == 4) {
+            ++diamonds;
+            EXPECT_FLOAT_EQ((item.points[0].x + item.points[2].x) / 2, 1.0f);
+            EXPECT_NEAR((item.points[1].y + item.points[3].y) / 2, 0.0f, 1e-6);
+        }
+    }
+    EXPECT_EQ(diamonds, 2); // ring and fill
+    // In the circle plane the circle's flow stagnates there: a white dot.
+    drawFlowPlane(surface, cambered, 0, {0, 0, 100, 100});
+    markers = markersOf(surface);
+    ASSERT_EQ(markers.size(), 4u);
+    EXPECT_EQ(markers[3].x1, 1.0f);
+    EXPECT_EQ(markers[3].colour, rgb(255, 255, 255));
+
+    // The flat plate at 5 degrees: the stagnation point (x/c 0.0076) drawn over the sharp
+    // leading edge's mark, not hidden under it.
+    const FlowPicture plate = pictureOf(0, 0, 5);
+    drawFlowPlane(surface, plate, 1, {0, 0, 100, 100});
+    markers = markersOf(surface);
+    ASSERT_EQ(markers.size(), 4u);
+    EXPECT_EQ(markers[1].colour, rgb(255, 215, 0));
+    EXPECT_EQ(markers[3].colour, rgb(255, 255, 255));
+    EXPECT_NEAR(markers[3].x1, 0.0076, 1e-4);
+
+    // The key writes the speed at which the flow leaves the trailing edge: cos(alpha + Beta) / R,
+    // cos 5 degrees = 0.996 on the flat plate (Beta = 0, R = 1).
+    Surface key;
+    drawFlowKey(key, plate.flow(), 600, 16);
+    bool written = false;
+    for (const SurfaceItem& item : key.items()) {
+        written = written || item.text == "trailing edge: the Kutta condition; the flow leaves it "
+                                          "at V/V\u221e = 0.996";
+    }
+    EXPECT_TRUE(written);
 
     drawFlowPlane(surface, pictureOf(0, 0, 10), 0, {0, 0, 100, 100});
     markers = markersOf(surface);
     ASSERT_EQ(markers.size(), 6u);
-    EXPECT_EQ(markers[5].x1, -1.0f); // zeta = -1 in the circle plane
-    EXPECT_EQ(markers[5].y1, 0.0f);
+    EXPECT_EQ(markers[1].x1, -1.0f); // zeta = -1 in the circle plane, under the others
+    EXPECT_EQ(markers[1].y1, 0.0f);
     drawFlowPlane(surface, pictureOf(0, 0, 0), 0,
                   {0, 0, 100, 100}); // the flow leaves the edge smoothly
     EXPECT_EQ(markersOf(surface).size(), 4u);
@@ -206,6 +275,49 @@ TEST_F(FlowPictureTest, ExtremeRowsDrawOnlyFiniteNumbers) {
             }
         }
     }
+}
+
+// The legend's ticks sit at the colours they name: the band under each tick is the band of its
+// Cp; within each half of the diverging scale the ticks are evenly spaced (each half linear); the
+// suction end is an arrow, and the planes' minima are written.
+TEST(FlowLegend, TicksSitAtTheColoursTheyName) {
+    Surface legend;
+    drawCpLegend(legend, -62.04, -3.5);
+    std::vector<const SurfaceItem*> bands;
+    std::map<double, double> ticks; // Cp -> y
+    bool arrow = false;
+    std::vector<std::string> notes;
+    for (const SurfaceItem& item : legend.items()) {
+        if (item.kind == SurfaceItem::Kind::Polygon) {
+            (item.points.size() == 4 ? bands.push_back(&item) : void(arrow = true));
+        }
+        if (item.kind == SurfaceItem::Kind::Text && item.font == TextFont::Caption) {
+            std::string text = item.text;
+            const bool negative = text.rfind("\u2212", 0) == 0;
+            ticks[(negative ? -1 : 1) * std::stod(negative ? text.substr(3) : text)] = item.y1;
+        }
+        if (item.kind == SurfaceItem::Kind::Text && item.font == TextFont::Tick) {
+            notes.push_back(item.text);
+        }
+    }
+    ASSERT_EQ(ticks.size(), 6u);
+    for (const auto& [Cp, y] : ticks) {
+        // Just inside the bar from the tick, on the side of its own value's band.
+        const double inside = Cp == kCpMax ? y - 1e-4 : y + 1e-4;
+        const auto band = std::find_if(bands.begin(), bands.end(), [&](const SurfaceItem* b) {
+            return b->points[0].y <= inside && inside <= b->points[2].y;
+        });
+        ASSERT_NE(band, bands.end()) << Cp;
+        const double nudged = Cp == kCpMax ? Cp - 1e-6 : Cp + 1e-6;
+        EXPECT_EQ((*band)->colour, bandColour(cpBand(nudged))) << Cp;
+    }
+    EXPECT_NEAR(ticks[1] - ticks[0.5], ticks[0.5] - ticks[0], 1e-6);
+    EXPECT_NEAR(ticks[0] - ticks[-1], ticks[-1] - ticks[-2], 1e-6);
+    EXPECT_NEAR(ticks[-1] - ticks[-2], ticks[-2] - ticks[-3], 1e-6);
+    EXPECT_TRUE(arrow);
+    const std::vector<std::string> expected = {"pressure", "< \u22123", "suction",
+                                               "min z \u221262.0", "min \u03b6 \u22123.5"};
+    EXPECT_EQ(notes, expected);
 }
 
 } // namespace

@@ -118,6 +118,18 @@ inline std::vector<SurfaceItem> itemsOf(const Surface& surface, Colour colour) {
     return result;
 }
 
+// The items of one kind and colour, in drawing order.
+inline std::vector<const SurfaceItem*> itemsOf(const Surface& surface, SurfaceItem::Kind kind,
+                                               Colour colour) {
+    std::vector<const SurfaceItem*> result;
+    for (const SurfaceItem& item : surface.items()) {
+        if (item.kind == kind && item.colour == colour) {
+            result.push_back(&item);
+        }
+    }
+    return result;
+}
+
 using IndexPairs = std::vector<std::pair<long, long>>;
 
 // Segments from point j to point j + 1 for j = from .. to.

@@ -61,20 +61,26 @@ TEST(FlowRecord, HoldsPlanesWithImagesFramesAndTheLegend) {
     recordFlowPicture(record, picture, 0.5, 700, 300, 2);
     const FlowLayout layout = flowLayout(700, 300);
     const auto areas = itemsOfKind(record, SurfaceItem::Kind::Area);
-    ASSERT_EQ(areas.size(), 5u); // left, back to pixels, right, back to pixels, legend
-    EXPECT_EQ(areas[0]->box, (ItemBox{4, 4, 316, 292}));
+    ASSERT_EQ(areas.size(), 6u); // left, back to pixels, right, back to pixels, legend, key
+    EXPECT_EQ(areas[0]->box, (ItemBox{4, 4, 308, 276}));
     EXPECT_EQ(areas[4]->box.left, static_cast<float>(layout.legend.left));
+    EXPECT_EQ(areas[5]->box.top, static_cast<float>(layout.left.top + layout.left.height));
     const auto images = itemsOfKind(record, SurfaceItem::Kind::Image);
     ASSERT_EQ(images.size(), 2u);
     for (const SurfaceItem* image : images) {
         EXPECT_EQ(image->image->width, 2 * layout.left.width);
         EXPECT_EQ(image->image->height, 2 * layout.left.height);
     }
-    const auto rects = itemsOfKind(record, SurfaceItem::Kind::Rect);
-    ASSERT_EQ(rects.size(), 3u); // the ground and two frames
-    EXPECT_EQ(rects[1]->colour, kFlowFrameColour);
-    EXPECT_EQ(rects[1]->sizePx, 1.0f);
-    EXPECT_EQ(rects[2]->x1, static_cast<float>(layout.right.left));
+    std::vector<const SurfaceItem*> frames;
+    for (const SurfaceItem* rect : itemsOfKind(record, SurfaceItem::Kind::Rect)) {
+        if (rect->sizePx > 0) {
+            frames.push_back(rect);
+        }
+    }
+    ASSERT_EQ(frames.size(), 2u); // the planes' frames; the rest are grounds under texts
+    EXPECT_EQ(frames[0]->colour, kFlowFrameColour);
+    EXPECT_EQ(frames[0]->sizePx, 1.0f);
+    EXPECT_EQ(frames[1]->x1, static_cast<float>(layout.right.left));
 }
 
 // Each dot is a ring and a white dot inside it, in the picture's pixels.

@@ -210,12 +210,12 @@ async function main() {
             await page.send('Input.dispatchMouseEvent', { type: 'mouseMoved', ...point });
             return page.evaluate('document.getElementById("probeReading").textContent');
         };
-        assert.match(await probeAt(await at(0.6, 0.15)), /^x\/c −?\d\.\d{4} {3}y\/c /);
+        assert.match(await probeAt(await at(0.6, 0.15)), /^profile flow at x\/c −?\d\.\d{4}, y\/c /);
         // The middle of the chord, found as a person would: two readings in the profile plane
         // give its scale, and the point of x/c 0.5, y/c 0 follows.
         const reading = async (point) => {
             const [, x, y] = (await probeAt(point)).replaceAll('\u2212', '-')
-                .match(/^x\/c (-?[\d.]+) {3}y\/c (-?[\d.]+)/).map(Number);
+                .match(/^profile flow at x\/c (-?[\d.]+), y\/c (-?[\d.]+):/).map(Number);
             return { x, y };
         };
         const [p1, p2] = [await at(0.6, 0.2), await at(0.8, 0.8)];
@@ -271,7 +271,13 @@ async function main() {
         assert.notEqual((await flowPixels()).right.hash, flowBefore.right.hash, 'flow redrawn');
         assert.deepEqual(await ruleCells(), cellsBefore, 'the hidden tab waits');
         await clickElement(page, 'particlesSwitch');
-        await selectTab('ArrowLeft', 37, 'compressibilityTabButton');
+        await selectTab('ArrowLeft', 37, 'comparisonTabButton');
+        await pressKey(page, 'ArrowLeft', 'ArrowLeft', 37);
+        assert.equal(await page.evaluate('document.activeElement.id'), 'theoryTabButton');
+        await pressKey(page, 'ArrowLeft', 'ArrowLeft', 37);
+        assert.equal(await page.evaluate('document.activeElement.id'), 'boundaryLayerTabButton');
+        await pressKey(page, 'ArrowLeft', 'ArrowLeft', 37);
+        assert.equal(await page.evaluate('document.activeElement.id'), 'compressibilityTabButton');
         const l4 = await layer();
         assert.equal(await layer(), l4, 'no particles move while the flow is not shown');
         const chart = await pixelsOf(page, 'compressibilityChart');
@@ -283,8 +289,38 @@ async function main() {
             ['incompressible', 'Prandtl–Glauert', 'Kármán–Tsien', 'Laitone']);
         assert.equal(cells[0][1], await valueOf(page, 'Text_CL'), 'incompressible CL');
         assert.equal(await page.evaluate('document.getElementById("sonicWarning").textContent'),
-            'the flow reaches sonic speed; the corrections no longer hold');
+            'Laitone, Kármán–Tsien and Prandtl–Glauert are past their critical Mach numbers '
+            + '0.403, 0.426 and 0.450');
+        const sonic = await pixelsOf(page, 'sonicChart');
+        assert.ok(sonic.magenta > 100 && sonic.blue > 100 && sonic.dark > 100,
+            JSON.stringify(sonic));
         await screenshot(page, 'study-compressibility.png');
+        // The Boundary layer tab: its table and note for the window's profile and angle, its
+        // pictures drawn.
+        await clickElement(page, 'boundaryLayerTabButton');
+        const layerCells = await page.evaluate(`[...document.querySelectorAll(
+            '#layerTable tbody tr')].map((r) => [...r.cells].map((c) => c.textContent))`);
+        assert.deepEqual(layerCells.map((r) => r[0]),
+            ['CD', 'CD_friction', 'L/D', 'transition', 'separation']);
+        assert.match(layerCells[0][1], /^0\.0\d{4}$/, 'a CD');
+        assert.match(await page.evaluate('document.getElementById("layerNote").textContent'),
+            /the boundary layer/);
+        const polar = await pixelsOf(page, 'dragPolar');
+        assert.ok(polar.dark > 100 && polar.red > 20, JSON.stringify(polar)); // the angle marked
+        await screenshot(page, 'study-boundary-layer.png');
+        // The Theory tab: its three charts painted, its table the module's.
+        await clickElement(page, 'theoryTabButton');
+        for (const id of ['theoryLift', 'theoryMoment', 'theoryLoad']) {
+            const theory = await pixelsOf(page, id);
+            assert.ok(theory.blue > 100 && theory.red > 100 && theory.dark > 100,
+                `${id}: ${JSON.stringify(theory)}`);
+        }
+        const theoryCells = await page.evaluate(`[...document.querySelectorAll(
+            '#theoryTable tbody tr')].map((r) => [...r.cells].map((c) => c.textContent))`);
+        assert.deepEqual(theoryCells.map((r) => r[0]),
+            ['α of zero lift (°)', 'lift slope (per radian)', 'CM about c/4']);
+        assert.equal(theoryCells[1][2], '6.2832', 'thin-airfoil lift slope 2 pi');
+        await screenshot(page, 'study-theory.png');
         await clickElement(page, 'studyClose');
 
         // The painter's other kinds, imported into the page and painting on a canvas of its

@@ -298,13 +298,14 @@ async function studyViewsFollowTheFlow(kestrel) {
     assert.deepEqual(same(left1), same(right));
     assert.equal(right.box[0] - left1.box[0], left1.box[2] + 4, 'the gap between the planes');
 
-    // The legend: the colour bands from the bottom up, ticks at Cp 1 ... -3 left of their
-    // numbers, and the title in the bold font.
+    // The legend: the colour bands from the bottom up and the arrow below them, ticks evenly
+    // spaced in each half at Cp 1 ... -3 left of their numbers, and the title in the bold font.
     const legend = part(2, 0, W, H);
-    const bands = legend.items.filter((i) => i.kind === 'Polygon');
-    assert.ok(bands.length >= 8 && bands.every((b) => b.points.length === 8), `${bands.length}`);
+    const polygons = legend.items.filter((i) => i.kind === 'Polygon');
+    const bands = polygons.filter((b) => b.points.length === 8);
+    assert.ok(bands.length >= 8 && polygons.length === bands.length + 1, `${bands.length}`);
     const ticks = legend.items.filter((i) => i.kind === 'Text' && i.font === 'caption');
-    assert.deepEqual(ticks.map((i) => [i.text, i.align]), ['1', '0.5', '0', '−0.5', '−1', '−2',
+    assert.deepEqual(ticks.map((i) => [i.text, i.align]), ['1', '0.5', '0', '−1', '−2',
         '−3'].map((t) => [t, 'Left']));
     assert.deepEqual(legend.items.filter((i) => i.font === 'heading').map((i) => i.text), ['Cp']);
 
@@ -352,11 +353,12 @@ async function studyViewsFollowTheFlow(kestrel) {
     const still = probe(...pixelOf(right, stagnation.x, stagnation.y), 0.3, W, H);
     assert.equal(still.plane, 'right');
     assert.ok(still.speedRatio < 1e-4 && Math.abs(still.Cp - 1) < 1e-6, JSON.stringify(still));
-    assert.match(still.text, /^x\/c \S+ {3}y\/c \S+ {3}V\/V∞ 0\.0000 {3}Cp 1\.0000$/);
-    // The same fluid point seen in the circle plane reads the same flow, and says where it is.
+    assert.match(still.text, /^profile flow at x\/c \S+, y\/c \S+: {3}V\/V∞ 0\.0000 {3}Cp 1\.0000$/);
+    // The same fluid point seen in the circle plane reads the circle's flow, which stagnates
+    // there too, and names its image.
     const seen = probe(...pixelOf(left0, still.xc, still.yc), 0, W, H);
-    assert.ok(seen.circlePlane && Math.abs(seen.Cp - still.Cp) < 1e-4, JSON.stringify(seen));
-    assert.match(seen.text, /\(circle plane ξ \S+, η \S+\)$/);
+    assert.ok(seen.circlePlane && Math.abs(seen.circleCp - 1) < 1e-4, JSON.stringify(seen));
+    assert.match(seen.text, /^circle flow at ξ \S+, η \S+: .*\(its image in the profile plane: x\/c \S+, y\/c \S+\)$/);
     const flowAt = json(kestrel.cwrap('kestrel_flow_at', 'string', ['number', 'number', 'number']));
     const away = probe(...pixelOf(right, -0.3, 0.4), 0.3, W, H);
     const field = flowAt(away.x, away.y, 0);
@@ -392,7 +394,8 @@ async function studyViewsFollowTheFlow(kestrel) {
     setMach('0.3'); // read by the next chain only
     c = compressibility();
     assert.deepEqual([c.mach, c.cells], [0.6, expected]);
-    assert.equal(c.warning, 'the flow reaches sonic speed; the corrections no longer hold');
+    assert.match(c.warning, /^Laitone, Kármán–Tsien and Prandtl–Glauert are past their critical Mach numbers [\d.]+, [\d.]+ and [\d.]+$/);
+    assert.deepEqual(c.past, [false, true, true, true]);
     const markers = c.chart.items.filter((i) => i.kind === 'Marker').map((i) => i.x);
     for (const r of ['prandtl_glauert', 'karman_tsien', 'laitone']) {
         assert.ok(markers.some((x) => Math.abs(x - m.rules[r].critical_mach) < 1e-6), r);
@@ -406,10 +409,64 @@ async function studyViewsFollowTheFlow(kestrel) {
     assert.equal(picture().builds, 2, 'rebuilt for the new chain');
 }
 
+// A profile kept for comparison: its ghost in the flow picture and the chart, in the table's
+// ghost colour, its numbers beside the current ones as kestrel-calc compare gives them, cleared.
+async function keptProfileIsComparedAndDrawn(kestrel) {
+    const json = (name, types = []) => (...args) =>
+        JSON.parse(kestrel.cwrap(name, 'string', types)(...args));
+    const setPosition = kestrel.cwrap('kestrel_set_position', 'number', ['number', 'number']);
+    const keep = json('kestrel_keep');
+    const keepInputs = json('kestrel_keep_inputs',
+        ['number', 'number', 'number', 'number', 'number', 'string']);
+    const comparison = json('kestrel_study_comparison');
+    const chart = () => unpack(kestrel, json('kestrel_study_compressibility')().chart);
+    const flow = () => unpack(kestrel,
+        json('kestrel_flow_record', ['number', 'number', 'number', 'number'])(0, 700, 300, 1));
+    const ghost = JSON.parse(kestrel.cwrap('kestrel_record_table', 'string', [])()).colours.ghost;
+
+    kestrel.cwrap('kestrel_start', null, [])();
+    assert.ok(keep().error, 'nothing to keep before the first chain');
+    assert.equal(comparison().kept, false);
+    for (const [input, position] of [[0, 12], [1, 4], [3, 5]]) {
+        setPosition(input, position);
+    }
+    kestrel.cwrap('kestrel_set_mach_text', null, ['string'])('0.6');
+    kestrel.cwrap('kestrel_run', 'string', ['number'])(7);
+    const kept = keep();
+    assert.deepEqual(kept.inputs,
+        { thickness: 12, camber: 4, points: 51, alpha: 5, xm: 0, mach: '0.6' });
+    setPosition(1, 0);
+    kestrel.cwrap('kestrel_run', 'string', ['number'])(1);
+    // Its label in both, in the ghost's colour; its outline in the flow picture.
+    const flowRecord = flow();
+    for (const [name, record] of [['chart', chart()], ['flow', flowRecord]]) {
+        assert.ok(record.items.some((i) => i.kind === 'Text' && i.text === kept.label &&
+            i.colour === ghost), name);
+    }
+    assert.ok(flowRecord.items.some((i) => i.kind === 'Polyline' && i.colour === ghost));
+    const { stdout } = await run(calc, ['compare', '--a', 'thickness=12,alpha=5', '--b',
+        'thickness=12,camber=4,alpha=5']);
+    const doc = JSON.parse(stdout);
+    const c = comparison();
+    const cells = (quantity) => c.rows.find((r) => r.quantity === quantity).cells;
+    const round = (x, d) => String(Number(x.toFixed(d)));
+    assert.deepEqual(cells('CL').slice(0, 2), [round(doc.a.CL, 4), round(doc.b.CL, 4)]);
+    assert.deepEqual(cells('CD').slice(0, 2), [round(doc.a.boundary_layer.CD, 5),
+        round(doc.b.boundary_layer.CD, 5)]);
+    assert.equal(c.label, kept.label);
+
+    kestrel.cwrap('kestrel_clear_kept', null, [])();
+    assert.deepEqual([comparison().kept, comparison().rows], [false, []]);
+    assert.ok(!chart().items.some((i) => i.text === kept.label));
+    assert.ok(keepInputs(31, 0, 51, 0, 0, '0').error, 'a thickness out of range');
+    assert.deepEqual(keepInputs(12, 4, 51, 5, 0, '0.6'), kept);
+}
+
 require(modulePath)().then(async (kestrel) => {
     chainsAreTheWindows(kestrel);
     handlersFollowTheWindowsRules(kestrel);
     await studyViewsFollowTheFlow(kestrel);
+    await keptProfileIsComparedAndDrawn(kestrel);
     await profilesMatchKestrelCalc(kestrel);
     console.log('browser module: all checks passed');
 }).catch((error) => {

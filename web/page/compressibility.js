@@ -1,10 +1,51 @@
 // SPDX-License-Identifier: MIT
 // The Compressibility tab: the module's chart of Cp* and the corrected Cp_min against the Mach
-// number, the table of the rules at M∞ and the warning under it.
+// number, under it the chart of Cp along the surface at M∞ with its supersonic part, the table of
+// the rules at M∞ and the warning under it.
 import { sizeCanvas } from './painting.js';
 
+// Paints a packed record over the whole of a canvas, on a white ground, at the canvas's size.
+export function paintChart(painter, canvas, record) {
+    const [width, height] = [Math.floor(canvas.clientWidth), Math.floor(canvas.clientHeight)];
+    const ctx = sizeCanvas(canvas, width, height, window.devicePixelRatio || 1);
+    painter.paint(ctx, record, 0, 0, width, height, { ground: true });
+}
+
+// Fills a table: the header row of the columns' names and a row per row name, each cell with
+// its column's tooltip (if any); the rows flagged in `past` (the rules past their critical Mach
+// number) marked.
+export function fillTable(table, { rows, columns, cells, past }, tooltips = []) {
+    const cell = (tag, text, title) => {
+        const element = document.createElement(tag);
+        element.textContent = text;
+        if (title) {
+            element.title = title;
+        }
+        return element;
+    };
+    const header = document.createElement('tr');
+    header.append(document.createElement('td'), ...columns.map((name, c) => {
+        const th = cell('th', name, tooltips[c]);
+        th.scope = 'col';
+        return th;
+    }));
+    table.tHead.replaceChildren(header);
+    table.tBodies[0].replaceChildren(...rows.map((name, r) => {
+        const row = document.createElement('tr');
+        const th = cell('th', name);
+        th.scope = 'row';
+        row.append(th, ...cells[r].map((text, c) => cell('td', text, tooltips[c])));
+        if (past?.[r]) {
+            row.className = 'past';
+            th.title = table.dataset.pastTip;
+        }
+        return row;
+    }));
+}
+
 export class CompressibilityTab {
-    // `elements`: {chart (canvas), table, warning}; `tooltips`: the columns' tooltips in order.
+    // `elements`: {chart, sonic (canvases), table, warning}; `tooltips`: the columns' tooltips in
+    // order.
     constructor(kestrel, painter, elements, tooltips) {
         Object.assign(this, { kestrel, painter, tooltips, ...elements });
         this.stale = true;
@@ -40,38 +81,10 @@ export class CompressibilityTab {
         }
         this.stale = false;
         const answer = this.kestrel.compressibility();
-        const [width, height] = this.chartSize();
-        this.size = `${width} ${height}`;
-        const ctx = sizeCanvas(this.chart, width, height, window.devicePixelRatio || 1);
-        this.painter.paint(ctx, answer.chart, 0, 0, width, height, { ground: true });
-        this.fillTable(answer);
+        this.size = this.chartSize().join(' ');
+        paintChart(this.painter, this.chart, answer.chart);
+        paintChart(this.painter, this.sonic, answer.sonic);
+        fillTable(this.table, answer, this.tooltips);
         this.warning.textContent = answer.warning;
-    }
-
-    // The header row of the columns' names and a row per rule, each cell with its column's
-    // tooltip.
-    fillTable({ rows, columns, cells }) {
-        const cell = (tag, text, title) => {
-            const element = document.createElement(tag);
-            element.textContent = text;
-            if (title) {
-                element.title = title;
-            }
-            return element;
-        };
-        const header = document.createElement('tr');
-        header.append(document.createElement('td'), ...columns.map((name, c) => {
-            const th = cell('th', name, this.tooltips[c]);
-            th.scope = 'col';
-            return th;
-        }));
-        this.table.tHead.replaceChildren(header);
-        this.table.tBodies[0].replaceChildren(...rows.map((name, r) => {
-            const row = document.createElement('tr');
-            const th = cell('th', name);
-            th.scope = 'row';
-            row.append(th, ...cells[r].map((text, c) => cell('td', text, this.tooltips[c])));
-            return row;
-        }));
     }
 }

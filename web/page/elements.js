@@ -3,9 +3,9 @@
 // names, places, tab order, accessible names, tooltips and texts, the labels on the plots, the
 // About window, the message box and the study panel (the Flow tab's picture with the particles'
 // layer over it, the Mapping slider, the Particles switch, the probe's line; the Compressibility
-// tab's chart, rule table and warning). Fonts are the record table's, each a CSS variable
-// (--font-caption, --font-greek, ...) that the style sheet gives to the class of the same name
-// (font-caption, font-greek, ...).
+// tab's two charts, rule table and warning; the Theory tab's charts, table and help). Fonts are
+// the record table's, each a CSS variable (--font-caption, --font-greek, ...) that the style sheet
+// gives to the class of the same name (font-caption, font-greek, ...).
 import { cssColour } from './painting.js';
 
 // An element of the tag with the attributes (undefined ones left out; `className`, `text`,
@@ -59,6 +59,9 @@ const TABS = [
     { name: 'flowTabButton', page: 'flowTab', text: 'Study.flowTab' },
     { name: 'compressibilityTabButton', page: 'compressibilityTab',
         text: 'Study.compressibilityTab' },
+    { name: 'boundaryLayerTabButton', page: 'boundaryLayerTab', text: 'Study.boundaryLayerTab' },
+    { name: 'theoryTabButton', page: 'theoryTab', text: 'Study.theoryTab' },
+    { name: 'comparisonTabButton', page: 'comparisonTab', text: 'Study.comparisonTab' },
 ];
 
 function tabPage(i, ...children) {
@@ -93,15 +96,100 @@ function buildFlowTab(texts, steps) {
 function buildCompressibilityTab(texts) {
     const chart = make('canvas', { id: 'compressibilityChart', role: 'img',
         'aria-label': texts['Study.chart.name'], title: texts['Study.chart.tip'] });
-    const table = make('table', { id: 'ruleTable', 'aria-label': texts['Study.ruleTable.name'] },
+    const table = make('table', { id: 'ruleTable', 'aria-label': texts['Study.ruleTable.name'],
+        'data-past-tip': texts['Study.ruleTable.past.tip'] },
         make('thead'), make('tbody'));
     const warning = make('p', { id: 'sonicWarning', className: 'warning', role: 'status',
         'aria-label': texts['Study.warning.name'] });
-    return { page: tabPage(1, chart, table, warning), elements: { chart, table, warning } };
+    const sonic = make('canvas', { id: 'sonicChart', role: 'img',
+        'aria-label': texts['Study.sonic.name'], title: texts['Study.sonic.tip'] });
+    return { page: tabPage(1, chart, sonic, table, warning),
+        elements: { chart, sonic, table, warning } };
 }
 
-// {panel, parts: the panel's parts for the study panel, flow and compressibility: each tab's
-// elements, columnTooltips: the rule table's columns' tooltips in order}. `study`: the study
+// The Boundary layer tab: the Reynolds slider with its text, the N_crit box, the four pictures,
+// the table and the note. `study`: the study views' fixed numbers.
+function buildBoundaryLayerTab(texts, study) {
+    const canvas = (id, name, tip) => make('canvas', { id, role: 'img',
+        'aria-label': texts[`Study.${name}.name`], title: tip ? texts[`Study.${name}.tip`] : null });
+    const reynolds = mnemonic(texts['Study.reynolds']);
+    const slider = make('input', { id: 'reynoldsSlider', type: 'range', min: 0,
+        max: study.reynoldsSteps, step: 1, accesskey: reynolds.key,
+        'aria-label': texts['Study.reynolds.name'], title: texts['Study.reynolds.tip'] });
+    const reynoldsText = make('output', { id: 'reynoldsText', for: 'reynoldsSlider' });
+    const ncritText = mnemonic(texts['Study.ncrit']);
+    const ncrit = make('input', { id: 'ncritBox', type: 'number', min: study.ncritMinimum,
+        max: study.ncritMaximum, step: study.ncritStep, accesskey: ncritText.key,
+        'aria-label': texts['Study.ncrit.name'], title: texts['Study.ncrit.tip'] });
+    const elements = {
+        slider, reynoldsText, ncrit,
+        profile: canvas('layerProfile', 'layerProfile', true),
+        friction: canvas('frictionPlot', 'friction', false),
+        shapeFactor: canvas('shapeFactorPlot', 'shapeFactor', false),
+        polar: canvas('dragPolar', 'dragPolar', true),
+        table: make('table', { id: 'layerTable', 'aria-label': texts['Study.layerTable.name'] },
+            make('thead'), make('tbody')),
+        note: make('p', { id: 'layerNote', role: 'status',
+            'aria-label': texts['Study.layerNote.name'] }),
+    };
+    const page = tabPage(2,
+        make('div', { className: 'layer-controls' },
+            make('label', { for: 'reynoldsSlider' }, ...reynolds.nodes), slider, reynoldsText,
+            make('label', { for: 'ncritBox' }, ...ncritText.nodes), ncrit),
+        make('div', { className: 'layer-views' },
+            make('div', { className: 'layer-left' }, elements.profile,
+                make('div', { className: 'layer-curves' }, elements.friction,
+                    elements.shapeFactor)),
+            make('div', { className: 'layer-right' }, elements.polar, elements.table,
+                elements.note)));
+    return { page, elements };
+}
+
+// The Theory tab: three charts and the numbers (the table with the help under it), each in its
+// cell of `cells`, the module's grid of the tab.
+function buildTheoryTab(texts, cells) {
+    const chart = (id, name) => make('canvas', { id, role: 'img',
+        'aria-label': texts[name], title: texts[name] });
+    const table = make('table', { id: 'theoryTable', className: 'numbers',
+        'aria-label': texts['Study.theory.table.name'], title: texts['Study.theory.help'] },
+    make('thead'), make('tbody'));
+    const parts = {
+        theoryLift: chart('theoryLift', 'Study.theory.lift.name'),
+        theoryMoment: chart('theoryMoment', 'Study.theory.moment.name'),
+        theoryLoad: chart('theoryLoad', 'Study.theory.load.name'),
+        theoryNumbers: make('div', { id: 'theoryNumbers' }, table,
+            make('p', { id: 'theoryHelp', text: texts['Study.theory.help'] })),
+    };
+    for (const { name, row, column } of cells) {
+        parts[name].style.gridRow = `${row + 1}`;
+        parts[name].style.gridColumn = `${column + 1}`;
+    }
+    const page = tabPage(3, make('div', { className: 'theory-grid' }, ...Object.values(parts)));
+    return { page, elements: { lift: parts.theoryLift, moment: parts.theoryMoment,
+        load: parts.theoryLoad, table } };
+}
+
+// The Comparison tab: the kept profile's label, the table and the note on the boundary layer.
+function buildComparisonTab(texts) {
+    const heading = make('p', { id: 'comparisonHeading' });
+    const table = make('table', { id: 'comparisonTable',
+        'aria-label': texts['Study.comparisonTable.name'] }, make('thead'), make('tbody'));
+    const note = make('p', { id: 'comparisonNote' });
+    const index = TABS.findIndex((t) => t.page === 'comparisonTab');
+    return { page: tabPage(index, heading, table, note), elements: { heading, table, note } };
+}
+
+// The bar under the tabs with "Keep for comparison" and "Clear comparison".
+function buildComparisonBar(texts) {
+    const keep = make('button', { id: 'keepButton', type: 'button', title: texts['Study.keep.tip'],
+        text: texts['Study.keep'] });
+    const clear = make('button', { id: 'clearButton', type: 'button',
+        title: texts['Study.clear.tip'], text: texts['Study.clear'] });
+    return { bar: make('div', { className: 'comparison-bar' }, keep, clear), keep, clear };
+}
+
+// {panel, parts: the panel's parts for the study panel, flow, compressibility, boundaryLayer,
+// theory and comparison: each tab's elements, columnTooltips: the rule table's columns' tooltips in order}. `study`: the study
 // views' fixed numbers.
 function buildStudy(texts, study) {
     const tabs = TABS.map((t, i) => make('button', { id: t.name, type: 'button', role: 'tab',
@@ -109,6 +197,10 @@ function buildStudy(texts, study) {
         title: texts[`${t.text}.tip`], text: texts[t.text] }));
     const flow = buildFlowTab(texts, study.mappingSteps);
     const compressibility = buildCompressibilityTab(texts);
+    const boundaryLayer = buildBoundaryLayerTab(texts, study);
+    const theory = buildTheoryTab(texts, study.theoryCells);
+    const comparison = buildComparisonTab(texts);
+    const bar = buildComparisonBar(texts);
     const closeButton = make('button', { type: 'button', className: 'close', id: 'studyClose',
         'aria-label': texts['Study.close'], text: '×' });
     const panel = make('section', { id: 'studyPanel', className: 'study',
@@ -117,12 +209,15 @@ function buildStudy(texts, study) {
         make('span', { id: 'studyPanel-title', text: texts['Study.title'] }), closeButton),
     make('div', { id: 'studyTabs', className: 'tabs', role: 'tablist',
         'aria-label': texts['Study.tabs.name'] }, ...tabs),
-    flow.page, compressibility.page);
+    flow.page, compressibility.page, boundaryLayer.page, theory.page, comparison.page, bar.bar);
     return {
         panel,
         parts: { panel, button: null, closeButton, tabs },
         flow: flow.elements,
         compressibility: compressibility.elements,
+        boundaryLayer: boundaryLayer.elements,
+        theory: theory.elements,
+        comparison: { ...comparison.elements, keep: bar.keep, clear: bar.clear },
         columnTooltips: ['CL', 'CM', 'Cp_min', 'criticalMach'].map(
             (column) => texts[`Study.ruleTable.${column}.tip`]),
     };

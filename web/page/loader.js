@@ -36,6 +36,14 @@ const FUNCTIONS = {
         true],
     compressibility: ['kestrel_study_compressibility', [], true],
     setText: ['kestrel_set_text', ['string', 'string'], false],
+    boundaryLayer: ['kestrel_study_boundary_layer', ['number', 'number', 'number'], true],
+    reynolds: ['kestrel_reynolds', ['number'], true],
+    theory: ['kestrel_study_theory', [], true],
+    keep: ['kestrel_keep', [], true],
+    keepInputs: ['kestrel_keep_inputs',
+        ['number', 'number', 'number', 'number', 'number', 'string'], true],
+    clearKept: ['kestrel_clear_kept', [], false],
+    comparison: ['kestrel_study_comparison', [], true],
 };
 
 // The tables the module hands over at load.

@@ -5,6 +5,8 @@
 import './painting.js';
 import './translations.js';
 import './timing.js';
+import { BoundaryLayerTab } from './boundary_layer.js';
+import { ComparisonTab } from './comparison.js';
 import { CompressibilityTab } from './compressibility.js';
 import { buildPage } from './elements.js';
 import { FlowTab } from './flow.js';
@@ -12,6 +14,7 @@ import { applyLanguage, buildLanguageSwitch, earlyText, pageLanguage } from './l
 import { loadKestrel } from './loader.js';
 import { Painter } from './painter.js';
 import { StudyPanel } from './study.js';
+import { TheoryTab } from './theory.js';
 import { AboutWindow, MainWindow, MessageBox } from './window.js';
 
 const language = pageLanguage();
@@ -27,11 +30,18 @@ async function start() {
         pageStep: kestrel.tables.window.study.mappingPageStep });
     const compressibility = new CompressibilityTab(kestrel, painter, page.compressibility,
         page.columnTooltips);
-    const study = new StudyPanel(page.parts, [flow, compressibility]);
+    const boundaryLayer = new BoundaryLayerTab(kestrel, painter, page.boundaryLayer,
+        kestrel.tables.window.study);
+    const theory = new TheoryTab(kestrel, painter, page.theory);
+    const comparison = new ComparisonTab(kestrel, page.comparison, localStorage);
+    const study = new StudyPanel(page.parts,
+        [flow, compressibility, boundaryLayer, theory, comparison]);
+    comparison.onChange = () => study.follow();
     const dialogs = { about: new AboutWindow(page.about),
         message: new MessageBox(page.message.dialog, page.message.text) };
     const window = new MainWindow(kestrel, painter, study, dialogs, page.messages);
     study.bind();
+    comparison.restore();
     window.bind();
     page.status.hidden = true;
     page.firstFocus.focus();

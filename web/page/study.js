@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The study panel under the main window, opened and closed by the Study button: its Flow and
-// Compressibility tabs follow every chain of the window, the tab in sight at once and the other
-// when it is shown; nothing here changes the window's plots.
+// The study panel under the main window, opened and closed by the Study button: its Flow,
+// Compressibility and Theory tabs follow every chain of the window, the tab in sight at once and
+// the others when they are shown; nothing here changes the window's plots.
 
 export class StudyPanel {
     // `elements`: {panel, button (the menu's Study button), closeButton, tabs (the tab buttons

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// The case the study window's benchmarks measure: the main window shown at 12 % thickness, 4 %
-// camber, 5 degrees and Mach 0.5, and the study window open beside it at its first size.
+// The main window shown at 12 % thickness, 4 % camber, 5 degrees and Mach 0.5 with the study
+// window open beside it at its first size: the windows of the study and zoom benchmarks.
 #pragma once
 
 #include "ui/form1.h"
@@ -13,7 +13,8 @@
 
 namespace kestrel::bench {
 
-inline StudyWindow* openStudyCase(Form1& form) {
+// Shows `form` at that state, opens its study window and returns it.
+inline StudyWindow* openStudyWindow(Form1& form) {
     form.show();
     form.findChild<QLineEdit*>(QStringLiteral("Text_Moo"))->setText(QStringLiteral("0.5"));
     const std::pair<const char*, int> positions[] = {

@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: MIT
+// The Theory tab's pictures: CL and the moment about the quarter chord against the angle of
+// attack, and the load along the chord, each exact beside thin-airfoil theory; their words in the
+// language of the texts given.
+#pragma once
+
+#include "model/texts.h"
+#include "model/theory.h"
+#include "plots/surface.h"
+
+namespace kestrel {
+
+// The exact (Joukowski) values are drawn blue, thin-airfoil theory's red.
+Colour exactTheoryColour();
+Colour thinTheoryColour();
+
+// CL against alpha from -12 to 12 degrees by both theories, the state's angle as a grey line
+// with a dot on each curve at its CL. The surface is cleared first.
+void drawTheoryLift(Surface& surface, const TheoryComparison& theory,
+                    const Texts& texts = kTableTexts);
+// CM about the quarter chord against alpha, as drawTheoryLift.
+void drawTheoryMoment(Surface& surface, const TheoryComparison& theory,
+                      const Texts& texts = kTableTexts);
+// dCp = Cp_lower - Cp_upper against x/c by both theories; the axis is set by the load behind
+// the first twentieth of the chord, and the leading-edge peaks are cut at the top.
+void drawTheoryLoad(Surface& surface, const TheoryComparison& theory,
+                    const Texts& texts = kTableTexts);
+
+} // namespace kestrel
