@@ -55,9 +55,11 @@ TEST_F(Languages, SwitchingChangesWhatBothWindowsShowAndBack) {
     // The main window's own Turkish stays; the study views speak Turkish.
     EXPECT_EQ(caption(), QStringLiteral("Sıkıştırılabilme etkisi"));
     EXPECT_EQ(study->tabs()->tabText(0), QStringLiteral("Akış"));
+    EXPECT_EQ(study->tabs()->tabText(2), QStringLiteral("Sınır tabakası"));
     EXPECT_EQ(study->flowTab()->particlesSwitch()->text(), QStringLiteral("&Parçacıklar"));
 
     choose("en");
+    EXPECT_EQ(study->tabs()->tabText(2), QStringLiteral("Boundary layer"));
     EXPECT_EQ(caption(), QStringLiteral("Compressibility effect"));
     EXPECT_EQ(box("Text_Moo")->accessibleName(), QStringLiteral("free-stream Mach number"));
     EXPECT_EQ(study->windowTitle(), QStringLiteral("Kestrel - Study"));
