@@ -24,10 +24,6 @@ constexpr Colour kOutline = rgb(90, 90, 90);
 constexpr double kCurveWidth = 2;
 constexpr int kOutlinePoints = 240;
 
-std::string text(TextId id) {
-    return std::string(uiText(id));
-}
-
 // The axes of a chart: the plotted ranges, their grid steps and the decimals of their numbers.
 struct Axes {
     double x0, x1, xStep;
@@ -157,21 +153,23 @@ void drawDisplacement(Surface& s, const BoundaryLayerSide& side, bool upper) {
     }
 }
 
-void drawLayerMarks(Surface& s, const BoundaryLayerSide& side, bool upper, double height) {
+void drawLayerMarks(Surface& s, const BoundaryLayerSide& side, bool upper, double height,
+                    const Texts& texts) {
     const double away = (upper ? 1 : -1) * 0.07 * height;
     if (const std::optional<std::size_t> t = firstTurbulent(side); t && side.transition) {
         const UserPoint p = displaced(side, *t, upper);
         s.Marker(p.x, p.y, 7, kTransitionColour);
         s.Text(p.x, p.y + away,
-               text(TextId::TransitionMark) + " " + fixedDecimals(side.transition->x, 2),
+               std::string(texts[TextId::TransitionMark]) + " " +
+                   fixedDecimals(side.transition->x, 2),
                kTransitionColour, TextAlign::Centre);
     }
     if (const std::optional<double> x = side.separationX(); x && side.size() > 0) {
         const std::size_t last = side.size() - 1;
         drawCross(s, side.x[last], side.y[last], 0.012, 0.012, kSeparationColour);
         s.Text(side.x[last], side.y[last] + 2 * away,
-               text(TextId::SeparationMark) + " " + fixedDecimals(*x, 2), kSeparationColour,
-               TextAlign::Centre);
+               std::string(texts[TextId::SeparationMark]) + " " + fixedDecimals(*x, 2),
+               kSeparationColour, TextAlign::Centre);
     }
 }
 
@@ -194,7 +192,8 @@ void drawLegendLine(Surface& s, double x, double y, double length, Colour colour
 
 } // namespace
 
-void drawLayerProfile(Surface& s, const State& st, const BoundaryLayer& layer, double aspect) {
+void drawLayerProfile(Surface& s, const State& st, const BoundaryLayer& layer, double aspect,
+                      const Texts& texts) {
     s.Cls();
     const std::vector<UserPoint> body = outline(st);
     double lo = 0, hi = 0;
@@ -210,16 +209,16 @@ void drawLayerProfile(Surface& s, const State& st, const BoundaryLayer& layer, d
     s.Polyline(body, kOutline);
     drawDisplacement(s, layer.upper, true);
     drawDisplacement(s, layer.lower, false);
-    drawLayerMarks(s, layer.upper, true, height);
-    drawLayerMarks(s, layer.lower, false, height);
-    std::string title = text(TextId::LayerProfileTitle);
-    title.replace(title.find("%1"), 2, std::to_string(kDisplacementExaggeration));
+    drawLayerMarks(s, layer.upper, true, height, texts);
+    drawLayerMarks(s, layer.lower, false, height, texts);
+    const std::string title =
+        texts.format(TextId::LayerProfileTitle, {std::to_string(kDisplacementExaggeration)});
     const double top = middle + height / 2;
     s.Text(-0.1, top - 0.06 * height, title, kAxis, TextAlign::Left, TextFont::Heading);
     drawLegendLine(s, -0.1, middle - 0.4 * height, 0.06, kLaminarColour,
-                   text(TextId::LaminarLegend));
+                   std::string(texts[TextId::LaminarLegend]));
     drawLegendLine(s, 0.2, middle - 0.4 * height, 0.06, kTurbulentColour,
-                   text(TextId::TurbulentLegend));
+                   std::string(texts[TextId::TurbulentLegend]));
 }
 
 namespace {
@@ -245,11 +244,11 @@ void drawSideCurve(Surface& s, const BoundaryLayerSide& side, const std::vector<
     }
 }
 
-void drawSideLegend(Surface& s, const Axes& a) {
+void drawSideLegend(Surface& s, const Axes& a, const Texts& texts) {
     const double h = a.y1 - a.y0;
     const double y = a.y1 + kLegendRows[0] * h;
-    drawLegendLine(s, 0, y, 0.05, kUpperSideColour, text(TextId::UpperLegend));
-    drawLegendLine(s, 0.45, y, 0.05, kLowerSideColour, text(TextId::LowerLegend));
+    drawLegendLine(s, 0, y, 0.05, kUpperSideColour, std::string(texts[TextId::UpperLegend]));
+    drawLegendLine(s, 0.45, y, 0.05, kLowerSideColour, std::string(texts[TextId::LowerLegend]));
 }
 
 double largestCf(const BoundaryLayer& layer) {
@@ -275,22 +274,22 @@ void drawSides(Surface& s, const BoundaryLayer& layer, const Axes& a,
 
 } // namespace
 
-void drawSkinFriction(Surface& s, const BoundaryLayer& layer) {
+void drawSkinFriction(Surface& s, const BoundaryLayer& layer, const Texts& texts) {
     s.Cls();
     Axes a{0, 1, 0.2, 1, 0, 0, 0, 0};
     niceRange(0, largestCf(layer), 4, a.y0, a.y1, a.yStep);
     a.yDecimals = decimalsOf(a.yStep);
-    drawAxes(s, a, text(TextId::FrictionTitle), "x/c");
-    drawSideLegend(s, a);
+    drawAxes(s, a, std::string(texts[TextId::FrictionTitle]), "x/c");
+    drawSideLegend(s, a, texts);
     clipToAxes(s, a);
     drawSides(s, layer, a, &BoundaryLayerSide::Cf);
 }
 
-void drawShapeFactor(Surface& s, const BoundaryLayer& layer) {
+void drawShapeFactor(Surface& s, const BoundaryLayer& layer, const Texts& texts) {
     s.Cls();
     const Axes a{0, 1, 0.2, 1, 1, 4, 0.5, 1};
-    drawAxes(s, a, text(TextId::ShapeFactorTitle), "x/c");
-    drawSideLegend(s, a);
+    drawAxes(s, a, std::string(texts[TextId::ShapeFactorTitle]), "x/c");
+    drawSideLegend(s, a, texts);
     clipToAxes(s, a);
     drawSides(s, layer, a, &BoundaryLayerSide::H);
 }
@@ -324,7 +323,8 @@ UserPoint polarPlace(const PolarPoint& p, const Axes& a) {
     return {p.CD ? *p.CD : a.x1, p.CL};
 }
 
-void drawPolarLegend(Surface& s, const Axes& a, std::span<const PolarPoint> polar) {
+void drawPolarLegend(Surface& s, const Axes& a, std::span<const PolarPoint> polar,
+                     const Texts& texts) {
     const double w = a.x1 - a.x0;
     const double h = a.y1 - a.y0;
     const bool late = std::any_of(polar.begin(), polar.end(),
@@ -335,31 +335,32 @@ void drawPolarLegend(Surface& s, const Axes& a, std::span<const PolarPoint> pola
     if (separated) {
         const double y = a.y1 + kLegendRows[row++] * h;
         s.Marker(a.x0 + 0.01 * w, y, 6, kPolarSeparatedColour);
-        s.Text(a.x0 + 0.04 * w, y, text(TextId::PolarSeparatedLegend), kAxis);
+        s.Text(a.x0 + 0.04 * w, y, std::string(texts[TextId::PolarSeparatedLegend]), kAxis);
     }
     if (late) {
         const double y = a.y1 + kLegendRows[row] * h;
         s.Marker(a.x0 + 0.01 * w, y, 6, kPolarLateColour);
-        s.Text(a.x0 + 0.04 * w, y, text(TextId::PolarLateLegend), kAxis);
+        s.Text(a.x0 + 0.04 * w, y, std::string(texts[TextId::PolarLateLegend]), kAxis);
     }
 }
 
 } // namespace
 
-void drawDragPolar(Surface& s, std::span<const PolarPoint> polar, double alpha) {
+void drawDragPolar(Surface& s, std::span<const PolarPoint> polar, double alpha,
+                   const Texts& texts) {
     s.Cls();
     if (polar.empty()) {
         return;
     }
     const Axes a = polarAxes(polar);
-    drawAxes(s, a, text(TextId::DragPolarTitle), "CD");
+    drawAxes(s, a, std::string(texts[TextId::DragPolarTitle]), "CD");
     s.Text(a.x0 - 0.11 * (a.x1 - a.x0), (a.y0 + a.y1) / 2, "CL", kAxis, TextAlign::Centre,
            TextFont::Heading);
-    drawPolarLegend(s, a, polar);
+    drawPolarLegend(s, a, polar, texts);
     if (std::none_of(polar.begin(), polar.end(),
                      [](const PolarPoint& p) { return p.CD.has_value(); })) {
-        s.Text((a.x0 + a.x1) / 2, (a.y0 + a.y1) / 2, text(TextId::PolarNoDragNote), kAxis,
-               TextAlign::Centre);
+        s.Text((a.x0 + a.x1) / 2, (a.y0 + a.y1) / 2, std::string(texts[TextId::PolarNoDragNote]),
+               kAxis, TextAlign::Centre);
     }
     clipToAxes(s, a);
     // The right edge holds the angles without a CD.

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "model/supersonic.h"
+#include "model/texts.h"
 #include "plots/surface.h"
 
 namespace kestrel {
@@ -17,7 +18,9 @@ Colour supersonicShade(CompressibilityRule rule);
 // line Cp*, for each rule a polygon in its shade between its Cp and Cp* over each supersonic
 // stretch, a legend with each rule's stretches, and the profile beneath with each rule's
 // stretches drawn over its surface. The Cp axis points down (suction up); values beyond the top
-// are cut. At |M| >= 1 only the incompressible Cp is drawn, with a note. Clears the surface.
-void drawSonicChart(Surface& surface, const SonicSurface& sonic, double mach);
+// are cut. At |M| >= 1 only the incompressible Cp is drawn, with a note. Clears the surface. Its
+// words in the language of `texts`.
+void drawSonicChart(Surface& surface, const SonicSurface& sonic, double mach,
+                    const Texts& texts = kTableTexts);
 
 } // namespace kestrel

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The Theory tab's pictures: CL and the moment about the quarter chord against the angle of
-// attack, and the load along the chord, each exact beside thin-airfoil theory.
+// attack, and the load along the chord, each exact beside thin-airfoil theory; their words in the
+// language of the texts given.
 #pragma once
 
+#include "model/texts.h"
 #include "model/theory.h"
 #include "plots/surface.h"
 
@@ -14,11 +16,14 @@ Colour thinTheoryColour();
 
 // CL against alpha from -12 to 12 degrees by both theories, the state's angle as a grey line
 // with a dot on each curve at its CL. The surface is cleared first.
-void drawTheoryLift(Surface& surface, const TheoryComparison& theory);
+void drawTheoryLift(Surface& surface, const TheoryComparison& theory,
+                    const Texts& texts = kTableTexts);
 // CM about the quarter chord against alpha, as drawTheoryLift.
-void drawTheoryMoment(Surface& surface, const TheoryComparison& theory);
+void drawTheoryMoment(Surface& surface, const TheoryComparison& theory,
+                      const Texts& texts = kTableTexts);
 // dCp = Cp_lower - Cp_upper against x/c by both theories; the axis is set by the load behind
 // the first twentieth of the chord, and the leading-edge peaks are cut at the top.
-void drawTheoryLoad(Surface& surface, const TheoryComparison& theory);
+void drawTheoryLoad(Surface& surface, const TheoryComparison& theory,
+                    const Texts& texts = kTableTexts);
 
 } // namespace kestrel
