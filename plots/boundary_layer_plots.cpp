@@ -9,7 +9,9 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <exception>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -141,7 +143,7 @@ UserPoint displaced(const BoundaryLayerSide& side, std::size_t i, bool upper) {
     return {side.x[i] + d * n.x, side.y[i] + d * n.y};
 }
 
-void drawDisplacement(Surface& s, const BoundaryLayerSide& side, bool upper) {
+void drawDisplacement(Surface& s, const BoundaryLayerSide& side, bool upper, Colouring colouring) {
     std::vector<UserPoint> run;
     for (std::size_t i = 0; i < side.size(); ++i) {
         run.push_back(displaced(side, i, upper));
@@ -149,7 +151,8 @@ void drawDisplacement(Surface& s, const BoundaryLayerSide& side, bool upper) {
         if (ends) {
             if (run.size() >= 2) {
                 s.Polyline(run,
-                           side.regime[i] == Regime::Laminar ? kLaminarColour : kTurbulentColour,
+                           colouring(side.regime[i] == Regime::Laminar ? kLaminarColour
+                                                                       : kTurbulentColour),
                            kCurveWidth);
             }
             run.clear();
@@ -157,22 +160,38 @@ void drawDisplacement(Surface& s, const BoundaryLayerSide& side, bool upper) {
     }
 }
 
-void drawLayerMarks(Surface& s, const BoundaryLayerSide& side, bool upper, double height) {
+// Transition and separation marked on the side's displacement surface; the current profile's
+// marks are named with their x/c, the kept one's only drawn, so that the names do not crowd.
+void drawLayerMarks(Surface& s, const BoundaryLayerSide& side, bool upper, double height,
+                    Colouring colouring) {
+    const bool named = colouring == asItIs;
     const double away = (upper ? 1 : -1) * 0.07 * height;
     if (const std::optional<std::size_t> t = firstTurbulent(side); t && side.transition) {
         const UserPoint p = displaced(side, *t, upper);
-        s.Marker(p.x, p.y, 7, kTransitionColour);
-        s.Text(p.x, p.y + away,
-               text(TextId::TransitionMark) + " " + fixedDecimals(side.transition->x, 2),
-               kTransitionColour, TextAlign::Centre);
+        s.Marker(p.x, p.y, 7, colouring(kTransitionColour));
+        if (named) {
+            s.Text(p.x, p.y + away,
+                   text(TextId::TransitionMark) + " " + fixedDecimals(side.transition->x, 2),
+                   kTransitionColour, TextAlign::Centre);
+        }
     }
     if (const std::optional<double> x = side.separationX(); x && side.size() > 0) {
         const std::size_t last = side.size() - 1;
-        drawCross(s, side.x[last], side.y[last], 0.012, 0.012, kSeparationColour);
-        s.Text(side.x[last], side.y[last] + 2 * away,
-               text(TextId::SeparationMark) + " " + fixedDecimals(*x, 2), kSeparationColour,
-               TextAlign::Centre);
+        drawCross(s, side.x[last], side.y[last], 0.012, 0.012, colouring(kSeparationColour));
+        if (named) {
+            s.Text(side.x[last], side.y[last] + 2 * away,
+                   text(TextId::SeparationMark) + " " + fixedDecimals(*x, 2), kSeparationColour,
+                   TextAlign::Centre);
+        }
     }
+}
+
+// The layer of both sides over the profile, as drawLayerProfile draws it.
+void drawLayerSides(Surface& s, const BoundaryLayer& layer, double height, Colouring colouring) {
+    drawDisplacement(s, layer.upper, true, colouring);
+    drawDisplacement(s, layer.lower, false, colouring);
+    drawLayerMarks(s, layer.upper, true, height, colouring);
+    drawLayerMarks(s, layer.lower, false, height, colouring);
 }
 
 std::vector<UserPoint> outline(const State& st) {
@@ -194,7 +213,8 @@ void drawLegendLine(Surface& s, double x, double y, double length, Colour colour
 
 } // namespace
 
-void drawLayerProfile(Surface& s, const State& st, const BoundaryLayer& layer, double aspect) {
+void drawLayerProfile(Surface& s, const State& st, const BoundaryLayer& layer, double aspect,
+                      const KeptLayer* kept) {
     s.Cls();
     const std::vector<UserPoint> body = outline(st);
     double lo = 0, hi = 0;
@@ -207,11 +227,12 @@ void drawLayerProfile(Surface& s, const State& st, const BoundaryLayer& layer, d
     const double middle = (lo + hi) / 2;
     s.Scale(-0.12, middle + height / 2, 1.12, middle - height / 2);
     s.Polygon(body, kBody);
+    if (kept) {
+        s.Polyline(outline(kept->ghost.state()), ghostColour(kOutline));
+        drawLayerSides(s, kept->view.layer, height, ghostColour);
+    }
     s.Polyline(body, kOutline);
-    drawDisplacement(s, layer.upper, true);
-    drawDisplacement(s, layer.lower, false);
-    drawLayerMarks(s, layer.upper, true, height);
-    drawLayerMarks(s, layer.lower, false, height);
+    drawLayerSides(s, layer, height, asItIs);
     std::string title = text(TextId::LayerProfileTitle);
     title.replace(title.find("%1"), 2, std::to_string(kDisplacementExaggeration));
     const double top = middle + height / 2;
@@ -220,13 +241,16 @@ void drawLayerProfile(Surface& s, const State& st, const BoundaryLayer& layer, d
                    text(TextId::LaminarLegend));
     drawLegendLine(s, 0.2, middle - 0.4 * height, 0.06, kTurbulentColour,
                    text(TextId::TurbulentLegend));
+    if (kept) {
+        drawGhostLabel(s, kept->ghost, 1.1, middle - 0.4 * height, TextAlign::Right);
+    }
 }
 
 namespace {
 
 // One side's values of a quantity against x, transition and separation marked.
 void drawSideCurve(Surface& s, const BoundaryLayerSide& side, const std::vector<double>& values,
-                   Colour colour, double dy) {
+                   Colour colour, double dy, Colouring colouring) {
     std::vector<UserPoint> curve;
     for (std::size_t i = 0; i < side.size(); ++i) {
         if (std::isfinite(values[i])) {
@@ -234,14 +258,14 @@ void drawSideCurve(Surface& s, const BoundaryLayerSide& side, const std::vector<
         }
     }
     if (curve.size() >= 2) {
-        s.Polyline(curve, colour, kCurveWidth);
+        s.Polyline(curve, colouring(colour), kCurveWidth);
     }
     if (const std::optional<std::size_t> t = firstTurbulent(side); t && side.transition && *t > 0) {
-        s.Marker(side.x[*t - 1], values[*t - 1], 7, kTransitionColour);
+        s.Marker(side.x[*t - 1], values[*t - 1], 7, colouring(kTransitionColour));
     }
     if (side.separationX() && side.size() > 0) {
         const std::size_t last = side.size() - 1;
-        drawCross(s, side.x[last], values[last], 0.015, dy, kSeparationColour);
+        drawCross(s, side.x[last], values[last], 0.015, dy, colouring(kSeparationColour));
     }
 }
 
@@ -267,32 +291,49 @@ double largestCf(const BoundaryLayer& layer) {
 }
 
 void drawSides(Surface& s, const BoundaryLayer& layer, const Axes& a,
-               std::vector<double> BoundaryLayerSide::*values) {
+               std::vector<double> BoundaryLayerSide::*values, Colouring colouring) {
     const double dy = 0.03 * (a.y1 - a.y0);
-    drawSideCurve(s, layer.upper, layer.upper.*values, kUpperSideColour, dy);
-    drawSideCurve(s, layer.lower, layer.lower.*values, kLowerSideColour, dy);
+    drawSideCurve(s, layer.upper, layer.upper.*values, kUpperSideColour, dy, colouring);
+    drawSideCurve(s, layer.lower, layer.lower.*values, kLowerSideColour, dy, colouring);
+}
+
+// The kept profile's label right of a chart's title.
+void drawKeptTitle(Surface& s, const Axes& a, const KeptLayer* kept) {
+    if (kept) {
+        drawGhostLabel(s, kept->ghost, a.x1, a.y1 + (kTopRoom - 0.07) * (a.y1 - a.y0),
+                       TextAlign::Right);
+    }
+}
+
+// Both sides' curves of a quantity, the kept profile's faintly behind the current one's.
+void drawSideCurves(Surface& s, const BoundaryLayer& layer, const Axes& a,
+                    std::vector<double> BoundaryLayerSide::*values, const KeptLayer* kept) {
+    drawKeptTitle(s, a, kept);
+    clipToAxes(s, a);
+    if (kept) {
+        drawSides(s, kept->view.layer, a, values, ghostColour);
+    }
+    drawSides(s, layer, a, values, asItIs);
 }
 
 } // namespace
 
-void drawSkinFriction(Surface& s, const BoundaryLayer& layer) {
+void drawSkinFriction(Surface& s, const BoundaryLayer& layer, const KeptLayer* kept) {
     s.Cls();
     Axes a{0, 1, 0.2, 1, 0, 0, 0, 0};
     niceRange(0, largestCf(layer), 4, a.y0, a.y1, a.yStep);
     a.yDecimals = decimalsOf(a.yStep);
     drawAxes(s, a, text(TextId::FrictionTitle), "x/c");
     drawSideLegend(s, a);
-    clipToAxes(s, a);
-    drawSides(s, layer, a, &BoundaryLayerSide::Cf);
+    drawSideCurves(s, layer, a, &BoundaryLayerSide::Cf, kept);
 }
 
-void drawShapeFactor(Surface& s, const BoundaryLayer& layer) {
+void drawShapeFactor(Surface& s, const BoundaryLayer& layer, const KeptLayer* kept) {
     s.Cls();
     const Axes a{0, 1, 0.2, 1, 1, 4, 0.5, 1};
     drawAxes(s, a, text(TextId::ShapeFactorTitle), "x/c");
     drawSideLegend(s, a);
-    clipToAxes(s, a);
-    drawSides(s, layer, a, &BoundaryLayerSide::H);
+    drawSideCurves(s, layer, a, &BoundaryLayerSide::H, kept);
 }
 
 namespace {
@@ -346,28 +387,16 @@ void drawPolarLegend(Surface& s, const Axes& a, std::span<const PolarPoint> pola
 
 } // namespace
 
-void drawDragPolar(Surface& s, std::span<const PolarPoint> polar, double alpha) {
-    s.Cls();
-    if (polar.empty()) {
-        return;
-    }
-    const Axes a = polarAxes(polar);
-    drawAxes(s, a, text(TextId::DragPolarTitle), "CD");
-    s.Text(a.x0 - 0.11 * (a.x1 - a.x0), (a.y0 + a.y1) / 2, "CL", kAxis, TextAlign::Centre,
-           TextFont::Heading);
-    drawPolarLegend(s, a, polar);
-    if (std::none_of(polar.begin(), polar.end(),
-                     [](const PolarPoint& p) { return p.CD.has_value(); })) {
-        s.Text((a.x0 + a.x1) / 2, (a.y0 + a.y1) / 2, text(TextId::PolarNoDragNote), kAxis,
-               TextAlign::Centre);
-    }
-    clipToAxes(s, a);
-    // The right edge holds the angles without a CD.
-    s.Polyline({{a.x1, a.y0}, {a.x1, a.y1}}, kPolarSeparatedColour, 3);
+namespace {
+
+// The polar's attached angles joined, each angle's point in its colour, and the angle `alpha`
+// ringed.
+void drawPolarPoints(Surface& s, const Axes& a, std::span<const PolarPoint> polar, double alpha,
+                     Colouring colouring) {
     std::vector<UserPoint> run;
     const auto flush = [&] {
         if (run.size() >= 2) {
-            s.Polyline(run, kPolarColour, kCurveWidth);
+            s.Polyline(run, colouring(kPolarColour), kCurveWidth);
         }
         run.clear();
     };
@@ -382,13 +411,41 @@ void drawDragPolar(Surface& s, std::span<const PolarPoint> polar, double alpha) 
     for (const PolarPoint& p : polar) {
         const UserPoint q = polarPlace(p, a);
         if (std::fabs(p.alpha - alpha) < 1e-9) {
-            s.Marker(q.x, q.y, 13, kCurrentAngleColour);
+            s.Marker(q.x, q.y, 13, colouring(kCurrentAngleColour));
         }
         const Colour colour = !p.CD          ? kPolarSeparatedColour
                               : separates(p) ? kPolarLateColour
                                              : kPolarColour;
-        s.Marker(q.x, q.y, 6, colour);
+        s.Marker(q.x, q.y, 6, colouring(colour));
     }
+}
+
+} // namespace
+
+void drawDragPolar(Surface& s, std::span<const PolarPoint> polar, double alpha,
+                   const KeptLayer* kept) {
+    s.Cls();
+    if (polar.empty()) {
+        return;
+    }
+    const Axes a = polarAxes(polar);
+    drawAxes(s, a, text(TextId::DragPolarTitle), "CD");
+    s.Text(a.x0 - 0.11 * (a.x1 - a.x0), (a.y0 + a.y1) / 2, "CL", kAxis, TextAlign::Centre,
+           TextFont::Heading);
+    drawPolarLegend(s, a, polar);
+    if (std::none_of(polar.begin(), polar.end(),
+                     [](const PolarPoint& p) { return p.CD.has_value(); })) {
+        s.Text((a.x0 + a.x1) / 2, (a.y0 + a.y1) / 2, text(TextId::PolarNoDragNote), kAxis,
+               TextAlign::Centre);
+    }
+    drawKeptTitle(s, a, kept);
+    clipToAxes(s, a);
+    // The right edge holds the angles without a CD.
+    s.Polyline({{a.x1, a.y0}, {a.x1, a.y1}}, kPolarSeparatedColour, 3);
+    if (kept) {
+        drawPolarPoints(s, a, kept->view.polar, kept->view.alpha, ghostColour);
+    }
+    drawPolarPoints(s, a, polar, alpha, asItIs);
     for (const PolarPoint& p : polar) {
         if (std::fabs(p.alpha - alpha) < 1e-9) {
             const UserPoint q = polarPlace(p, a);
@@ -398,6 +455,40 @@ void drawDragPolar(Surface& s, std::span<const PolarPoint> polar, double alpha) 
                    right ? TextAlign::Right : TextAlign::Left, TextFont::Heading);
         }
     }
+}
+
+namespace {
+
+// The options a kept layer was computed for, to the last digit.
+std::string settingsOf(const BoundaryLayerOptions& options) {
+    std::ostringstream text;
+    text.precision(17);
+    text << options.reynolds << ' ' << options.ncrit << ' ' << options.refinement << ' '
+         << options.tripUpper.value_or(-1) << ' ' << options.tripLower.value_or(-1);
+    return text.str();
+}
+
+} // namespace
+
+const BoundaryLayerView* keptLayerView(const Ghost& kept, const BoundaryLayerOptions& options) {
+    const std::optional<BoundaryLayerView>& view = kept.cachedFor<std::optional<BoundaryLayerView>>(
+        "boundary layer", settingsOf(options),
+        [&options](const State& s) -> std::optional<BoundaryLayerView> {
+            try {
+                return boundaryLayerView(s, options);
+            } catch (const std::exception&) {
+                return std::nullopt; // the current profile's layer still shows
+            }
+        });
+    return view ? &*view : nullptr;
+}
+
+std::optional<KeptLayer> keptLayer(const Ghost* kept, const BoundaryLayerOptions& options) {
+    const BoundaryLayerView* view = kept ? keptLayerView(*kept, options) : nullptr;
+    if (!view) {
+        return std::nullopt;
+    }
+    return KeptLayer{*kept, *view};
 }
 
 } // namespace kestrel

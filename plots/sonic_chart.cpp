@@ -94,6 +94,23 @@ void drawCurve(Surface& s, const ChartFrame& f, const std::vector<double>& x,
     flush();
 }
 
+// Both sides' Cp by each rule, the upper side's thick, or the incompressible Cp alone at or past
+// M = 1; in the colours `colouring` makes of the rules'.
+void drawPressures(Surface& s, const ChartFrame& f, const std::array<SidePressure, 2>& pressures,
+                   bool subsonic, Colouring colouring) {
+    for (const SidePressure& p : pressures) {
+        const double width = p.side == Side::Upper ? kUpperWidth : kLowerWidth;
+        if (!subsonic) {
+            drawCurve(s, f, p.x, p.Cp0, colouring(kIncompressible), width);
+            continue;
+        }
+        for (int r = 2; r >= 0; --r) {
+            const CompressibilityRule rule = kCompressibilityRules[static_cast<std::size_t>(r)];
+            drawCurve(s, f, p.x, curveOf(p, rule), colouring(ruleColour(rule)), width);
+        }
+    }
+}
+
 // The shade between the side's Cp and Cp* over one stretch.
 void shadeStretch(Surface& s, const ChartFrame& f, const SidePressure& p,
                   const std::vector<double>& cp, const SupersonicExtent& e, double cpStar,
@@ -205,7 +222,7 @@ Colour supersonicShade(CompressibilityRule rule) {
     return rgb(tint(c), tint(c >> 8), tint(c >> 16));
 }
 
-void drawSonicChart(Surface& s, const SonicSurface& sonic, double mach) {
+void drawSonicChart(Surface& s, const SonicSurface& sonic, double mach, const Ghost* kept) {
     mach = std::fabs(mach);
     const bool subsonic = mach < 1;
     const std::array<SidePressure, 2> pressures = sonic.pressures(subsonic ? mach : 0);
@@ -227,20 +244,22 @@ void drawSonicChart(Surface& s, const SonicSurface& sonic, double mach) {
         }
         s.Line(0, *cpStar, 1, *cpStar, criticalPressureColour());
     }
-    for (const SidePressure& p : pressures) {
-        const double width = p.side == Side::Upper ? kUpperWidth : kLowerWidth;
-        if (!subsonic) {
-            drawCurve(s, f, p.x, p.Cp0, kIncompressible, width);
-            continue;
-        }
-        for (int r = 2; r >= 0; --r) {
-            const CompressibilityRule rule = kCompressibilityRules[static_cast<std::size_t>(r)];
-            drawCurve(s, f, p.x, curveOf(p, rule), ruleColour(rule), width);
-        }
+    if (kept) {
+        drawPressures(s, f, keptSonicSurface(*kept).pressures(subsonic ? mach : 0), subsonic,
+                      ghostColour);
     }
+    drawPressures(s, f, pressures, subsonic, asItIs);
     endPlotArea(s);
     drawProfileStrip(s, f, sonic, extents);
     drawLegend(s, f, mach, subsonic, extents);
+    if (kept) {
+        drawGhostLabel(s, *kept, rightOf(f, 0.04), below(f, kStripFrom));
+    }
+}
+
+const SonicSurface& keptSonicSurface(const Ghost& kept) {
+    return kept.cached<SonicSurface>(
+        "sonic surface", [](const State& s) { return SonicSurface(s, CompressibleSurface(s)); });
 }
 
 } // namespace kestrel

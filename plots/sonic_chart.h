@@ -5,6 +5,7 @@
 #pragma once
 
 #include "model/supersonic.h"
+#include "plots/ghost.h"
 #include "plots/surface.h"
 
 namespace kestrel {
@@ -18,6 +19,12 @@ Colour supersonicShade(CompressibilityRule rule);
 // stretch, a legend with each rule's stretches, and the profile beneath with each rule's
 // stretches drawn over its surface. The Cp axis points down (suction up); values beyond the top
 // are cut. At |M| >= 1 only the incompressible Cp is drawn, with a note. Clears the surface.
-void drawSonicChart(Surface& surface, const SonicSurface& sonic, double mach);
+// With a kept profile, its sides' Cp at the same M are drawn faintly behind the current ones, in
+// the rules' ghost colours, and its label under the legend.
+void drawSonicChart(Surface& surface, const SonicSurface& sonic, double mach,
+                    const Ghost* kept = nullptr);
+
+// The kept profile's surface, computed once per kept profile.
+const SonicSurface& keptSonicSurface(const Ghost& kept);
 
 } // namespace kestrel

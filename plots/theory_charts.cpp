@@ -35,46 +35,92 @@ ChartAxis axisOver(const std::vector<double>& values, int lines) {
     return valueAxis(*low - pad, *high + pad, lines);
 }
 
-ChartFrame angleFrame(const ChartAxis& y, TextId yTitle) {
+// Room above the box for one row of legend, or two with a kept profile.
+double topRoom(const Ghost* kept) {
+    return kept ? 0.27 : 0.16;
+}
+
+ChartFrame angleFrame(const ChartAxis& y, TextId yTitle, const Ghost* kept) {
     ChartFrame f;
     f.x = {curveAngle(kCurveFirst), curveAngle(kCurveLast), 4, 0};
     f.y = y;
     f.xTitle = text(TextId::AngleAxisTitle);
     f.yTitle = text(yTitle);
-    f.topRoom = 0.16;
+    f.topRoom = topRoom(kept);
     return f;
 }
 
-// The two legend entries in the room above the box.
-void drawLegend(Surface& s, const ChartFrame& f) {
+// The two legend entries in the room above the box; with a kept profile, its exact line and
+// label in a row above them.
+void drawLegend(Surface& s, const ChartFrame& f, const Ghost* kept) {
     const double w = f.x.last - f.x.first;
-    const double y = f.y.last + 0.08 * (f.y.last - f.y.first);
+    const double h = f.y.last - f.y.first;
+    const double y = f.y.last + 0.08 * h;
     legendEntry(s, f, f.x.first + 0.02 * w, y, exactTheoryColour(), kCurveWidth,
                 text(TextId::TheoryExactLegend));
     legendEntry(s, f, f.x.first + 0.5 * w, y, thinTheoryColour(), kThinWidth,
                 text(TextId::TheoryThinLegend));
+    if (kept) {
+        const double x = f.x.first + 0.02 * w;
+        const double above = y + 0.1 * h;
+        s.Polyline({{x, above}, {x + 0.06 * w, above}}, ghostColour(exactTheoryColour()),
+                   kCurveWidth);
+        drawGhostLabel(s, *kept, x + 0.08 * w, above);
+    }
 }
 
-// Both theories' curves against the angle of attack, and the current angle marked on them.
-void drawAngleChart(Surface& s, const std::vector<AnglePoint>& curve, const AnglePoint& current,
-                    TextId yTitle) {
+// One theory's curve against the angle of attack with a dot at the state's angle.
+void drawAngleLine(Surface& s, const std::vector<AnglePoint>& curve, const AnglePoint& current,
+                   double AnglePoint::*theory, Colour colour, double width) {
+    std::vector<UserPoint> line;
+    for (const AnglePoint& p : curve) {
+        line.push_back({p.alfaDegrees, p.*theory});
+    }
+    s.Polyline(line, colour, width);
+    s.Marker(current.alfaDegrees, current.*theory, kMarkerSize, colour);
+}
+
+// Which of the comparison's angle curves a chart shows.
+struct AngleCurve {
+    std::vector<AnglePoint> TheoryComparison::*curve;
+    AnglePoint TheoryComparison::*current;
+    TextId yTitle;
+};
+
+// Both theories' curves against the angle of attack, and the current angle marked on them; the
+// kept profile's exact curve faintly behind them.
+void drawAngleChart(Surface& s, const TheoryComparison& t, const AngleCurve& which,
+                    const Ghost* kept) {
+    const std::vector<AnglePoint>& curve = t.*which.curve;
+    const AnglePoint& current = t.*which.current;
     std::vector<double> values;
-    std::vector<UserPoint> exact;
-    std::vector<UserPoint> thin;
     for (const AnglePoint& p : curve) {
         values.insert(values.end(), {p.exact, p.thin});
-        exact.push_back({p.alfaDegrees, p.exact});
-        thin.push_back({p.alfaDegrees, p.thin});
     }
-    const ChartFrame f = angleFrame(axisOver(values, 5), yTitle);
+    const ChartFrame f = angleFrame(axisOver(values, 5), which.yTitle, kept);
     beginChart(s, f);
     s.Line(current.alfaDegrees, f.y.first, current.alfaDegrees, f.y.last, kCurrentAngle);
-    s.Polyline(thin, thinTheoryColour(), kThinWidth);
-    s.Polyline(exact, exactTheoryColour(), kCurveWidth);
-    s.Marker(current.alfaDegrees, current.thin, kMarkerSize, thinTheoryColour());
-    s.Marker(current.alfaDegrees, current.exact, kMarkerSize, exactTheoryColour());
+    if (kept) {
+        const TheoryComparison& k = keptTheory(*kept);
+        drawAngleLine(s, k.*which.curve, k.*which.current, &AnglePoint::exact,
+                      ghostColour(exactTheoryColour()), kCurveWidth);
+    }
+    drawAngleLine(s, curve, current, &AnglePoint::thin, thinTheoryColour(), kThinWidth);
+    drawAngleLine(s, curve, current, &AnglePoint::exact, exactTheoryColour(), kCurveWidth);
     endPlotArea(s);
-    drawLegend(s, f);
+    drawLegend(s, f, kept);
+}
+
+// One theory's load along the chord, where it is finite.
+void drawLoadLine(Surface& s, const std::vector<LoadPoint>& load, double LoadPoint::*theory,
+                  Colour colour, double width) {
+    std::vector<UserPoint> line;
+    for (const LoadPoint& p : load) {
+        if (std::isfinite(p.*theory)) {
+            line.push_back({p.x, p.*theory});
+        }
+    }
+    s.Polyline(line, colour, width);
 }
 
 } // namespace
@@ -87,18 +133,21 @@ Colour thinTheoryColour() {
     return rgb(220, 40, 0);
 }
 
-void drawTheoryLift(Surface& s, const TheoryComparison& t) {
-    drawAngleChart(s, t.lift, t.current, TextId::TheoryLiftAxis);
+void drawTheoryLift(Surface& s, const TheoryComparison& t, const Ghost* kept) {
+    drawAngleChart(s, t, {&TheoryComparison::lift, &TheoryComparison::current, TextId::TheoryLiftAxis},
+                   kept);
 }
 
-void drawTheoryMoment(Surface& s, const TheoryComparison& t) {
-    drawAngleChart(s, t.moment, t.currentMoment, TextId::TheoryMomentAxis);
+void drawTheoryMoment(Surface& s, const TheoryComparison& t, const Ghost* kept) {
+    drawAngleChart(s, t,
+                   {&TheoryComparison::moment, &TheoryComparison::currentMoment,
+                    TextId::TheoryMomentAxis},
+                   kept);
 }
 
-void drawTheoryLoad(Surface& s, const TheoryComparison& t) {
+void drawTheoryLoad(Surface& s, const TheoryComparison& t, const Ghost* kept) {
     std::vector<double> values{0};
-    std::vector<UserPoint> exact;
-    std::vector<UserPoint> thin;
+    std::vector<LoadPoint> load;
     for (const LoadPoint& p : t.load) {
         if (!std::isfinite(p.exact) || !std::isfinite(p.thin)) {
             continue;
@@ -106,21 +155,28 @@ void drawTheoryLoad(Surface& s, const TheoryComparison& t) {
         if (p.x >= kLoadAxisFrom) {
             values.insert(values.end(), {p.exact, p.thin});
         }
-        exact.push_back({p.x, p.exact});
-        thin.push_back({p.x, p.thin});
+        load.push_back(p);
     }
     ChartFrame f;
     f.x = {0, 1, 0.2, 1};
     f.y = axisOver(values, 5);
     f.xTitle = text(TextId::ChordAxisTitle);
     f.yTitle = text(TextId::TheoryLoadAxis);
-    f.topRoom = 0.16;
+    f.topRoom = topRoom(kept);
     beginChart(s, f);
     s.Line(0, 0, 1, 0, chartAxisColour());
-    s.Polyline(thin, thinTheoryColour(), kThinWidth);
-    s.Polyline(exact, exactTheoryColour(), kCurveWidth);
+    if (kept) {
+        drawLoadLine(s, keptTheory(*kept).load, &LoadPoint::exact, ghostColour(exactTheoryColour()),
+                     kCurveWidth);
+    }
+    drawLoadLine(s, load, &LoadPoint::thin, thinTheoryColour(), kThinWidth);
+    drawLoadLine(s, load, &LoadPoint::exact, exactTheoryColour(), kCurveWidth);
     endPlotArea(s);
-    drawLegend(s, f);
+    drawLegend(s, f, kept);
+}
+
+const TheoryComparison& keptTheory(const Ghost& kept) {
+    return kept.cached<TheoryComparison>("theory", compareWithThinAirfoil);
 }
 
 } // namespace kestrel

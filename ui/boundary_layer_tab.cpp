@@ -182,9 +182,11 @@ void BoundaryLayerTab::redraw() {
         }
     }
     if (view_) {
-        drawSkinFriction(friction_->surface(), view_->layer);
-        drawShapeFactor(shape_->surface(), view_->layer);
-        drawDragPolar(polar_->surface(), view_->polar, view_->alpha);
+        const std::optional<KeptLayer> kept = keptLayer();
+        const KeptLayer* k = kept ? &*kept : nullptr;
+        drawSkinFriction(friction_->surface(), view_->layer, k);
+        drawShapeFactor(shape_->surface(), view_->layer, k);
+        drawDragPolar(polar_->surface(), view_->polar, view_->alpha, k);
     } else {
         friction_->surface().Cls();
         shape_->surface().Cls();
@@ -201,7 +203,12 @@ void BoundaryLayerTab::drawProfile() {
     }
     const double aspect =
         profile_->height() > 0 ? static_cast<double>(profile_->width()) / profile_->height() : 2.0;
-    drawLayerProfile(profile_->surface(), *state_, view_->layer, aspect);
+    const std::optional<KeptLayer> kept = keptLayer();
+    drawLayerProfile(profile_->surface(), *state_, view_->layer, aspect, kept ? &*kept : nullptr);
+}
+
+std::optional<KeptLayer> BoundaryLayerTab::keptLayer() const {
+    return kestrel::keptLayer(kept_.get(), options());
 }
 
 void BoundaryLayerTab::fillTable(const LayerTable& table) {

@@ -137,6 +137,7 @@ void StudyWindow::clearKept() {
 void StudyWindow::setKept(std::shared_ptr<const Ghost> kept) {
     kept_ = std::move(kept);
     flow_->setKept(kept_);
+    layer_->setKept(kept_);
     updateComparisonButtons();
     follow();
 }
@@ -352,9 +353,9 @@ void StudyWindow::redrawTheory() {
     TheoryTable table = emptyTheoryTable();
     if (profileExists(state_)) {
         const TheoryComparison theory = compareWithThinAirfoil(state_);
-        drawTheoryLift(theoryLift_->surface(), theory);
-        drawTheoryMoment(theoryMoment_->surface(), theory);
-        drawTheoryLoad(theoryLoad_->surface(), theory);
+        drawTheoryLift(theoryLift_->surface(), theory, kept_.get());
+        drawTheoryMoment(theoryMoment_->surface(), theory, kept_.get());
+        drawTheoryLoad(theoryLoad_->surface(), theory, kept_.get());
         table = theoryTable(state_, theory);
     } else {
         theoryLift_->surface().Cls();
@@ -374,7 +375,7 @@ void StudyWindow::redrawCompressibility() {
         const double mach = std::fabs(values_.mach);
         const CompressibleSurface surface(state_);
         drawCompressibilityChart(chart_->surface(), machChart(surface), mach, kept_.get());
-        drawSonicChart(sonicChart_->surface(), SonicSurface(state_, surface), mach);
+        drawSonicChart(sonicChart_->surface(), SonicSurface(state_, surface), mach, kept_.get());
         table = ruleTable(surface, mach);
     } else {
         chart_->surface().Cls();

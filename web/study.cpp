@@ -229,7 +229,7 @@ std::string Study::compressibilityJson(const Session& session) {
     if (profileExists(s)) {
         const CompressibleSurface surface(s);
         drawCompressibilityChart(chart, machChart(surface), mach, kept_.get());
-        drawSonicChart(sonic, SonicSurface(s, surface), mach);
+        drawSonicChart(sonic, SonicSurface(s, surface), mach, kept_.get());
         table = ruleTable(surface, mach);
     }
     JsonWriter json;
@@ -280,10 +280,12 @@ std::string Study::boundaryLayerJson(const Session& session, int position, doubl
     LayerTable table = emptyLayerTable();
     if (profileExists(s)) {
         const BoundaryLayerView view = boundaryLayerView(s, options);
-        drawLayerProfile(records[0], s, view.layer, aspect);
-        drawSkinFriction(records[1], view.layer);
-        drawShapeFactor(records[2], view.layer);
-        drawDragPolar(records[3], view.polar, view.alpha);
+        const std::optional<KeptLayer> keptLayer = kestrel::keptLayer(kept_.get(), options);
+        const KeptLayer* kept = keptLayer ? &*keptLayer : nullptr;
+        drawLayerProfile(records[0], s, view.layer, aspect, kept);
+        drawSkinFriction(records[1], view.layer, kept);
+        drawShapeFactor(records[2], view.layer, kept);
+        drawDragPolar(records[3], view.polar, view.alpha, kept);
         table = layerTable(view);
     }
     JsonWriter json;
@@ -317,9 +319,9 @@ std::string Study::theoryJson(const Session& session) {
     TheoryTable table = emptyTheoryTable();
     if (profileExists(s)) {
         const TheoryComparison theory = compareWithThinAirfoil(s);
-        drawTheoryLift(charts[0], theory);
-        drawTheoryMoment(charts[1], theory);
-        drawTheoryLoad(charts[2], theory);
+        drawTheoryLift(charts[0], theory, kept_.get());
+        drawTheoryMoment(charts[1], theory, kept_.get());
+        drawTheoryLoad(charts[2], theory, kept_.get());
         table = theoryTable(s, theory);
     }
     JsonWriter json;
