@@ -8,8 +8,8 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 #include <exception>
+#include <numbers>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -276,11 +276,13 @@ void drawSideLegend(Surface& s, const Axes& a) {
     drawLegendLine(s, 0.45, y, 0.05, kLowerSideColour, text(TextId::LowerLegend));
 }
 
-double largestCf(const BoundaryLayer& layer) {
+double largestCf(const BoundaryLayer& layer, const KeptLayer* kept) {
     // The laminar Cf grows without bound towards the stagnation point: the range is set by the
-    // layer behind the first 5 % of the chord.
+    // layer behind the first 5 % of the chord, the kept profile's too.
     double top = 0;
-    for (const BoundaryLayerSide* side : {&layer.upper, &layer.lower}) {
+    for (const BoundaryLayerSide* side :
+         {&layer.upper, &layer.lower, kept ? &kept->view.layer.upper : &layer.upper,
+          kept ? &kept->view.layer.lower : &layer.lower}) {
         for (std::size_t i = 0; i < side->size(); ++i) {
             if (side->x[i] > 0.05 && std::isfinite(side->Cf[i])) {
                 top = std::max(top, side->Cf[i]);
@@ -297,18 +299,10 @@ void drawSides(Surface& s, const BoundaryLayer& layer, const Axes& a,
     drawSideCurve(s, layer.lower, layer.lower.*values, kLowerSideColour, dy, colouring);
 }
 
-// The kept profile's label right of a chart's title.
-void drawKeptTitle(Surface& s, const Axes& a, const KeptLayer* kept) {
-    if (kept) {
-        drawGhostLabel(s, kept->ghost, a.x1, a.y1 + (kTopRoom - 0.07) * (a.y1 - a.y0),
-                       TextAlign::Right);
-    }
-}
-
-// Both sides' curves of a quantity, the kept profile's faintly behind the current one's.
+// Both sides' curves of a quantity, the kept profile's faintly behind the current one's (the
+// profile picture beside them names it).
 void drawSideCurves(Surface& s, const BoundaryLayer& layer, const Axes& a,
                     std::vector<double> BoundaryLayerSide::*values, const KeptLayer* kept) {
-    drawKeptTitle(s, a, kept);
     clipToAxes(s, a);
     if (kept) {
         drawSides(s, kept->view.layer, a, values, ghostColour);
@@ -321,7 +315,7 @@ void drawSideCurves(Surface& s, const BoundaryLayer& layer, const Axes& a,
 void drawSkinFriction(Surface& s, const BoundaryLayer& layer, const KeptLayer* kept) {
     s.Cls();
     Axes a{0, 1, 0.2, 1, 0, 0, 0, 0};
-    niceRange(0, largestCf(layer), 4, a.y0, a.y1, a.yStep);
+    niceRange(0, largestCf(layer, kept), 4, a.y0, a.y1, a.yStep);
     a.yDecimals = decimalsOf(a.yStep);
     drawAxes(s, a, text(TextId::FrictionTitle), "x/c");
     drawSideLegend(s, a);
@@ -342,15 +336,19 @@ bool separates(const PolarPoint& p) {
     return p.xsepUpper.has_value() || p.xsepLower.has_value();
 }
 
-Axes polarAxes(std::span<const PolarPoint> polar) {
+// The axes over the polar's points and the kept profile's.
+Axes polarAxes(std::span<const PolarPoint> polar, const KeptLayer* kept) {
     double cdTop = 0;
     double clLow = 0, clHigh = 0;
-    for (const PolarPoint& p : polar) {
-        if (p.CD) {
-            cdTop = std::max(cdTop, *p.CD);
+    for (const std::span<const PolarPoint> points :
+         {polar, kept ? std::span<const PolarPoint>(kept->view.polar) : polar}) {
+        for (const PolarPoint& p : points) {
+            if (p.CD) {
+                cdTop = std::max(cdTop, *p.CD);
+            }
+            clLow = std::min(clLow, p.CL);
+            clHigh = std::max(clHigh, p.CL);
         }
-        clLow = std::min(clLow, p.CL);
-        clHigh = std::max(clHigh, p.CL);
     }
     Axes a{};
     niceRange(0, cdTop > 0 ? 1.1 * cdTop : 0.02, 4, a.x0, a.x1, a.xStep);
@@ -428,7 +426,7 @@ void drawDragPolar(Surface& s, std::span<const PolarPoint> polar, double alpha,
     if (polar.empty()) {
         return;
     }
-    const Axes a = polarAxes(polar);
+    const Axes a = polarAxes(polar, kept);
     drawAxes(s, a, text(TextId::DragPolarTitle), "CD");
     s.Text(a.x0 - 0.11 * (a.x1 - a.x0), (a.y0 + a.y1) / 2, "CL", kAxis, TextAlign::Centre,
            TextFont::Heading);
@@ -438,11 +436,13 @@ void drawDragPolar(Surface& s, std::span<const PolarPoint> polar, double alpha,
         s.Text((a.x0 + a.x1) / 2, (a.y0 + a.y1) / 2, text(TextId::PolarNoDragNote), kAxis,
                TextAlign::Centre);
     }
-    drawKeptTitle(s, a, kept);
     clipToAxes(s, a);
     // The right edge holds the angles without a CD.
     s.Polyline({{a.x1, a.y0}, {a.x1, a.y1}}, kPolarSeparatedColour, 3);
     if (kept) {
+        // In the box's top left corner, where a polar's low drag and high lift never meet.
+        const double w = a.x1 - a.x0;
+        drawGhostLabel(s, kept->ghost, a.x0 + 0.02 * w, a.y1 - 0.07 * (a.y1 - a.y0));
         drawPolarPoints(s, a, kept->view.polar, kept->view.alpha, ghostColour);
     }
     drawPolarPoints(s, a, polar, alpha, asItIs);

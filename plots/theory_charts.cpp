@@ -88,7 +88,7 @@ struct AngleCurve {
 };
 
 // Both theories' curves against the angle of attack, and the current angle marked on them; the
-// kept profile's exact curve faintly behind them.
+// kept profile's exact curve faintly behind them, inside the chart's axis.
 void drawAngleChart(Surface& s, const TheoryComparison& t, const AngleCurve& which,
                     const Ghost* kept) {
     const std::vector<AnglePoint>& curve = t.*which.curve;
@@ -96,6 +96,11 @@ void drawAngleChart(Surface& s, const TheoryComparison& t, const AngleCurve& whi
     std::vector<double> values;
     for (const AnglePoint& p : curve) {
         values.insert(values.end(), {p.exact, p.thin});
+    }
+    if (kept) { // its line inside the chart too
+        for (const AnglePoint& p : keptTheory(*kept).*which.curve) {
+            values.push_back(p.exact);
+        }
     }
     const ChartFrame f = angleFrame(axisOver(values, 5), which.yTitle, kept);
     beginChart(s, f);
@@ -134,15 +139,15 @@ Colour thinTheoryColour() {
 }
 
 void drawTheoryLift(Surface& s, const TheoryComparison& t, const Ghost* kept) {
-    drawAngleChart(s, t, {&TheoryComparison::lift, &TheoryComparison::current, TextId::TheoryLiftAxis},
-                   kept);
+    drawAngleChart(
+        s, t, {&TheoryComparison::lift, &TheoryComparison::current, TextId::TheoryLiftAxis}, kept);
 }
 
 void drawTheoryMoment(Surface& s, const TheoryComparison& t, const Ghost* kept) {
-    drawAngleChart(s, t,
-                   {&TheoryComparison::moment, &TheoryComparison::currentMoment,
-                    TextId::TheoryMomentAxis},
-                   kept);
+    drawAngleChart(
+        s, t,
+        {&TheoryComparison::moment, &TheoryComparison::currentMoment, TextId::TheoryMomentAxis},
+        kept);
 }
 
 void drawTheoryLoad(Surface& s, const TheoryComparison& t, const Ghost* kept) {
@@ -156,6 +161,13 @@ void drawTheoryLoad(Surface& s, const TheoryComparison& t, const Ghost* kept) {
             values.insert(values.end(), {p.exact, p.thin});
         }
         load.push_back(p);
+    }
+    if (kept) {
+        for (const LoadPoint& p : keptTheory(*kept).load) {
+            if (p.x >= kLoadAxisFrom && std::isfinite(p.exact)) {
+                values.push_back(p.exact);
+            }
+        }
     }
     ChartFrame f;
     f.x = {0, 1, 0.2, 1};

@@ -15,8 +15,8 @@ Colour thinTheoryColour();
 
 // CL against alpha from -12 to 12 degrees by both theories, the state's angle as a grey line
 // with a dot on each curve at its CL. The surface is cleared first. With a kept profile, its
-// exact curve and dot are drawn faintly behind, in the exact colour's ghost, and a second legend
-// row above the first names it by its label.
+// exact curve and dot are drawn faintly behind, in the exact colour's ghost, the axis making room
+// for it, and a second legend row above the first names it by its label.
 void drawTheoryLift(Surface& surface, const TheoryComparison& theory, const Ghost* kept = nullptr);
 // CM about the quarter chord against alpha, as drawTheoryLift.
 void drawTheoryMoment(Surface& surface, const TheoryComparison& theory,
