@@ -228,7 +228,8 @@ void drawLayerProfile(Surface& s, const State& st, const BoundaryLayer& layer, d
     s.Scale(-0.12, middle + height / 2, 1.12, middle - height / 2);
     s.Polygon(body, kBody);
     if (kept) {
-        s.Polyline(outline(kept->ghost.state()), ghostColour(kOutline));
+        s.Polyline(kept->ghost.cached<std::vector<UserPoint>>("layer outline", outline),
+                   ghostColour(kOutline));
         drawLayerSides(s, kept->view.layer, height, ghostColour);
     }
     s.Polyline(body, kOutline);
