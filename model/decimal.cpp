@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "model/decimal.h"
 
-#include <charconv>
+#include <cctype>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -161,18 +162,44 @@ std::string fixedDecimals(double value, int decimals) {
     return text;
 }
 
-double readDecimal(std::string_view number) {
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
-    const std::string text(number);
-    return strtod_l(text.c_str(), nullptr, cLocale);
+namespace {
+
+// Numbers are read in the C locale, whose decimal point is "." whatever the user's locale.
+locale_t cLocale() {
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", nullptr);
+    return c;
 }
 
+bool isHexadecimal(std::string_view body) {
+    return body.size() >= 2 && body[0] == '0' && (body[1] == 'x' || body[1] == 'X');
+}
+
+} // namespace
+
+double readDecimal(std::string_view number) {
+    const std::string text(number);
+    return strtod_l(text.c_str(), nullptr, cLocale());
+}
+
+// strtod rather than from_chars, which the browser build's standard library lacks for doubles;
+// what strtod takes beyond a plain decimal (leading space, "+", hexadecimal, an exponent out of
+// range) is refused here.
 bool decimalOf(std::string_view text, double& value) {
-    if (text.empty() || text.front() == '+') {
+    if (text.empty() || text.front() == '+' || std::isspace(static_cast<unsigned char>(text[0]))) {
         return false;
     }
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size() && std::isfinite(value);
+    if (isHexadecimal(text.front() == '-' ? text.substr(1) : text)) {
+        return false;
+    }
+    const std::string copy(text);
+    char* end = nullptr;
+    errno = 0;
+    const double read = strtod_l(copy.c_str(), &end, cLocale());
+    if (end != copy.c_str() + copy.size() || errno == ERANGE || !std::isfinite(read)) {
+        return false;
+    }
+    value = read;
+    return true;
 }
 
 } // namespace kestrel

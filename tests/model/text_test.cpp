@@ -2,6 +2,7 @@
 // The text rules of the window: numbers shown in value and result boxes, rounding of the lift and
 // moment texts, and reading the Mach number typed by the user.
 
+#include "model/decimal.h"
 #include "model/text.h"
 
 #include <clocale>
@@ -219,6 +220,26 @@ TEST(MachText, IgnoresTheProcessLocale) {
     EXPECT_EQ(comma, 0.0);
     EXPECT_EQ(exponent, 0.25);
     EXPECT_EQ(text, "0.12");
+}
+
+// The options' numbers: a plain decimal and nothing around it, in any process locale.
+TEST(DecimalOption, PlainDecimalsOnly) {
+    for (const auto& [text, expected] : {std::pair{"0.5", 0.5},
+                                         {"-2", -2.0},
+                                         {"3e6", 3e6},
+                                         {"1.", 1.0},
+                                         {".25", 0.25},
+                                         {"-0", 0.0}}) {
+        double value = 99;
+        EXPECT_TRUE(decimalOf(text, value)) << text;
+        EXPECT_EQ(value, expected) << text;
+    }
+    for (const char* text : {"", "+1", " 1", "1 ", "0x10", "-0X1p3", "1,5", "nan", "inf", "1e999",
+                             "1e-999", "e5", "-", "."}) {
+        double value = 99;
+        EXPECT_FALSE(decimalOf(text, value)) << text;
+        EXPECT_EQ(value, 99) << text;
+    }
 }
 
 } // namespace
