@@ -26,6 +26,16 @@ constexpr Colour kOutline = rgb(90, 90, 90);
 constexpr double kCurveWidth = 2;
 constexpr int kOutlinePoints = 240;
 
+// How the pictures draw a profile's layer and polar: the current profile's in the pictures'
+// colours, its marks named; the kept one's faintly and thin, so that it stays behind.
+struct LayerPen {
+    Colouring colouring;
+    double width;
+    bool named;
+};
+constexpr LayerPen kCurrentPen{asItIs, kCurveWidth, true};
+constexpr LayerPen kKeptPen{ghostColour, 1, false};
+
 std::string text(TextId id) {
     return std::string(uiText(id));
 }
@@ -106,9 +116,10 @@ void clipToAxes(Surface& s, const Axes& a) {
 }
 
 // A cross of two short lines centred on (x, y), 2 dx wide and 2 dy high.
-void drawCross(Surface& s, double x, double y, double dx, double dy, Colour colour) {
-    s.Polyline({{x - dx, y - dy}, {x + dx, y + dy}}, colour, kCurveWidth);
-    s.Polyline({{x - dx, y + dy}, {x + dx, y - dy}}, colour, kCurveWidth);
+void drawCross(Surface& s, double x, double y, double dx, double dy, Colour colour,
+               double width = kCurveWidth) {
+    s.Polyline({{x - dx, y - dy}, {x + dx, y + dy}}, colour, width);
+    s.Polyline({{x - dx, y + dy}, {x + dx, y - dy}}, colour, width);
 }
 
 // The index of the first turbulent station, or none.
@@ -143,7 +154,7 @@ UserPoint displaced(const BoundaryLayerSide& side, std::size_t i, bool upper) {
     return {side.x[i] + d * n.x, side.y[i] + d * n.y};
 }
 
-void drawDisplacement(Surface& s, const BoundaryLayerSide& side, bool upper, Colouring colouring) {
+void drawDisplacement(Surface& s, const BoundaryLayerSide& side, bool upper, const LayerPen& pen) {
     std::vector<UserPoint> run;
     for (std::size_t i = 0; i < side.size(); ++i) {
         run.push_back(displaced(side, i, upper));
@@ -151,25 +162,24 @@ void drawDisplacement(Surface& s, const BoundaryLayerSide& side, bool upper, Col
         if (ends) {
             if (run.size() >= 2) {
                 s.Polyline(run,
-                           colouring(side.regime[i] == Regime::Laminar ? kLaminarColour
-                                                                       : kTurbulentColour),
-                           kCurveWidth);
+                           pen.colouring(side.regime[i] == Regime::Laminar ? kLaminarColour
+                                                                           : kTurbulentColour),
+                           pen.width);
             }
             run.clear();
         }
     }
 }
 
-// Transition and separation marked on the side's displacement surface; the current profile's
-// marks are named with their x/c, the kept one's only drawn, so that the names do not crowd.
+// Transition and separation marked on the side's displacement surface, named with their x/c where
+// the pen says (not the kept profile's: the names would crowd).
 void drawLayerMarks(Surface& s, const BoundaryLayerSide& side, bool upper, double height,
-                    Colouring colouring) {
-    const bool named = colouring == asItIs;
+                    const LayerPen& pen) {
     const double away = (upper ? 1 : -1) * 0.07 * height;
     if (const std::optional<std::size_t> t = firstTurbulent(side); t && side.transition) {
         const UserPoint p = displaced(side, *t, upper);
-        s.Marker(p.x, p.y, 7, colouring(kTransitionColour));
-        if (named) {
+        s.Marker(p.x, p.y, 7, pen.colouring(kTransitionColour));
+        if (pen.named) {
             s.Text(p.x, p.y + away,
                    text(TextId::TransitionMark) + " " + fixedDecimals(side.transition->x, 2),
                    kTransitionColour, TextAlign::Centre);
@@ -177,8 +187,9 @@ void drawLayerMarks(Surface& s, const BoundaryLayerSide& side, bool upper, doubl
     }
     if (const std::optional<double> x = side.separationX(); x && side.size() > 0) {
         const std::size_t last = side.size() - 1;
-        drawCross(s, side.x[last], side.y[last], 0.012, 0.012, colouring(kSeparationColour));
-        if (named) {
+        drawCross(s, side.x[last], side.y[last], 0.012, 0.012, pen.colouring(kSeparationColour),
+                  pen.width);
+        if (pen.named) {
             s.Text(side.x[last], side.y[last] + 2 * away,
                    text(TextId::SeparationMark) + " " + fixedDecimals(*x, 2), kSeparationColour,
                    TextAlign::Centre);
@@ -187,11 +198,11 @@ void drawLayerMarks(Surface& s, const BoundaryLayerSide& side, bool upper, doubl
 }
 
 // The layer of both sides over the profile, as drawLayerProfile draws it.
-void drawLayerSides(Surface& s, const BoundaryLayer& layer, double height, Colouring colouring) {
-    drawDisplacement(s, layer.upper, true, colouring);
-    drawDisplacement(s, layer.lower, false, colouring);
-    drawLayerMarks(s, layer.upper, true, height, colouring);
-    drawLayerMarks(s, layer.lower, false, height, colouring);
+void drawLayerSides(Surface& s, const BoundaryLayer& layer, double height, const LayerPen& pen) {
+    drawDisplacement(s, layer.upper, true, pen);
+    drawDisplacement(s, layer.lower, false, pen);
+    drawLayerMarks(s, layer.upper, true, height, pen);
+    drawLayerMarks(s, layer.lower, false, height, pen);
 }
 
 std::vector<UserPoint> outline(const State& st) {
@@ -230,10 +241,10 @@ void drawLayerProfile(Surface& s, const State& st, const BoundaryLayer& layer, d
     if (kept) {
         s.Polyline(kept->ghost.cached<std::vector<UserPoint>>("layer outline", outline),
                    ghostColour(kOutline));
-        drawLayerSides(s, kept->view.layer, height, ghostColour);
+        drawLayerSides(s, kept->view.layer, height, kKeptPen);
     }
     s.Polyline(body, kOutline);
-    drawLayerSides(s, layer, height, asItIs);
+    drawLayerSides(s, layer, height, kCurrentPen);
     std::string title = text(TextId::LayerProfileTitle);
     title.replace(title.find("%1"), 2, std::to_string(kDisplacementExaggeration));
     const double top = middle + height / 2;
@@ -251,7 +262,7 @@ namespace {
 
 // One side's values of a quantity against x, transition and separation marked.
 void drawSideCurve(Surface& s, const BoundaryLayerSide& side, const std::vector<double>& values,
-                   Colour colour, double dy, Colouring colouring) {
+                   Colour colour, double dy, const LayerPen& pen) {
     std::vector<UserPoint> curve;
     for (std::size_t i = 0; i < side.size(); ++i) {
         if (std::isfinite(values[i])) {
@@ -259,14 +270,15 @@ void drawSideCurve(Surface& s, const BoundaryLayerSide& side, const std::vector<
         }
     }
     if (curve.size() >= 2) {
-        s.Polyline(curve, colouring(colour), kCurveWidth);
+        s.Polyline(curve, pen.colouring(colour), pen.width);
     }
     if (const std::optional<std::size_t> t = firstTurbulent(side); t && side.transition && *t > 0) {
-        s.Marker(side.x[*t - 1], values[*t - 1], 7, colouring(kTransitionColour));
+        s.Marker(side.x[*t - 1], values[*t - 1], 7, pen.colouring(kTransitionColour));
     }
     if (side.separationX() && side.size() > 0) {
         const std::size_t last = side.size() - 1;
-        drawCross(s, side.x[last], values[last], 0.015, dy, colouring(kSeparationColour));
+        drawCross(s, side.x[last], values[last], 0.015, dy, pen.colouring(kSeparationColour),
+                  pen.width);
     }
 }
 
@@ -294,10 +306,10 @@ double largestCf(const BoundaryLayer& layer, const KeptLayer* kept) {
 }
 
 void drawSides(Surface& s, const BoundaryLayer& layer, const Axes& a,
-               std::vector<double> BoundaryLayerSide::*values, Colouring colouring) {
+               std::vector<double> BoundaryLayerSide::*values, const LayerPen& pen) {
     const double dy = 0.03 * (a.y1 - a.y0);
-    drawSideCurve(s, layer.upper, layer.upper.*values, kUpperSideColour, dy, colouring);
-    drawSideCurve(s, layer.lower, layer.lower.*values, kLowerSideColour, dy, colouring);
+    drawSideCurve(s, layer.upper, layer.upper.*values, kUpperSideColour, dy, pen);
+    drawSideCurve(s, layer.lower, layer.lower.*values, kLowerSideColour, dy, pen);
 }
 
 // Both sides' curves of a quantity, the kept profile's faintly behind the current one's (the
@@ -306,9 +318,9 @@ void drawSideCurves(Surface& s, const BoundaryLayer& layer, const Axes& a,
                     std::vector<double> BoundaryLayerSide::*values, const KeptLayer* kept) {
     clipToAxes(s, a);
     if (kept) {
-        drawSides(s, kept->view.layer, a, values, ghostColour);
+        drawSides(s, kept->view.layer, a, values, kKeptPen);
     }
-    drawSides(s, layer, a, values, asItIs);
+    drawSides(s, layer, a, values, kCurrentPen);
 }
 
 } // namespace
@@ -391,11 +403,11 @@ namespace {
 // The polar's attached angles joined, each angle's point in its colour, and the angle `alpha`
 // ringed.
 void drawPolarPoints(Surface& s, const Axes& a, std::span<const PolarPoint> polar, double alpha,
-                     Colouring colouring) {
+                     const LayerPen& pen) {
     std::vector<UserPoint> run;
     const auto flush = [&] {
         if (run.size() >= 2) {
-            s.Polyline(run, colouring(kPolarColour), kCurveWidth);
+            s.Polyline(run, pen.colouring(kPolarColour), pen.width);
         }
         run.clear();
     };
@@ -410,12 +422,12 @@ void drawPolarPoints(Surface& s, const Axes& a, std::span<const PolarPoint> pola
     for (const PolarPoint& p : polar) {
         const UserPoint q = polarPlace(p, a);
         if (std::fabs(p.alpha - alpha) < 1e-9) {
-            s.Marker(q.x, q.y, 13, colouring(kCurrentAngleColour));
+            s.Marker(q.x, q.y, 13, pen.colouring(kCurrentAngleColour));
         }
         const Colour colour = !p.CD          ? kPolarSeparatedColour
                               : separates(p) ? kPolarLateColour
                                              : kPolarColour;
-        s.Marker(q.x, q.y, 6, colouring(colour));
+        s.Marker(q.x, q.y, 6, pen.colouring(colour));
     }
 }
 
@@ -444,9 +456,9 @@ void drawDragPolar(Surface& s, std::span<const PolarPoint> polar, double alpha,
         // In the box's top left corner, where a polar's low drag and high lift never meet.
         const double w = a.x1 - a.x0;
         drawGhostLabel(s, kept->ghost, a.x0 + 0.02 * w, a.y1 - 0.07 * (a.y1 - a.y0));
-        drawPolarPoints(s, a, kept->view.polar, kept->view.alpha, ghostColour);
+        drawPolarPoints(s, a, kept->view.polar, kept->view.alpha, kKeptPen);
     }
-    drawPolarPoints(s, a, polar, alpha, asItIs);
+    drawPolarPoints(s, a, polar, alpha, kCurrentPen);
     for (const PolarPoint& p : polar) {
         if (std::fabs(p.alpha - alpha) < 1e-9) {
             const UserPoint q = polarPlace(p, a);

@@ -45,8 +45,8 @@ const BoundaryLayerView* keptLayerView(const Ghost& kept, const BoundaryLayerOpt
 std::optional<KeptLayer> keptLayer(const Ghost* kept, const BoundaryLayerOptions& options);
 
 // Each picture below, given a kept profile, draws its layer (without the names of its marks) or
-// polar in the ghost colours behind the current one, their axes making room for it; the profile
-// picture and the polar write its label.
+// polar in the ghost colours and thin behind the current one, their axes making room for it; the
+// profile picture and the polar write its label.
 //
 // The profile of the state with the displacement surface, the profile's outline moved out by
 // kDisplacementExaggeration δ* along its normal on each side, laminar and turbulent in their

@@ -94,12 +94,12 @@ void drawCurve(Surface& s, const ChartFrame& f, const std::vector<double>& x,
     flush();
 }
 
-// Both sides' Cp by each rule, the upper side's thick, or the incompressible Cp alone at or past
-// M = 1; in the colours `colouring` makes of the rules'.
+// Both sides' Cp by each rule, the upper side's `upperWidth` wide and the lower side's thin, or
+// the incompressible Cp alone at or past M = 1; in the colours `colouring` makes of the rules'.
 void drawPressures(Surface& s, const ChartFrame& f, const std::array<SidePressure, 2>& pressures,
-                   bool subsonic, Colouring colouring) {
+                   bool subsonic, Colouring colouring, double upperWidth) {
     for (const SidePressure& p : pressures) {
-        const double width = p.side == Side::Upper ? kUpperWidth : kLowerWidth;
+        const double width = p.side == Side::Upper ? upperWidth : kLowerWidth;
         if (!subsonic) {
             drawCurve(s, f, p.x, p.Cp0, colouring(kIncompressible), width);
             continue;
@@ -245,10 +245,11 @@ void drawSonicChart(Surface& s, const SonicSurface& sonic, double mach, const Gh
         s.Line(0, *cpStar, 1, *cpStar, criticalPressureColour());
     }
     if (kept) {
+        // Thin: it stays behind, and thin lines cost a painter far less.
         drawPressures(s, f, keptSonicSurface(*kept).pressures(subsonic ? mach : 0), subsonic,
-                      ghostColour);
+                      ghostColour, kLowerWidth);
     }
-    drawPressures(s, f, pressures, subsonic, asItIs);
+    drawPressures(s, f, pressures, subsonic, asItIs, kUpperWidth);
     endPlotArea(s);
     drawProfileStrip(s, f, sonic, extents);
     drawLegend(s, f, mach, subsonic, extents);

@@ -19,8 +19,8 @@ Colour supersonicShade(CompressibilityRule rule);
 // stretch, a legend with each rule's stretches, and the profile beneath with each rule's
 // stretches drawn over its surface. The Cp axis points down (suction up); values beyond the top
 // are cut. At |M| >= 1 only the incompressible Cp is drawn, with a note. Clears the surface.
-// With a kept profile, its sides' Cp at the same M are drawn faintly behind the current ones, in
-// the rules' ghost colours, and its label under the legend.
+// With a kept profile, its sides' Cp at the same M are drawn faintly behind the current ones, thin
+// and in the rules' ghost colours, and its label under the legend.
 void drawSonicChart(Surface& surface, const SonicSurface& sonic, double mach,
                     const Ghost* kept = nullptr);
 
