@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
-// The kestrel program: the main window of Kestrel, at the zoom of --zoom FACTOR or the last one
-// chosen.
+// The kestrel program: the main window of Kestrel, in Turkish or, with --lang en or the Language
+// menu, in English, at the zoom of --zoom FACTOR; the last language and zoom chosen are
+// remembered.
 #include "model/texts.h"
 #include "ui/form1.h"
-#include "ui/qt_text.h"
+#include "ui/language.h"
 #include "ui/session_memory.h"
 #include "ui/view_zoom.h"
 
@@ -26,11 +27,16 @@ int badCommandLine(const QString& message) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kestrel"));
-    // Where the study window and the file dialogs keep their settings.
+    QApplication::setApplicationVersion(QStringLiteral(KESTREL_VERSION));
+    // Where the windows and the file dialogs keep their settings.
     QApplication::setOrganizationName(QStringLiteral("Kestrel"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/kestrel.svg")));
     QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Kestrel: the aerodynamics of Joukowski profiles."));
     const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addOption(kestrel::languageCommandLineOption());
     kestrel::addZoomOption(parser);
     if (!parser.parse(QApplication::arguments())) {
         return badCommandLine(parser.errorText());
@@ -38,12 +44,17 @@ int main(int argc, char* argv[]) {
     if (parser.isSet(help)) {
         parser.showHelp(0);
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        return badCommandLine(kestrel::qtText(kestrel::uiText(kestrel::TextId::UnexpectedArgument))
-                                  .arg(parser.positionalArguments().constFirst()));
+    if (parser.isSet(version)) {
+        parser.showVersion();
     }
     double zoom = 1;
     try {
+        kestrel::setLanguage(
+            kestrel::chosenLanguage(parser).value_or(kestrel::rememberedLanguage()));
+        if (!parser.positionalArguments().isEmpty()) {
+            return badCommandLine(kestrel::textOf(kestrel::TextId::UnexpectedArgument)
+                                      .arg(parser.positionalArguments().constFirst()));
+        }
         zoom = kestrel::openingZoom(parser);
     } catch (const std::invalid_argument& error) {
         return badCommandLine(QString::fromStdString(error.what()));

@@ -1,19 +1,21 @@
 // SPDX-License-Identifier: MIT
-// kestrel-screenshot OUT.png [flow|compressibility|boundary-layer|theory [THICKNESS CAMBER ALPHA
-// MACH]|comparison|kept TAB|ZOOM]: drives the main window through a full set of user actions (Mach
-// 0.5, thickness 12, camber 4, angle of attack 5, moment reference 25, or the inputs given) and
-// saves a picture of it. With a study tab named, the study window is opened on that tab and shown
-// to the right of the main window in the same picture. "comparison" keeps that profile for
-// comparison, sets the camber to 0 and shows the study window twice instead: on its Flow tab and on
-// its Comparison tab. "kept" and a tab's name keep the symmetric profile (camber 0) instead, set
-// the camber to 4 and show that tab with the kept profile's ghost. A zoom factor ("2") shows the
-// main window at that zoom. Used to make the README's screenshots; runs on any Qt platform,
+// kestrel-screenshot [--lang tr|en] OUT.png [flow|compressibility|boundary-layer|theory [THICKNESS
+// CAMBER ALPHA MACH]|comparison|kept TAB|ZOOM]: in the language given (else the table's own
+// texts), drives the main window through a full set of user actions (Mach 0.5, thickness 12,
+// camber 4, angle of attack 5, moment reference 25, or the inputs given) and saves a picture of it.
+// With a study tab named, the study window is opened on that tab and shown to the right of the main
+// window in the same picture. "comparison" keeps that profile for comparison, sets the camber to 0
+// and shows the study window twice instead: on its Flow tab and on its Comparison tab. "kept" and a
+// tab's name keep the symmetric profile (camber 0) instead, set the camber to 4 and show that tab
+// with the kept profile's ghost. A zoom factor ("2") shows the main window at that zoom. Used to
+// make the README's screenshots; runs on any Qt platform,
 // including the offscreen one.
 #include "plots/zoom.h"
 #include "ui/comparison_tab.h"
 #include "ui/flow_view.h"
 #include "ui/form1.h"
 #include "ui/kept_profile.h"
+#include "ui/language.h"
 #include "ui/study_window.h"
 
 #include <QApplication>
@@ -66,6 +68,16 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     // Its own name keeps the study window's remembered geometry and tab apart from the user's.
     QApplication::setApplicationName(QStringLiteral("Kestrel screenshot"));
+    if (argc >= 3 && std::strcmp(argv[1], "--lang") == 0) {
+        const std::optional<kestrel::Language> language = kestrel::languageOfCode(argv[2]);
+        if (!language) {
+            std::fprintf(stderr, "kestrel-screenshot: --lang takes tr or en, not %s\n", argv[2]);
+            return 2;
+        }
+        kestrel::setLanguage(*language);
+        argv += 2;
+        argc -= 2;
+    }
     const bool comparison = argc == 3 && std::strcmp(argv[2], "comparison") == 0;
     const bool ghost = argc == 4 && std::strcmp(argv[2], "kept") == 0;
     const int tab = ghost ? tabIndex(argv[3]) : argc >= 3 && !comparison ? tabIndex(argv[2]) : -1;
@@ -73,7 +85,7 @@ int main(int argc, char* argv[]) {
     const std::optional<double> zoom =
         argc == 3 && tab < 0 && !comparison ? kestrel::zoomFactor(argv[2]) : std::nullopt;
     if (argc != 2 && !comparison && !zoom && !((argc == 3 || inputsGiven || ghost) && tab >= 0)) {
-        std::fprintf(stderr, "usage: kestrel-screenshot OUT.png "
+        std::fprintf(stderr, "usage: kestrel-screenshot [--lang tr|en] OUT.png "
                              "[flow|compressibility|boundary-layer|theory "
                              "[THICKNESS CAMBER ALPHA MACH]|comparison|kept TAB|ZOOM]\n");
         return 2;

@@ -94,7 +94,7 @@ ChainInputs inputsFromText(std::string_view option, std::string_view text) {
         const InputDefinition& d = inputDefinition(*id);
         const std::string name = where + ": " + key;
         setPosition(inputs, *id,
-                    wholeNumberValue({name, d.minimum, d.maximum, d.unit},
+                    wholeNumberValue({name, d.minimum, d.maximum, uiText(d.unit)},
                                      trimmed(pair.substr(equals + 1))));
         if (comma == std::string_view::npos) {
             return inputs;

@@ -8,7 +8,7 @@ namespace kestrel::cli {
 namespace {
 
 WholeNumberOption optionOf(const InputDefinition& d) {
-    return {d.option, d.minimum, d.maximum, d.unit};
+    return {d.option, d.minimum, d.maximum, uiText(d.unit)};
 }
 
 // "Thickness ratio t/c" from "thickness ratio t/c".
@@ -34,7 +34,8 @@ void ProfileOptions::attach(CLI::App& command, std::initializer_list<InputId> in
     for (const InputId id : inputs) {
         const InputDefinition& d = inputDefinition(id);
         addWholeNumberOption(command, optionOf(d), positions_[static_cast<std::size_t>(id)],
-                             sentenceCase(d.quantity) + " (" + std::string(d.unit) + ")");
+                             sentenceCase(uiText(d.quantity)) + " (" + std::string(uiText(d.unit)) +
+                                 ")");
     }
     if (mach == Mach::NotTaken) {
         return;

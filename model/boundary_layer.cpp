@@ -7,6 +7,7 @@
 #include "model/decimal.h"
 #include "model/head.h"
 #include "model/squire_young.h"
+#include "model/texts.h"
 #include "model/thwaites.h"
 
 #include <algorithm>
@@ -253,37 +254,17 @@ BoundaryLayerSide SideMarch::run() {
     return side_;
 }
 
-std::string sideName(bool upper) {
-    return upper ? "upper" : "lower";
-}
-
-std::string separationsText(const BoundaryLayer& bl) {
+std::string separationsText(const BoundaryLayer& bl, const Texts& texts) {
     std::string text;
     for (bool upper : {true, false}) {
         const BoundaryLayerSide& side = upper ? bl.upper : bl.lower;
         if (const std::optional<double> x = side.separationX(); x && !side.sharpEdge) {
-            text += (text.empty() ? "at x/c = " : " and at x/c = ") + fixedDecimals(*x, 2) +
-                    " on the " + sideName(upper) + " side";
+            text += (text.empty() ? "" : texts[TextId::ListAnd]);
+            text += texts.format(upper ? TextId::LayerSeparatesUpper : TextId::LayerSeparatesLower,
+                                 {fixedDecimals(*x, 2)});
         }
     }
     return text;
-}
-
-std::string noteOf(const BoundaryLayer& bl) {
-    if (bl.upper.sharpEdge || bl.lower.sharpEdge) {
-        return "the flow turns round the sharp leading edge at unbounded speed, so the boundary "
-               "layer separates there at once on the " +
-               sideName(bl.upper.sharpEdge) +
-               " side; beyond this the attached-flow theory does not hold";
-    }
-    if (bl.attached) {
-        return "the boundary layer reaches the trailing edge attached on both sides";
-    }
-    const std::string where = "the boundary layer separates " + separationsText(bl);
-    if (bl.CD) {
-        return where + ", in the last 5 % of the chord; CD is taken from the layer at separation";
-    }
-    return where + "; beyond this the attached-flow theory does not hold";
 }
 
 void checkOptions(const BoundaryLayerOptions& o) {
@@ -363,8 +344,20 @@ BoundaryLayer boundaryLayer(const State& s, const BoundaryLayerOptions& options)
         bl.CD = *bl.upper.CD + *bl.lower.CD;
         bl.CDfriction = bl.upper.CDfriction + bl.lower.CDfriction;
     }
-    bl.note = noteOf(bl);
+    bl.note = layerNote(bl);
     return bl;
+}
+
+std::string layerNote(const BoundaryLayer& bl, const Texts& texts) {
+    if (bl.upper.sharpEdge || bl.lower.sharpEdge) {
+        return std::string(
+            texts[bl.upper.sharpEdge ? TextId::LayerNoteSharpUpper : TextId::LayerNoteSharpLower]);
+    }
+    if (bl.attached) {
+        return std::string(texts[TextId::LayerNoteAttached]);
+    }
+    return texts.format(bl.CD ? TextId::LayerNoteSeparatesLate : TextId::LayerNoteSeparates,
+                        {separationsText(bl, texts)});
 }
 
 std::vector<double> polarAngles(double from, double to, double step) {

@@ -5,6 +5,7 @@
 
 #include "model/edge_speed.h"
 #include "model/state.h"
+#include "model/texts.h"
 #include "model/transition.h"
 
 #include <cstdint>
@@ -108,6 +109,10 @@ struct BoundaryLayer {
     bool attached = false;
     std::string note;
 };
+
+// The note of a layer in the language of the texts given: that it reaches the trailing edge
+// attached, or where it separates and what that means. BoundaryLayer::note is the table's own.
+std::string layerNote(const BoundaryLayer& layer, const Texts& texts = kTableTexts);
 
 // Needs a state on which computeProfile has succeeded and with its angle of attack set.
 // Throws std::invalid_argument for options out of their ranges.

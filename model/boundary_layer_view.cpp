@@ -72,7 +72,7 @@ BoundaryLayerView boundaryLayerView(const State& s, const BoundaryLayerOptions& 
     return view;
 }
 
-LayerTable layerTable(const BoundaryLayerView& view) {
+LayerTable layerTable(const BoundaryLayerView& view, const Texts& texts) {
     const BoundaryLayer& bl = view.layer;
     LayerTable table;
     const std::optional<double> LoverD =
@@ -82,16 +82,16 @@ LayerTable layerTable(const BoundaryLayerView& view) {
     table.cells[2] = {orDash(LoverD, 1), "", ""};
     table.cells[3] = {"", orDash(transitionX(bl.upper), 3), orDash(transitionX(bl.lower), 3)};
     table.cells[4] = {"", orDash(bl.upper.separationX(), 3), orDash(bl.lower.separationX(), 3)};
-    table.note = bl.note;
+    table.note = layerNote(bl, texts);
     return table;
 }
 
-LayerTable emptyLayerTable() {
+LayerTable emptyLayerTable(const Texts& texts) {
     LayerTable table;
     for (auto& row : table.cells) {
         row = {kDash, kDash, kDash};
     }
-    table.note = kNoProfileWarning;
+    table.note = texts[TextId::NoProfileWarning];
     return table;
 }
 

@@ -58,8 +58,8 @@ struct LayerTable {
     std::array<std::array<std::string, kLayerTableColumns>, kLayerTableRows> cells;
     std::string note;
 };
-LayerTable layerTable(const BoundaryLayerView& view);
-// The table before there is a profile: dashes and kNoProfileWarning.
-LayerTable emptyLayerTable();
+LayerTable layerTable(const BoundaryLayerView& view, const Texts& texts = kTableTexts);
+// The table before there is a profile: dashes and the warning that there is none.
+LayerTable emptyLayerTable(const Texts& texts = kTableTexts);
 
 } // namespace kestrel

@@ -13,10 +13,13 @@ namespace {
 
 using Value = std::function<std::optional<double>(const ComparedState&)>;
 
+// A row's quantity: its symbol, or a text of the table (filled in with another's, `detail`).
 struct RowDefinition {
-    std::string_view quantity;
+    std::string_view symbol;
     int decimals;
     Value value;
+    TextId name = TextId::None;
+    TextId detail = TextId::None;
 };
 
 const RowDefinition kStateRows[] = {
@@ -28,36 +31,43 @@ const RowDefinition kStateRows[] = {
     {"CL", 4, [](const ComparedState& s) { return s.numbers.CL; }},
     {"CM", 5, [](const ComparedState& s) { return s.numbers.CM; }},
     {"Cp_min", 4, [](const ComparedState& s) { return s.numbers.CpMin; }},
-    {"critical M, Prandtl–Glauert", 4,
+    {"", 4,
      [](const ComparedState& s) {
          return s.numbers.criticalMach[ruleIndex(CompressibilityRule::PrandtlGlauert)];
-     }},
-    {"critical M, Kármán–Tsien", 4,
+     },
+     TextId::ComparisonCriticalMach, TextId::PrandtlGlauertRow},
+    {"", 4,
      [](const ComparedState& s) {
          return s.numbers.criticalMach[ruleIndex(CompressibilityRule::KarmanTsien)];
-     }},
-    {"critical M, Laitone", 4,
+     },
+     TextId::ComparisonCriticalMach, TextId::KarmanTsienRow},
+    {"", 4,
      [](const ComparedState& s) {
          return s.numbers.criticalMach[ruleIndex(CompressibilityRule::Laitone)];
-     }},
+     },
+     TextId::ComparisonCriticalMach, TextId::LaitoneRow},
 };
 
 const RowDefinition kLayerRows[] = {
     {"CD", 5, [](const ComparedState& s) { return s.numbers.layer->point.CD; }},
     {"L/D", 1, [](const ComparedState& s) { return s.numbers.layer->point.LoverD; }},
-    {"transition x/c, upper", 3,
-     [](const ComparedState& s) { return s.numbers.layer->point.xtrUpper; }},
-    {"transition x/c, lower", 3,
-     [](const ComparedState& s) { return s.numbers.layer->point.xtrLower; }},
+    {"", 3, [](const ComparedState& s) { return s.numbers.layer->point.xtrUpper; },
+     TextId::ComparisonTransitionUpper},
+    {"", 3, [](const ComparedState& s) { return s.numbers.layer->point.xtrLower; },
+     TextId::ComparisonTransitionLower},
 };
 
-ComparisonRow rowOf(const RowDefinition& d, const ComparedState* current,
-                    const ComparedState& kept) {
+std::string quantityOf(const RowDefinition& d, const Texts& texts) {
+    return d.name == TextId::None ? std::string(d.symbol) : texts.format(d.name, {texts[d.detail]});
+}
+
+ComparisonRow rowOf(const RowDefinition& d, const ComparedState* current, const ComparedState& kept,
+                    const Texts& texts) {
     const std::optional<double> a = current ? d.value(*current) : std::nullopt;
     const std::optional<double> b = d.value(kept);
     const std::optional<double> difference =
         a && b ? std::optional(*a - *b) : std::optional<double>();
-    return {d.quantity,
+    return {quantityOf(d, texts),
             {tableValueText(a, d.decimals), tableValueText(b, d.decimals),
              tableValueText(difference, d.decimals)}};
 }
@@ -72,27 +82,25 @@ StateNumbers comparisonNumbers(const State& s) {
     return stateNumbers(s, comparisonLayerOptions());
 }
 
-std::string comparisonLayerNote() {
+std::string comparisonLayerNote(const Texts& texts) {
     const BoundaryLayerOptions options = comparisonLayerOptions();
-    std::string note(uiText(TextId::ComparisonLayerNote));
-    note.replace(note.find("%1"), 2, numberText(options.reynolds, "."));
-    note.replace(note.find("%2"), 2, numberText(options.ncrit, "."));
-    return note;
+    return texts.format(TextId::ComparisonLayerNote,
+                        {numberText(options.reynolds, "."), numberText(options.ncrit, ".")});
 }
 
 ComparedState comparedState(const State& s, double mach, const StateNumbers& numbers) {
     return {s.Thickness, s.Camber, s.AlfaD, s.xM, mach, numbers};
 }
 
-std::vector<ComparisonRow> comparisonTable(const ComparedState* current,
-                                           const ComparedState& kept) {
+std::vector<ComparisonRow> comparisonTable(const ComparedState* current, const ComparedState& kept,
+                                           const Texts& texts) {
     std::vector<ComparisonRow> rows;
     for (const RowDefinition& d : kStateRows) {
-        rows.push_back(rowOf(d, current, kept));
+        rows.push_back(rowOf(d, current, kept, texts));
     }
     if (kept.numbers.layer && (!current || current->numbers.layer)) {
         for (const RowDefinition& d : kLayerRows) {
-            rows.push_back(rowOf(d, current, kept));
+            rows.push_back(rowOf(d, current, kept, texts));
         }
     }
     return rows;

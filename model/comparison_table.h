@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/comparison.h"
+#include "model/texts.h"
 
 #include <array>
 #include <optional>
@@ -13,8 +14,9 @@
 
 namespace kestrel {
 
-inline constexpr std::array<std::string_view, 3> kComparisonColumns = {"current", "kept",
-                                                                       "current − kept"};
+inline constexpr std::array<TextId, 3> kComparisonColumns = {TextId::ComparisonCurrentColumn,
+                                                             TextId::ComparisonKeptColumn,
+                                                             TextId::ComparisonDifferenceColumn};
 
 // One state's side of the table: its inputs as the window holds them and its numbers (with the
 // boundary layer's, for the rows of the layer).
@@ -33,7 +35,7 @@ BoundaryLayerOptions comparisonLayerOptions();
 StateNumbers comparisonNumbers(const State& s);
 
 // The note under the table naming the boundary layer's Reynolds number and N_crit.
-std::string comparisonLayerNote();
+std::string comparisonLayerNote(const Texts& texts = kTableTexts);
 
 // The side of a state after its chain: inputs from the state, M∞ from the chain's values.
 ComparedState comparedState(const State& s, double mach, const StateNumbers& numbers);
@@ -43,9 +45,11 @@ ComparedState comparedState(const State& s, double mach, const StateNumbers& num
 // where a value is absent; without a current state (no profile yet) its cells and the differences
 // are all "–". The rows of the boundary layer come only where the sides hold it.
 struct ComparisonRow {
-    std::string_view quantity;
+    std::string quantity;
     std::array<std::string, 3> cells;
 };
-std::vector<ComparisonRow> comparisonTable(const ComparedState* current, const ComparedState& kept);
+// The quantities' names in the language of the texts given.
+std::vector<ComparisonRow> comparisonTable(const ComparedState* current, const ComparedState& kept,
+                                           const Texts& texts = kTableTexts);
 
 } // namespace kestrel

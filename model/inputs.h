@@ -6,6 +6,7 @@
 #pragma once
 
 #include "model/state.h"
+#include "model/texts.h"
 
 #include <array>
 #include <cstddef>
@@ -20,8 +21,8 @@ struct InputDefinition {
     std::string_view scrollBar; // objectName of the window's scroll bar
     std::string_view valueBox;  // objectName of the box beside it that shows the value in use
     std::string_view option;    // kestrel-calc's option
-    std::string_view quantity;  // what the position sets, in words
-    std::string_view unit;      // what one step of the position counts
+    TextId quantity;            // what the position sets, in words
+    TextId unit;                // what one step of the position counts
     int minimum, maximum;
     int smallChange; // an arrow click or arrow key
     int largeChange; // a click in the track or a page key
@@ -32,15 +33,15 @@ struct InputDefinition {
 // In the window's order of rows, top to bottom.
 inline constexpr std::array<InputDefinition, 5> kInputs{{
     {InputId::Thickness, "HScroll_Thickness", "Text_Thickness", "--thickness",
-     "thickness ratio t/c", "hundredths of the chord", 0, 30, 1, 1, 0, 100},
-    {InputId::Camber, "HScroll_Camber", "Text_Camber", "--camber", "camber ratio f/c",
-     "hundredths of the chord", 0, 15, 1, 1, 0, 100},
-    {InputId::Points, "HScroll_nP", "Text_nP", "--points", "number of points on the profile",
-     "points", 11, 101, 2, 10, 51, 1},
-    {InputId::Alpha, "HScroll_AlfaD", "Text_AlfaD", "--alpha", "angle of attack", "degrees", -10,
-     10, 1, 1, 0, 1},
-    {InputId::MomentReference, "HScroll_xM", "Text_xM", "--xm", "moment reference point x/c",
-     "hundredths of the chord", 0, 100, 1, 5, 0, 100},
+     TextId::ThicknessInput, TextId::HundredthsUnit, 0, 30, 1, 1, 0, 100},
+    {InputId::Camber, "HScroll_Camber", "Text_Camber", "--camber", TextId::CamberInput,
+     TextId::HundredthsUnit, 0, 15, 1, 1, 0, 100},
+    {InputId::Points, "HScroll_nP", "Text_nP", "--points", TextId::PointsInput, TextId::PointsUnit,
+     11, 101, 2, 10, 51, 1},
+    {InputId::Alpha, "HScroll_AlfaD", "Text_AlfaD", "--alpha", TextId::AlphaInput,
+     TextId::DegreesUnit, -10, 10, 1, 1, 0, 1},
+    {InputId::MomentReference, "HScroll_xM", "Text_xM", "--xm", TextId::MomentReferenceInput,
+     TextId::HundredthsUnit, 0, 100, 1, 5, 0, 100},
 }};
 
 constexpr const InputDefinition& inputDefinition(InputId id) {

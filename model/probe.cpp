@@ -101,22 +101,22 @@ ProbeReading probeAt(const Flow& flow, std::complex<double> w, double t) {
     return zeta ? readingAt(flow, *zeta, t) : outside;
 }
 
-std::string probeText(const ProbeReading& r) {
+std::string probeText(const ProbeReading& r, const Texts& texts) {
     if (r.inside) {
-        return std::string(uiText(TextId::ProbeInside));
+        return std::string(texts[TextId::ProbeInside]);
     }
     const auto n = [](double v) { return tickText(v, 4); };
     if (r.stage >= 1) {
-        return fillIn(uiText(TextId::ProbeProfileReading),
-                      {n(r.x), n(r.y), n(r.speedRatio), n(r.Cp)});
+        return texts.format(TextId::ProbeProfileReading,
+                            {n(r.x), n(r.y), n(r.speedRatio), n(r.Cp)});
     }
-    std::string text = fillIn(uiText(TextId::ProbeCircleReading),
-                              {n(r.xc), n(r.yc), n(r.circleSpeedRatio), n(r.circleCp)});
+    std::string text = texts.format(TextId::ProbeCircleReading,
+                                    {n(r.xc), n(r.yc), n(r.circleSpeedRatio), n(r.circleCp)});
     if (r.stage <= 0) {
-        return text + fillIn(uiText(TextId::ProbeImagePoint), {n(r.x), n(r.y)});
+        return text + texts.format(TextId::ProbeImagePoint, {n(r.x), n(r.y)});
     }
     return text +
-           fillIn(uiText(TextId::ProbeImageReading), {n(r.x), n(r.y), n(r.speedRatio), n(r.Cp)});
+           texts.format(TextId::ProbeImageReading, {n(r.x), n(r.y), n(r.speedRatio), n(r.Cp)});
 }
 
 } // namespace kestrel

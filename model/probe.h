@@ -36,13 +36,11 @@ struct ProbeReading {
 // point is found by Newton's method to 1e-12 of the plane's scale.
 ProbeReading probeAt(const Flow& flow, std::complex<double> w, double t);
 
-// The probe's line under the flow picture before the mouse is over it.
-inline constexpr std::string_view kProbeHint = uiText(TextId::ProbeHint);
-
 // The probe's line for a reading, numbers with 4 decimals (tickText: minus signs as U+2212):
 // "inside the profile"; in the profile plane (stage 1) x/c, y/c and the profile's flow; in the
 // circle plane (stage 0) ξ, η and the circle's own flow, which the shading there shows, and the
 // image point; on the way between, the circle's flow, then the image point with the profile's.
-std::string probeText(const ProbeReading& reading);
+// Its words in the language of the texts given.
+std::string probeText(const ProbeReading& reading, const Texts& texts = kTableTexts);
 
 } // namespace kestrel

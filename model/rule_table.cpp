@@ -23,11 +23,11 @@ std::string valueText(std::optional<double> value, int decimals) {
 }
 
 // "A", "A and B", "A, B and C".
-std::string listText(const std::vector<std::string_view>& names) {
+std::string listText(const std::vector<std::string_view>& names, const Texts& texts) {
     std::string out;
     for (std::size_t i = 0; i < names.size(); ++i) {
         if (i > 0) {
-            out += uiText(i + 1 == names.size() ? TextId::ListAnd : TextId::ListComma);
+            out += texts[i + 1 == names.size() ? TextId::ListAnd : TextId::ListComma];
         }
         out += names[i];
     }
@@ -35,13 +35,13 @@ std::string listText(const std::vector<std::string_view>& names) {
 }
 
 // The warning that names the rules past their critical Mach number and those not yet past.
-std::string pastWarning(const CompressibilityAnalysis& a) {
+std::string pastWarning(const CompressibilityAnalysis& a, const Texts& texts) {
     std::vector<CompressibilityRule> rules(kCompressibilityRules.begin(),
                                            kCompressibilityRules.end());
     for (const CompressibilityRule rule : rules) {
         const RuleResult& r = a.rules[ruleIndex(rule)];
         if (r.supercritical && !r.criticalMach) {
-            return std::string(kSonicWarning);
+            return std::string(texts[TextId::SonicWarning]);
         }
     }
     const auto critical = [&a](CompressibilityRule rule) {
@@ -54,7 +54,7 @@ std::string pastWarning(const CompressibilityAnalysis& a) {
     std::vector<std::string_view> notYet;
     std::vector<std::string> numbers;
     for (const CompressibilityRule rule : rules) {
-        const std::string_view name = kRuleTableRows[ruleIndex(rule) + 1];
+        const std::string_view name = texts[kRuleTableRows[ruleIndex(rule) + 1]];
         if (a.rules[ruleIndex(rule)].supercritical) {
             past.push_back(name);
             numbers.push_back(fixedDecimals(critical(rule), 3));
@@ -63,11 +63,11 @@ std::string pastWarning(const CompressibilityAnalysis& a) {
         }
     }
     const std::vector<std::string_view> numberViews(numbers.begin(), numbers.end());
-    std::string text = fillIn(uiText(past.size() == 1 ? TextId::RulePastOne : TextId::RulePastMany),
-                              {listText(past), listText(numberViews)});
+    std::string text = texts.format(past.size() == 1 ? TextId::RulePastOne : TextId::RulePastMany,
+                                    {listText(past, texts), listText(numberViews, texts)});
     if (!notYet.empty()) {
-        text += fillIn(uiText(notYet.size() == 1 ? TextId::RuleNotYetOne : TextId::RuleNotYetMany),
-                       {listText(notYet)});
+        text += texts.format(notYet.size() == 1 ? TextId::RuleNotYetOne : TextId::RuleNotYetMany,
+                             {listText(notYet, texts)});
     }
     return text;
 }
@@ -78,7 +78,7 @@ std::string tableValueText(std::optional<double> value, int decimals) {
     return valueText(value, decimals);
 }
 
-RuleTable ruleTable(const CompressibleSurface& surface, double mach) {
+RuleTable ruleTable(const CompressibleSurface& surface, double mach, const Texts& texts) {
     mach = std::fabs(mach);
     const CompressibilityAnalysis a = surface.analyse(mach);
     RuleTable table;
@@ -93,19 +93,19 @@ RuleTable ruleTable(const CompressibleSurface& surface, double mach) {
         supercritical = supercritical || table.past[ruleIndex(rule) + 1];
     }
     if (!(mach < 1)) {
-        table.warning = kNotSubsonicWarning;
+        table.warning = texts[TextId::NotSubsonicWarning];
     } else if (supercritical) {
-        table.warning = pastWarning(a);
+        table.warning = pastWarning(a, texts);
     }
     return table;
 }
 
-RuleTable emptyRuleTable() {
+RuleTable emptyRuleTable(const Texts& texts) {
     RuleTable table;
     for (auto& row : table.cells) {
         row.fill(std::string(kMissingValue));
     }
-    table.warning = kNoProfileWarning;
+    table.warning = texts[TextId::NoProfileWarning];
     return table;
 }
 

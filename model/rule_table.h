@@ -6,6 +6,7 @@
 
 #include "model/compressibility.h"
 #include "model/state.h"
+#include "model/texts.h"
 
 #include <array>
 #include <optional>
@@ -14,19 +15,13 @@
 
 namespace kestrel {
 
-inline constexpr std::array<std::string_view, 4> kRuleTableRows = {
-    "incompressible", "Prandtl–Glauert", "Kármán–Tsien", "Laitone"};
-inline constexpr std::array<std::string_view, 4> kRuleTableColumns = {"CL", "CM", "Cp_min",
-                                                                      "critical M"};
-
-// The warnings: some rule's flow reaches sonic speed at M∞ (or breaks down); M∞ is not subsonic;
-// there is no profile yet.
-inline constexpr std::string_view kSonicWarning =
-    "the flow reaches sonic speed; the corrections no longer hold";
-inline constexpr std::string_view kNotSubsonicWarning =
-    "|M∞| ≥ 1: the free stream is not subsonic, and none of these rules applies";
-inline constexpr std::string_view kNoProfileWarning =
-    "No profile yet: move a scroll bar or click a plot of the main window.";
+// The rows' and columns' names; the rules' names in the order of kCompressibilityRules.
+inline constexpr std::array<TextId, 3> kRuleNames = {TextId::PrandtlGlauertRow,
+                                                     TextId::KarmanTsienRow, TextId::LaitoneRow};
+inline constexpr std::array<TextId, 4> kRuleTableRows = {TextId::IncompressibleRow, kRuleNames[0],
+                                                         kRuleNames[1], kRuleNames[2]};
+inline constexpr std::array<TextId, 4> kRuleTableColumns = {
+    TextId::LiftColumn, TextId::MomentColumn, TextId::CpMinColumn, TextId::CriticalMachColumn};
 
 // A value of the study views' tables rounded to `decimals` places (ties to even) and written by
 // numberText, or "–" where it is absent or not finite.
@@ -35,11 +30,12 @@ std::string tableValueText(std::optional<double> value, int decimals);
 // cells[row][column] in the order of kRuleTableRows and kRuleTableColumns: CL rounded to 4
 // decimals, CM to 5, Cp_min and critical M to 4 (ties to even), "–" where a value is absent or
 // not finite, and an empty critical M for the incompressible row. past[row] marks the rules that
-// are past their critical Mach number at M∞ (or break down there). warning is empty when every
-// rule holds; where some are past, it names them with their critical Mach numbers (3 decimals)
-// and the rules that are not yet past, each group in the order of the critical Mach numbers,
-// e.g. "Laitone is past its critical Mach number 0.447; Kármán–Tsien and Prandtl–Glauert are not
-// yet"; kSonicWarning where a rule has no critical Mach number (unbounded suction).
+// are past their critical Mach number at M∞ (or break down there). warning, in the language of
+// the texts given, is empty when every rule holds; where some are past, it names them with their
+// critical Mach numbers (3 decimals) and the rules that are not yet past, each group in the order
+// of the critical Mach numbers, e.g. "Laitone is past its critical Mach number 0.447;
+// Kármán–Tsien and Prandtl–Glauert are not yet"; that the flow reaches sonic speed where a rule
+// has no critical Mach number (unbounded suction); or that M∞ is not subsonic.
 struct RuleTable {
     std::array<std::array<std::string, 4>, 4> cells;
     std::array<bool, 4> past{};
@@ -47,8 +43,9 @@ struct RuleTable {
 };
 
 // The table of a surface at the free-stream Mach number `mach` (its sign does not matter).
-RuleTable ruleTable(const CompressibleSurface& surface, double mach);
-// The table before there is a profile: dashes and kNoProfileWarning.
-RuleTable emptyRuleTable();
+RuleTable ruleTable(const CompressibleSurface& surface, double mach,
+                    const Texts& texts = kTableTexts);
+// The table before there is a profile: dashes and the warning that there is none.
+RuleTable emptyRuleTable(const Texts& texts = kTableTexts);
 
 } // namespace kestrel

@@ -2,14 +2,20 @@
 // Every text of the program's windows and page that a user reads, one entry per text under a
 // stable key: window titles, captions, labels, accessible names, tooltips, hints and messages.
 // The window, the study window, the About window and the browser page all take their texts from
-// here. Each entry names the translation context it belongs to, so that translations can be
-// added for each key without touching the code that shows it. A "%1" stands for a value filled
-// in where the text is shown.
+// here. Each entry names the translation context it belongs to; the key is its disambiguation,
+// so that two equal texts of one window still have a translation each. The translations into
+// the program's two languages live in translations/kestrel_tr.ts and kestrel_en.ts (see the
+// README's "Translations"). A "%1" stands for a value filled in where the text is shown.
 #pragma once
 
 #include <array>
 #include <cstddef>
+#include <initializer_list>
+#include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace kestrel {
 
@@ -193,6 +199,43 @@ enum class TextId {
     // The page
     PageLoading,
     PageStartFailed,
+    // The language menu; each language by its own name
+    LanguageMenu,
+    LanguageTurkish,
+    LanguageEnglish,
+    // The inputs' names and units (accessible names of the scroll bars and value boxes)
+    ThicknessInput,
+    CamberInput,
+    PointsInput,
+    AlphaInput,
+    MomentReferenceInput,
+    HundredthsUnit,
+    PointsUnit,
+    DegreesUnit,
+    ScrollBarName,
+    // Saving files
+    CannotWrite,
+    NotARegularFile,
+    // The flow picture and the probe
+    CirclePlaneTitle,
+    ProfilePlaneTitle,
+    MappingTitle,
+    // The compressibility chart, rule table and warnings
+    ChartMachAxis,
+    ChartCriticalPressure,
+    ChartMinimumPressure,
+    ChartUnboundedSuction,
+    IncompressibleRow,
+    PrandtlGlauertRow,
+    KarmanTsienRow,
+    LaitoneRow,
+    LiftColumn,
+    MomentColumn,
+    CpMinColumn,
+    CriticalMachColumn,
+    SonicWarning,
+    NotSubsonicWarning,
+    NoProfileWarning,
     // The view's zoom: its keys and the command line's option
     ZoomInAction,
     ZoomOutAction,
@@ -200,6 +243,21 @@ enum class TextId {
     ZoomOptionHelp,
     ZoomOptionBad,
     UnexpectedArgument,
+    // The boundary layer's note
+    LayerNoteSharpUpper,
+    LayerNoteSharpLower,
+    LayerNoteAttached,
+    LayerNoteSeparates,
+    LayerNoteSeparatesLate,
+    LayerSeparatesUpper,
+    LayerSeparatesLower,
+    // The comparison table
+    ComparisonCurrentColumn,
+    ComparisonKeptColumn,
+    ComparisonDifferenceColumn,
+    ComparisonCriticalMach,
+    ComparisonTransitionUpper,
+    ComparisonTransitionLower,
 };
 
 struct TextEntry {
@@ -209,7 +267,8 @@ struct TextEntry {
     std::string_view text;    // UTF-8, as shown
 };
 
-inline constexpr std::size_t kTextCount = static_cast<std::size_t>(TextId::UnexpectedArgument) + 1;
+inline constexpr std::size_t kTextCount =
+    static_cast<std::size_t>(TextId::ComparisonTransitionLower) + 1;
 
 // In the order of TextId.
 inline constexpr std::array<TextEntry, kTextCount> kTexts{{
@@ -472,6 +531,43 @@ inline constexpr std::array<TextEntry, kTextCount> kTexts{{
     {TextId::ChartNotDrawn, "Study.chart.notDrawn", "Study", " (not drawn: no value below M 1)"},
     {TextId::PageLoading, "Page.loading", "Page", "Loading…"},
     {TextId::PageStartFailed, "Page.startFailed", "Page", "Kestrel could not start: %1"},
+    {TextId::LanguageMenu, "Form1.languageMenu", "Form1", "&Language"},
+    {TextId::LanguageTurkish, "Form1.language.tr", "Form1", "Türkçe"},
+    {TextId::LanguageEnglish, "Form1.language.en", "Form1", "English"},
+    {TextId::ThicknessInput, "Form1.input.thickness", "Form1", "thickness ratio t/c"},
+    {TextId::CamberInput, "Form1.input.camber", "Form1", "camber ratio f/c"},
+    {TextId::PointsInput, "Form1.input.points", "Form1", "number of points on the profile"},
+    {TextId::AlphaInput, "Form1.input.alpha", "Form1", "angle of attack"},
+    {TextId::MomentReferenceInput, "Form1.input.xm", "Form1", "moment reference point x/c"},
+    {TextId::HundredthsUnit, "Form1.unit.hundredths", "Form1", "hundredths of the chord"},
+    {TextId::PointsUnit, "Form1.unit.points", "Form1", "points"},
+    {TextId::DegreesUnit, "Form1.unit.degrees", "Form1", "degrees"},
+    {TextId::ScrollBarName, "Form1.scrollBar.name", "Form1", "%1 (%2)"},
+    {TextId::CannotWrite, "PlotMenu.cannotWrite", "PlotMenu", "cannot write %1: %2"},
+    {TextId::NotARegularFile, "PlotMenu.notRegularFile", "PlotMenu", "is not a regular file"},
+    {TextId::CirclePlaneTitle, "Study.flow.circlePlane", "Study", "Circle plane ζ"},
+    {TextId::ProfilePlaneTitle, "Study.flow.profilePlane", "Study", "Profile plane z"},
+    {TextId::MappingTitle, "Study.flow.mapping", "Study", "Mapping ζ → z, t = %1"},
+    {TextId::ChartMachAxis, "Study.chart.machAxis", "Study", "free-stream Mach number M∞"},
+    {TextId::ChartCriticalPressure, "Study.chart.criticalPressure", "Study",
+     "Cp*: the local flow reaches sonic speed"},
+    {TextId::ChartMinimumPressure, "Study.chart.minimumPressure", "Study", "Cp_min, %1"},
+    {TextId::ChartUnboundedSuction, "Study.chart.unboundedSuction", "Study",
+     "Unbounded suction round the sharp leading edge: no Cp_min, no critical Mach number"},
+    {TextId::IncompressibleRow, "Study.rule.incompressible", "Study", "incompressible"},
+    {TextId::PrandtlGlauertRow, "Study.rule.prandtlGlauert", "Study", "Prandtl–Glauert"},
+    {TextId::KarmanTsienRow, "Study.rule.karmanTsien", "Study", "Kármán–Tsien"},
+    {TextId::LaitoneRow, "Study.rule.laitone", "Study", "Laitone"},
+    {TextId::LiftColumn, "Study.ruleTable.CL", "Study", "CL"},
+    {TextId::MomentColumn, "Study.ruleTable.CM", "Study", "CM"},
+    {TextId::CpMinColumn, "Study.ruleTable.Cp_min", "Study", "Cp_min"},
+    {TextId::CriticalMachColumn, "Study.ruleTable.criticalMach", "Study", "critical M"},
+    {TextId::SonicWarning, "Study.warning.sonic", "Study",
+     "the flow reaches sonic speed; the corrections no longer hold"},
+    {TextId::NotSubsonicWarning, "Study.warning.notSubsonic", "Study",
+     "|M∞| ≥ 1: the free stream is not subsonic, and none of these rules applies"},
+    {TextId::NoProfileWarning, "Study.warning.noProfile", "Study",
+     "No profile yet: move a scroll bar or click a plot of the main window."},
     {TextId::ZoomInAction, "Form1.Mn_ZoomIn", "Form1", "Zoom &in"},
     {TextId::ZoomOutAction, "Form1.Mn_ZoomOut", "Form1", "Zoom &out"},
     {TextId::ZoomResetAction, "Form1.Mn_ZoomReset", "Form1", "&Actual size"},
@@ -481,6 +577,33 @@ inline constexpr std::array<TextEntry, kTextCount> kTexts{{
     {TextId::ZoomOptionBad, "Options.zoom.bad", "Options",
      "--zoom must be a number from %1 to %2 (2 opens the windows at 200 %), got \"%3\""},
     {TextId::UnexpectedArgument, "Options.unexpected", "Options", "unexpected argument \"%1\""},
+    {TextId::LayerNoteSharpUpper, "Study.layerNote.sharpUpper", "Study",
+     "the flow turns round the sharp leading edge at unbounded speed, so the boundary layer "
+     "separates there at once on the upper side; beyond this the attached-flow theory does not "
+     "hold"},
+    {TextId::LayerNoteSharpLower, "Study.layerNote.sharpLower", "Study",
+     "the flow turns round the sharp leading edge at unbounded speed, so the boundary layer "
+     "separates there at once on the lower side; beyond this the attached-flow theory does not "
+     "hold"},
+    {TextId::LayerNoteAttached, "Study.layerNote.attached", "Study",
+     "the boundary layer reaches the trailing edge attached on both sides"},
+    {TextId::LayerNoteSeparates, "Study.layerNote.separates", "Study",
+     "the boundary layer separates %1; beyond this the attached-flow theory does not hold"},
+    {TextId::LayerNoteSeparatesLate, "Study.layerNote.separatesLate", "Study",
+     "the boundary layer separates %1, in the last 5 % of the chord; CD is taken from the layer at "
+     "separation"},
+    {TextId::LayerSeparatesUpper, "Study.layerNote.upperPlace", "Study",
+     "at x/c = %1 on the upper side"},
+    {TextId::LayerSeparatesLower, "Study.layerNote.lowerPlace", "Study",
+     "at x/c = %1 on the lower side"},
+    {TextId::ComparisonCurrentColumn, "Study.comparison.current", "Study", "current"},
+    {TextId::ComparisonKeptColumn, "Study.comparison.kept", "Study", "kept"},
+    {TextId::ComparisonDifferenceColumn, "Study.comparison.difference", "Study", "current − kept"},
+    {TextId::ComparisonCriticalMach, "Study.comparison.criticalMach", "Study", "critical M, %1"},
+    {TextId::ComparisonTransitionUpper, "Study.comparison.transitionUpper", "Study",
+     "transition x/c, upper"},
+    {TextId::ComparisonTransitionLower, "Study.comparison.transitionLower", "Study",
+     "transition x/c, lower"},
 }};
 
 constexpr const TextEntry& textEntry(TextId id) {
@@ -502,5 +625,35 @@ constexpr bool textsInOrder() {
     return true;
 }
 static_assert(textsInOrder());
+
+// The program's two languages: Turkish, its own, and English.
+enum class Language { Turkish, English };
+
+// A language's code as the --lang option and the page's address take it: "tr" or "en".
+std::string_view languageCode(Language language);
+// The language of a code; none for any other text.
+std::optional<Language> languageOfCode(std::string_view code);
+
+// Every text of the table in one language, by TextId. Made without texts it holds the table's
+// own (the study views' English, the main window's Turkish), which kestrel-calc shows; the
+// windows and the page make theirs from the translations.
+class Texts {
+public:
+    constexpr Texts() = default;
+    // texts[i] is the text of kTexts[i]: kTextCount of them, or std::invalid_argument.
+    explicit Texts(std::vector<std::string> texts);
+
+    std::string_view operator[](TextId id) const;
+    // The text with each "%1", "%2", ... replaced by the value of that number.
+    std::string format(TextId id, std::initializer_list<std::string_view> values) const;
+
+private:
+    // Shared, never changed once made: copies of a language's texts are cheap. None for the
+    // table's own.
+    std::shared_ptr<const std::vector<std::string>> texts_;
+};
+
+// The table's own texts.
+inline constinit const Texts kTableTexts;
 
 } // namespace kestrel

@@ -36,10 +36,6 @@ struct LayerPen {
 constexpr LayerPen kCurrentPen{asItIs, kCurveWidth, true};
 constexpr LayerPen kKeptPen{ghostColour, 1, false};
 
-std::string text(TextId id) {
-    return std::string(uiText(id));
-}
-
 // The axes of a chart: the plotted ranges, their grid steps and the decimals of their numbers.
 struct Axes {
     double x0, x1, xStep;
@@ -174,14 +170,15 @@ void drawDisplacement(Surface& s, const BoundaryLayerSide& side, bool upper, con
 // Transition and separation marked on the side's displacement surface, named with their x/c where
 // the pen says (not the kept profile's: the names would crowd).
 void drawLayerMarks(Surface& s, const BoundaryLayerSide& side, bool upper, double height,
-                    const LayerPen& pen) {
+                    const LayerPen& pen, const Texts& texts) {
     const double away = (upper ? 1 : -1) * 0.07 * height;
     if (const std::optional<std::size_t> t = firstTurbulent(side); t && side.transition) {
         const UserPoint p = displaced(side, *t, upper);
         s.Marker(p.x, p.y, 7, pen.colouring(kTransitionColour));
         if (pen.named) {
             s.Text(p.x, p.y + away,
-                   text(TextId::TransitionMark) + " " + fixedDecimals(side.transition->x, 2),
+                   std::string(texts[TextId::TransitionMark]) + " " +
+                       fixedDecimals(side.transition->x, 2),
                    kTransitionColour, TextAlign::Centre);
         }
     }
@@ -191,18 +188,19 @@ void drawLayerMarks(Surface& s, const BoundaryLayerSide& side, bool upper, doubl
                   pen.width);
         if (pen.named) {
             s.Text(side.x[last], side.y[last] + 2 * away,
-                   text(TextId::SeparationMark) + " " + fixedDecimals(*x, 2), kSeparationColour,
-                   TextAlign::Centre);
+                   std::string(texts[TextId::SeparationMark]) + " " + fixedDecimals(*x, 2),
+                   kSeparationColour, TextAlign::Centre);
         }
     }
 }
 
 // The layer of both sides over the profile, as drawLayerProfile draws it.
-void drawLayerSides(Surface& s, const BoundaryLayer& layer, double height, const LayerPen& pen) {
+void drawLayerSides(Surface& s, const BoundaryLayer& layer, double height, const LayerPen& pen,
+                    const Texts& texts) {
     drawDisplacement(s, layer.upper, true, pen);
     drawDisplacement(s, layer.lower, false, pen);
-    drawLayerMarks(s, layer.upper, true, height, pen);
-    drawLayerMarks(s, layer.lower, false, height, pen);
+    drawLayerMarks(s, layer.upper, true, height, pen, texts);
+    drawLayerMarks(s, layer.lower, false, height, pen, texts);
 }
 
 std::vector<UserPoint> outline(const State& st) {
@@ -225,7 +223,7 @@ void drawLegendLine(Surface& s, double x, double y, double length, Colour colour
 } // namespace
 
 void drawLayerProfile(Surface& s, const State& st, const BoundaryLayer& layer, double aspect,
-                      const KeptLayer* kept) {
+                      const KeptLayer* kept, const Texts& texts) {
     s.Cls();
     const std::vector<UserPoint> body = outline(st);
     double lo = 0, hi = 0;
@@ -241,20 +239,20 @@ void drawLayerProfile(Surface& s, const State& st, const BoundaryLayer& layer, d
     if (kept) {
         s.Polyline(kept->ghost.cached<std::vector<UserPoint>>("layer outline", outline),
                    ghostColour(kOutline));
-        drawLayerSides(s, kept->view.layer, height, kKeptPen);
+        drawLayerSides(s, kept->view.layer, height, kKeptPen, texts);
     }
     s.Polyline(body, kOutline);
-    drawLayerSides(s, layer, height, kCurrentPen);
-    std::string title = text(TextId::LayerProfileTitle);
-    title.replace(title.find("%1"), 2, std::to_string(kDisplacementExaggeration));
+    drawLayerSides(s, layer, height, kCurrentPen, texts);
+    const std::string title =
+        texts.format(TextId::LayerProfileTitle, {std::to_string(kDisplacementExaggeration)});
     const double top = middle + height / 2;
     s.Text(-0.1, top - 0.06 * height, title, kAxis, TextAlign::Left, TextFont::Heading);
     drawLegendLine(s, -0.1, middle - 0.4 * height, 0.06, kLaminarColour,
-                   text(TextId::LaminarLegend));
+                   std::string(texts[TextId::LaminarLegend]));
     drawLegendLine(s, 0.2, middle - 0.4 * height, 0.06, kTurbulentColour,
-                   text(TextId::TurbulentLegend));
+                   std::string(texts[TextId::TurbulentLegend]));
     if (kept) {
-        drawGhostLabel(s, kept->ghost, 1.1, middle - 0.4 * height, TextAlign::Right);
+        drawGhostLabel(s, kept->ghost, 1.1, middle - 0.4 * height, TextAlign::Right, texts);
     }
 }
 
@@ -282,11 +280,11 @@ void drawSideCurve(Surface& s, const BoundaryLayerSide& side, const std::vector<
     }
 }
 
-void drawSideLegend(Surface& s, const Axes& a) {
+void drawSideLegend(Surface& s, const Axes& a, const Texts& texts) {
     const double h = a.y1 - a.y0;
     const double y = a.y1 + kLegendRows[0] * h;
-    drawLegendLine(s, 0, y, 0.05, kUpperSideColour, text(TextId::UpperLegend));
-    drawLegendLine(s, 0.45, y, 0.05, kLowerSideColour, text(TextId::LowerLegend));
+    drawLegendLine(s, 0, y, 0.05, kUpperSideColour, std::string(texts[TextId::UpperLegend]));
+    drawLegendLine(s, 0.45, y, 0.05, kLowerSideColour, std::string(texts[TextId::LowerLegend]));
 }
 
 double largestCf(const BoundaryLayer& layer, const KeptLayer* kept) {
@@ -325,21 +323,23 @@ void drawSideCurves(Surface& s, const BoundaryLayer& layer, const Axes& a,
 
 } // namespace
 
-void drawSkinFriction(Surface& s, const BoundaryLayer& layer, const KeptLayer* kept) {
+void drawSkinFriction(Surface& s, const BoundaryLayer& layer, const KeptLayer* kept,
+                      const Texts& texts) {
     s.Cls();
     Axes a{0, 1, 0.2, 1, 0, 0, 0, 0};
     niceRange(0, largestCf(layer, kept), 4, a.y0, a.y1, a.yStep);
     a.yDecimals = decimalsOf(a.yStep);
-    drawAxes(s, a, text(TextId::FrictionTitle), "x/c");
-    drawSideLegend(s, a);
+    drawAxes(s, a, std::string(texts[TextId::FrictionTitle]), "x/c");
+    drawSideLegend(s, a, texts);
     drawSideCurves(s, layer, a, &BoundaryLayerSide::Cf, kept);
 }
 
-void drawShapeFactor(Surface& s, const BoundaryLayer& layer, const KeptLayer* kept) {
+void drawShapeFactor(Surface& s, const BoundaryLayer& layer, const KeptLayer* kept,
+                     const Texts& texts) {
     s.Cls();
     const Axes a{0, 1, 0.2, 1, 1, 4, 0.5, 1};
-    drawAxes(s, a, text(TextId::ShapeFactorTitle), "x/c");
-    drawSideLegend(s, a);
+    drawAxes(s, a, std::string(texts[TextId::ShapeFactorTitle]), "x/c");
+    drawSideLegend(s, a, texts);
     drawSideCurves(s, layer, a, &BoundaryLayerSide::H, kept);
 }
 
@@ -376,7 +376,8 @@ UserPoint polarPlace(const PolarPoint& p, const Axes& a) {
     return {p.CD ? *p.CD : a.x1, p.CL};
 }
 
-void drawPolarLegend(Surface& s, const Axes& a, std::span<const PolarPoint> polar) {
+void drawPolarLegend(Surface& s, const Axes& a, std::span<const PolarPoint> polar,
+                     const Texts& texts) {
     const double w = a.x1 - a.x0;
     const double h = a.y1 - a.y0;
     const bool late = std::any_of(polar.begin(), polar.end(),
@@ -387,12 +388,12 @@ void drawPolarLegend(Surface& s, const Axes& a, std::span<const PolarPoint> pola
     if (separated) {
         const double y = a.y1 + kLegendRows[row++] * h;
         s.Marker(a.x0 + 0.01 * w, y, 6, kPolarSeparatedColour);
-        s.Text(a.x0 + 0.04 * w, y, text(TextId::PolarSeparatedLegend), kAxis);
+        s.Text(a.x0 + 0.04 * w, y, std::string(texts[TextId::PolarSeparatedLegend]), kAxis);
     }
     if (late) {
         const double y = a.y1 + kLegendRows[row] * h;
         s.Marker(a.x0 + 0.01 * w, y, 6, kPolarLateColour);
-        s.Text(a.x0 + 0.04 * w, y, text(TextId::PolarLateLegend), kAxis);
+        s.Text(a.x0 + 0.04 * w, y, std::string(texts[TextId::PolarLateLegend]), kAxis);
     }
 }
 
@@ -434,20 +435,20 @@ void drawPolarPoints(Surface& s, const Axes& a, std::span<const PolarPoint> pola
 } // namespace
 
 void drawDragPolar(Surface& s, std::span<const PolarPoint> polar, double alpha,
-                   const KeptLayer* kept) {
+                   const KeptLayer* kept, const Texts& texts) {
     s.Cls();
     if (polar.empty()) {
         return;
     }
     const Axes a = polarAxes(polar, kept);
-    drawAxes(s, a, text(TextId::DragPolarTitle), "CD");
+    drawAxes(s, a, std::string(texts[TextId::DragPolarTitle]), "CD");
     s.Text(a.x0 - 0.11 * (a.x1 - a.x0), (a.y0 + a.y1) / 2, "CL", kAxis, TextAlign::Centre,
            TextFont::Heading);
-    drawPolarLegend(s, a, polar);
+    drawPolarLegend(s, a, polar, texts);
     if (std::none_of(polar.begin(), polar.end(),
                      [](const PolarPoint& p) { return p.CD.has_value(); })) {
-        s.Text((a.x0 + a.x1) / 2, (a.y0 + a.y1) / 2, text(TextId::PolarNoDragNote), kAxis,
-               TextAlign::Centre);
+        s.Text((a.x0 + a.x1) / 2, (a.y0 + a.y1) / 2, std::string(texts[TextId::PolarNoDragNote]),
+               kAxis, TextAlign::Centre);
     }
     clipToAxes(s, a);
     // The right edge holds the angles without a CD.
@@ -455,7 +456,8 @@ void drawDragPolar(Surface& s, std::span<const PolarPoint> polar, double alpha,
     if (kept) {
         // In the box's top left corner, where a polar's low drag and high lift never meet.
         const double w = a.x1 - a.x0;
-        drawGhostLabel(s, kept->ghost, a.x0 + 0.02 * w, a.y1 - 0.07 * (a.y1 - a.y0));
+        drawGhostLabel(s, kept->ghost, a.x0 + 0.02 * w, a.y1 - 0.07 * (a.y1 - a.y0),
+                       TextAlign::Left, texts);
         drawPolarPoints(s, a, kept->view.polar, kept->view.alpha, kKeptPen);
     }
     drawPolarPoints(s, a, polar, alpha, kCurrentPen);

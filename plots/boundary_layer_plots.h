@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The pictures of the Boundary layer tab: the profile with its displacement thickness, the skin
 // friction and the shape factor along both sides, and the drag polar with the current angle.
+// Their words in the language of the texts given.
 #pragma once
 
 #include "model/boundary_layer.h"
 #include "model/boundary_layer_view.h"
 #include "model/state.h"
+#include "model/texts.h"
 #include "plots/ghost.h"
 #include "plots/surface.h"
 
@@ -54,18 +56,19 @@ std::optional<KeptLayer> keptLayer(const Ghost* kept, const BoundaryLayerOptions
 // picture is `aspect` times as wide as it is high (in pixels): the profile keeps its shape.
 // `surface` is cleared first.
 void drawLayerProfile(Surface& surface, const State& s, const BoundaryLayer& layer, double aspect,
-                      const KeptLayer* kept = nullptr);
+                      const KeptLayer* kept = nullptr, const Texts& texts = kTableTexts);
 
 // Cf and H against x/c for both sides, upper and lower in their colours, with transition and
 // separation marked on each curve. `surface` is cleared first.
-void drawSkinFriction(Surface& surface, const BoundaryLayer& layer,
-                      const KeptLayer* kept = nullptr);
-void drawShapeFactor(Surface& surface, const BoundaryLayer& layer, const KeptLayer* kept = nullptr);
+void drawSkinFriction(Surface& surface, const BoundaryLayer& layer, const KeptLayer* kept = nullptr,
+                      const Texts& texts = kTableTexts);
+void drawShapeFactor(Surface& surface, const BoundaryLayer& layer, const KeptLayer* kept = nullptr,
+                     const Texts& texts = kTableTexts);
 
 // CL against CD over the polar's angles: the attached angles joined by a line, those that
 // separate in the last 5 % of the chord in their colour, those without a CD as rings at the
 // right edge with a note; the angle `alpha` (degrees) marked. `surface` is cleared first.
 void drawDragPolar(Surface& surface, std::span<const PolarPoint> polar, double alpha,
-                   const KeptLayer* kept = nullptr);
+                   const KeptLayer* kept = nullptr, const Texts& texts = kTableTexts);
 
 } // namespace kestrel

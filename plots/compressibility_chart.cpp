@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "plots/compressibility_chart.h"
 
+#include "model/rule_table.h"
 #include "model/text.h"
 #include "model/texts.h"
 #include "plots/colours.h"
@@ -25,8 +26,6 @@ constexpr double kLeftRoom = 0.13;
 constexpr double kRightRoom = 0.03;
 constexpr double kTopRoom = 0.17; // the legend's two rows
 constexpr double kBottomRoom = 0.16;
-
-const std::array<const char*, 3> kRuleLabels = {"Prandtl–Glauert", "Kármán–Tsien", "Laitone"};
 
 // Adds one curve of (M, Cp) points as polylines: a missing value breaks the curve, and a piece
 // that rises above the top of the chart is cut where it crosses the top.
@@ -91,7 +90,7 @@ private:
     bool drawn_ = false;
 };
 
-void drawGridAndAxes(Surface& s, const ChartPressureAxis& axis) {
+void drawGridAndAxes(Surface& s, const ChartPressureAxis& axis, const Texts& texts) {
     const double span = -axis.top;
     for (int k = 1; k < 10; ++k) {
         s.Line(k / 10.0, 0, k / 10.0, axis.top, kGrid);
@@ -108,7 +107,7 @@ void drawGridAndAxes(Surface& s, const ChartPressureAxis& axis) {
     for (int k = 0; k <= 10; ++k) {
         s.Text(k / 10.0, 0.045 * span, tickText(k / 10.0, 1), kAxis, TextAlign::Centre);
     }
-    s.Text(0.5, 0.11 * span, "free-stream Mach number M∞", kAxis, TextAlign::Centre,
+    s.Text(0.5, 0.11 * span, std::string(texts[TextId::ChartMachAxis]), kAxis, TextAlign::Centre,
            TextFont::Heading);
     s.Text(-0.085, axis.top / 2, "Cp", kAxis, TextAlign::Right, TextFont::Heading);
 }
@@ -116,7 +115,7 @@ void drawGridAndAxes(Surface& s, const ChartPressureAxis& axis) {
 // The legend, in two rows of two above the plotting area; a rule whose curve is not drawn says
 // why.
 void drawLegend(Surface& s, const ChartPressureAxis& axis, const std::array<bool, 3>& drawn,
-                bool unbounded) {
+                bool unbounded, const Texts& texts) {
     const double span = -axis.top;
     int entry = 0;
     const auto add = [&](Colour colour, const std::string& text) {
@@ -126,11 +125,12 @@ void drawLegend(Surface& s, const ChartPressureAxis& axis, const std::array<bool
         s.Text(x + 0.065, y, text, kAxis);
         ++entry;
     };
-    add(criticalPressureColour(), "Cp*: the local flow reaches sonic speed");
+    add(criticalPressureColour(), std::string(texts[TextId::ChartCriticalPressure]));
     for (const CompressibilityRule rule : kCompressibilityRules) {
-        std::string text = std::string("Cp_min, ") + kRuleLabels[ruleIndex(rule)];
+        std::string text =
+            texts.format(TextId::ChartMinimumPressure, {texts[kRuleNames[ruleIndex(rule)]]});
         if (!drawn[ruleIndex(rule)]) {
-            text += uiText(unbounded ? TextId::ChartNotDrawnUnbounded : TextId::ChartNotDrawn);
+            text += texts[unbounded ? TextId::ChartNotDrawnUnbounded : TextId::ChartNotDrawn];
         }
         add(ruleColour(rule), text);
     }
@@ -138,11 +138,9 @@ void drawLegend(Surface& s, const ChartPressureAxis& axis, const std::array<bool
 
 // A profile of thickness 0 at incidence has no smallest surface pressure. The note lies on a
 // band of the chart's ground, clear of the grid and the M∞ line.
-void drawUnboundedNote(Surface& s, const ChartPressureAxis& axis) {
+void drawUnboundedNote(Surface& s, const ChartPressureAxis& axis, const Texts& texts) {
     s.FillRect(0.005, 0.11 * axis.top, 0.995, 0.19 * axis.top, s.background());
-    s.Text(0.02, 0.15 * axis.top,
-           "Unbounded suction round the sharp leading edge: no Cp_min, no critical Mach number",
-           kAxis);
+    s.Text(0.02, 0.15 * axis.top, std::string(texts[TextId::ChartUnboundedSuction]), kAxis);
 }
 
 // Each rule's Cp_min curve and critical Mach number of `chart`, in `colourOf` the rule; which
@@ -173,12 +171,12 @@ Colour ghostRuleColour(CompressibilityRule rule) {
     return ghostColour(ruleColour(rule));
 }
 
-void drawKept(Surface& s, const ChartPressureAxis& axis, const Ghost& kept) {
+void drawKept(Surface& s, const ChartPressureAxis& axis, const Ghost& kept, const Texts& texts) {
     const std::vector<CompressibilityAnalysis>& chart = keptMachChart(kept);
     if (!chart.empty()) {
         drawRuleCurves(s, axis, chart, ghostRuleColour, 6);
     }
-    drawGhostLabel(s, kept, 0.02, 0.06 * axis.top);
+    drawGhostLabel(s, kept, 0.02, 0.06 * axis.top, TextAlign::Left, texts);
 }
 
 void drawFreeStreamMach(Surface& s, const ChartPressureAxis& axis, double mach) {
@@ -231,7 +229,7 @@ ChartPressureAxis chartPressureAxis(const SurfaceMinimum& minimum) {
 }
 
 void drawCompressibilityChart(Surface& s, const std::vector<CompressibilityAnalysis>& chart,
-                              double mach, const Ghost* kept) {
+                              double mach, const Ghost* kept, const Texts& texts) {
     s.Cls();
     if (chart.empty()) {
         return;
@@ -240,9 +238,9 @@ void drawCompressibilityChart(Surface& s, const std::vector<CompressibilityAnaly
     const ChartPressureAxis axis = chartPressureAxis(chart.front().minimum);
     const double span = -axis.top;
     s.Scale(-kLeftRoom, axis.top - kTopRoom * span, 1 + kRightRoom, kBottomRoom * span);
-    drawGridAndAxes(s, axis);
+    drawGridAndAxes(s, axis, texts);
     if (kept) {
-        drawKept(s, axis, *kept);
+        drawKept(s, axis, *kept, texts);
     }
     {
         ClippedCurve critical(s, axis.top, criticalPressureColour());
@@ -252,9 +250,9 @@ void drawCompressibilityChart(Surface& s, const std::vector<CompressibilityAnaly
     }
     const std::array<bool, 3> drawn = drawRuleCurves(s, axis, chart, ruleColour, 8);
     drawFreeStreamMach(s, axis, mach);
-    drawLegend(s, axis, drawn, chart.front().minimum.unbounded);
+    drawLegend(s, axis, drawn, chart.front().minimum.unbounded, texts);
     if (chart.front().minimum.unbounded) {
-        drawUnboundedNote(s, axis);
+        drawUnboundedNote(s, axis, texts);
     }
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/compressibility.h"
+#include "model/texts.h"
 #include "plots/ghost.h"
 #include "plots/surface.h"
 
@@ -30,11 +31,13 @@ ChartPressureAxis chartPressureAxis(const SurfaceMinimum& minimum);
 // axes with their numbers, Cp* and each rule's Cp_min against M (a rule's curve stops where it
 // breaks down and is cut at the top of the chart), each rule's critical Mach number marked where
 // its curve meets Cp*, the current free-stream Mach number `mach` (its sign does not matter) as
-// a vertical line when it lies below 1, and a legend. `surface` is cleared first. With a kept
-// profile, its rules' Cp_min curves and critical Mach numbers are drawn faintly behind the current
-// ones, in the rules' ghost colours, and its label above the M axis.
+// a vertical line when it lies below 1, and a legend, its words in the language of `texts`.
+// `surface` is cleared first. With a kept profile, its rules' Cp_min curves and critical Mach
+// numbers are drawn faintly behind the current ones, in the rules' ghost colours, and its label
+// above the M axis.
 void drawCompressibilityChart(Surface& surface, const std::vector<CompressibilityAnalysis>& chart,
-                              double mach, const Ghost* kept = nullptr);
+                              double mach, const Ghost* kept = nullptr,
+                              const Texts& texts = kTableTexts);
 
 // The kept profile's chart, machChart of its surface, computed once per kept profile.
 const std::vector<CompressibilityAnalysis>& keptMachChart(const Ghost& kept);

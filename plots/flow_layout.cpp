@@ -63,7 +63,8 @@ ScaleMap flowPlaneMap(const Flow& flow, const PixelBox& box, double t) {
     return ScaleMap(user, box.left, box.top, box.width, box.height);
 }
 
-void drawCpLegend(Surface& surface, double profileMinimum, double circleMinimum) {
+void drawCpLegend(Surface& surface, double profileMinimum, double circleMinimum,
+                  const Texts& texts) {
     // x from 0 to 1 across the legend, y the place on the colour map (0 at kCpMin, 1 at kCpMax);
     // room above for the title and the pressure half's name, below for the arrow and the rest.
     surface.Cls();
@@ -87,20 +88,18 @@ void drawCpLegend(Surface& surface, double profileMinimum, double circleMinimum)
     }
     surface.Line(kBarLeft, cpPosition(0), kBarRight, cpPosition(0), kLegendInk);
     surface.Text(0.04, 1.11, "Cp", kLegendInk, TextAlign::Left, TextFont::Heading);
-    surface.Text(0.04, 1.04, std::string(uiText(TextId::LegendPressure)), kLegendInk,
+    surface.Text(0.04, 1.04, std::string(texts[TextId::LegendPressure]), kLegendInk,
                  TextAlign::Left, TextFont::Tick);
-    surface.Text(kBarRight + 0.12, -0.05,
-                 fillIn(uiText(TextId::LegendBelow), {tickText(kCpMin, 0)}), kLegendInk,
-                 TextAlign::Left, TextFont::Tick);
-    surface.Text(0.04, -0.12, std::string(uiText(TextId::LegendSuction)), kLegendInk,
+    surface.Text(kBarRight + 0.12, -0.05, texts.format(TextId::LegendBelow, {tickText(kCpMin, 0)}),
+                 kLegendInk, TextAlign::Left, TextFont::Tick);
+    surface.Text(0.04, -0.12, std::string(texts[TextId::LegendSuction]), kLegendInk,
                  TextAlign::Left, TextFont::Tick);
     const auto minimum = [](double Cp) {
         return std::isfinite(Cp) ? tickText(Cp, 1) : std::string("−∞");
     };
-    surface.Text(0.04, -0.22,
-                 fillIn(uiText(TextId::LegendProfileMinimum), {minimum(profileMinimum)}),
+    surface.Text(0.04, -0.22, texts.format(TextId::LegendProfileMinimum, {minimum(profileMinimum)}),
                  kLegendInk, TextAlign::Left, TextFont::Tick);
-    surface.Text(0.04, -0.30, fillIn(uiText(TextId::LegendCircleMinimum), {minimum(circleMinimum)}),
+    surface.Text(0.04, -0.30, texts.format(TextId::LegendCircleMinimum, {minimum(circleMinimum)}),
                  kLegendInk, TextAlign::Left, TextFont::Tick);
 }
 

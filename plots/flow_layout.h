@@ -6,6 +6,7 @@
 
 #include "model/flow.h"
 #include "model/probe.h"
+#include "model/texts.h"
 #include "plots/labels.h"
 #include "plots/surface.h"
 
@@ -48,7 +49,8 @@ ScaleMap flowPlaneMap(const Flow& flow, const PixelBox& box, double t);
 // (pressure above Cp = 0, suction below), an arrow at the suction end for the values beyond
 // kCpMin, and the smallest Cp of the profile plane and of the circle plane written under it.
 // Clears the surface first.
-void drawCpLegend(Surface& surface, double profileMinimum, double circleMinimum);
+void drawCpLegend(Surface& surface, double profileMinimum, double circleMinimum,
+                  const Texts& texts = kTableTexts);
 
 // What the probe reads at point (x, y) of a width x height picture whose left plane is at stage
 // t: the plane it lies in and the reading there; nothing off both planes.

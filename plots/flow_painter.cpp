@@ -16,9 +16,9 @@ void paintFlowRecord(QPainter& painter, const Surface& record, QSize size, doubl
 }
 
 void paintFlowPicture(QPainter& painter, const FlowPicture& picture, QSize size, double scale,
-                      double t, const Ghost* kept) {
+                      double t, const Ghost* kept, const Texts& texts) {
     Surface record;
-    recordFlowPicture(record, picture, t, size.width(), size.height(), scale, kept);
+    recordFlowPicture(record, picture, t, size.width(), size.height(), scale, kept, texts);
     paintFlowRecord(painter, record, size, scale);
 }
 

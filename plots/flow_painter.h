@@ -17,9 +17,10 @@ namespace kestrel {
 void paintFlowRecord(QPainter& painter, const Surface& record, QSize size, double scale);
 
 // Records the picture at stage t with its shading at `scale` device pixels to the logical pixel,
-// and paints it so, with the kept profile's ghost where there is one.
+// and paints it so, with the kept profile's ghost where there is one; its words in the language
+// of `texts`.
 void paintFlowPicture(QPainter& painter, const FlowPicture& picture, QSize size, double scale,
-                      double t = 0, const Ghost* kept = nullptr);
+                      double t = 0, const Ghost* kept = nullptr, const Texts& texts = kTableTexts);
 
 // The picture at stage t as a PNG or an SVG of `size` pixels. Throws std::runtime_error when the
 // image cannot be made or encoded.

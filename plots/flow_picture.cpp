@@ -72,14 +72,15 @@ void groundedText(Surface& surface, double x, double y, const std::string& text,
 // Ticks on the frame's bottom and left edges with their numbers on an opaque ground; the plane's
 // title at the top left with the vertical axis's name under it, the horizontal axis's name at
 // the bottom right. The numbers keep clear of both names and of the corners.
-void drawAxes(Surface& surface, const PlaneWindow& v, double t, const PixelBox& box) {
+void drawAxes(Surface& surface, const PlaneWindow& v, double t, const PixelBox& box,
+              const Texts& texts) {
     const double width = v.xMax - v.xMin;
     const double height = v.yMax - v.yMin;
     const PixelStep px{width / std::max(1, box.width), height / std::max(1, box.height)};
     const bool circle = t < 0.5;
-    const std::string title = t == 0   ? "Circle plane \u03b6"
-                              : t == 1 ? "Profile plane z"
-                                       : "Mapping \u03b6 \u2192 z, t = " + fixedDecimals(t, 2);
+    const std::string title = t == 0   ? std::string(texts[TextId::CirclePlaneTitle])
+                              : t == 1 ? std::string(texts[TextId::ProfilePlaneTitle])
+                                       : texts.format(TextId::MappingTitle, {fixedDecimals(t, 2)});
     const double row = v.yMin + 10 * px.y; // the bottom row of texts
     const std::string xName = circle ? "\u03be" : "x/c";
     const double xStep = tickStep(width);
@@ -174,10 +175,11 @@ std::vector<UserPoint> bodyAt(const std::vector<MorphPoint>& body, double t) {
     return polygon;
 }
 
-void drawKept(Surface& surface, const Ghost& kept, double t, const PlaneWindow& v) {
+void drawKept(Surface& surface, const Ghost& kept, double t, const PlaneWindow& v,
+              const Texts& texts) {
     surface.Polyline(bodyAt(keptBody(kept), t), kGhostColour, 1); // thin: a wide pen costs ms
     drawGhostLabel(surface, kept, v.xMax - 0.02 * (v.xMax - v.xMin),
-                   v.yMax - 0.052 * (v.yMax - v.yMin), TextAlign::Right);
+                   v.yMax - 0.052 * (v.yMax - v.yMin), TextAlign::Right, texts);
 }
 
 } // namespace
@@ -188,7 +190,7 @@ const std::vector<MorphPoint>& keptBody(const Ghost& kept) {
 }
 
 void drawFlowPlane(Surface& surface, const FlowPicture& picture, double t, const PixelBox& box,
-                   double ratio, const Ghost* kept) {
+                   double ratio, const Ghost* kept, const Texts& texts) {
     const PlaneWindow v = flowView(picture.flow(), t, aspectOf(box));
     surface.Cls();
     surface.Scale(v.xMin, v.yMax, v.xMax, v.yMin);
@@ -206,7 +208,7 @@ void drawFlowPlane(Surface& surface, const FlowPicture& picture, double t, const
     surface.Polygon(polygon, kBodyColour);
     surface.Polyline(polygon, kBodyEdgeColour, 1.5);
     if (kept) {
-        drawKept(surface, *kept, t, v);
+        drawKept(surface, *kept, t, v, texts);
     }
 
     const Flow& flow = picture.flow();
@@ -225,10 +227,10 @@ void drawFlowPlane(Surface& surface, const FlowPicture& picture, double t, const
                              {(v.xMax - v.xMin) / std::max(1, box.width),
                               (v.yMax - v.yMin) / std::max(1, box.height)});
     }
-    drawAxes(surface, v, t, box);
+    drawAxes(surface, v, t, box, texts);
 }
 
-void drawFlowKey(Surface& surface, const Flow& flow, int width, int height) {
+void drawFlowKey(Surface& surface, const Flow& flow, int width, int height, const Texts& texts) {
     surface.Cls();
     surface.Scale(0, 0, std::max(1, width), std::max(1, height));
     const double y = height / 2.0;
@@ -238,12 +240,12 @@ void drawFlowKey(Surface& surface, const Flow& flow, int width, int height) {
         x += 10 + captionWidth(text) + 16;
     };
     drawMarker(surface, {x, y}, kStagnationColour, 7);
-    entry(std::string(uiText(TextId::KeyStagnation)));
+    entry(std::string(texts[TextId::KeyStagnation]));
     drawTrailingEdgeMark(surface, {x, y}, {1, -1});
-    entry(fillIn(uiText(TextId::KeyTrailingEdge), {tickText(flow.trailingEdgeSpeed(), 3)}));
+    entry(texts.format(TextId::KeyTrailingEdge, {tickText(flow.trailingEdgeSpeed(), 3)}));
     if (flow.singularLeadingEdge()) {
         drawMarker(surface, {x, y}, kSingularColour, 9);
-        entry(std::string(uiText(TextId::KeySingularEdge)));
+        entry(std::string(texts[TextId::KeySingularEdge]));
     }
 }
 
@@ -269,16 +271,16 @@ void composeFlowPicture(Surface& record, const Surface& left, const Surface& rig
 }
 
 void recordFlowPicture(Surface& record, const FlowPicture& picture, double t, int width, int height,
-                       double ratio, const Ghost* kept) {
+                       double ratio, const Ghost* kept, const Texts& texts) {
     const FlowLayout layout = flowLayout(width, height);
     Surface left;
     Surface right;
     Surface legend;
     Surface key;
-    drawFlowPlane(left, picture, t, layout.left, ratio, kept);
-    drawFlowPlane(right, picture, 1, layout.right, ratio, kept);
-    drawCpLegend(legend, picture.profileMinimum(), picture.circleMinimum());
-    drawFlowKey(key, picture.flow(), layout.key.width, layout.key.height);
+    drawFlowPlane(left, picture, t, layout.left, ratio, kept, texts);
+    drawFlowPlane(right, picture, 1, layout.right, ratio, kept, texts);
+    drawCpLegend(legend, picture.profileMinimum(), picture.circleMinimum(), texts);
+    drawFlowKey(key, picture.flow(), layout.key.width, layout.key.height, texts);
     composeFlowPicture(record, left, right, legend, key, width, height);
 }
 

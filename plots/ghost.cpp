@@ -19,13 +19,10 @@ int faded(Colour colour, int shift) {
     return static_cast<int>(channel * kGhostShare + 255 * (1 - kGhostShare) + 0.5);
 }
 
-std::string labelOf(const State& s, const ChainValues& values) {
-    std::string text(uiText(TextId::KeptLabel));
-    const std::string inputs = "t/c " + numberText(s.Thickness, ".") + ", f/c " +
-                               numberText(s.Camber, ".") + ", α " + numberText(s.AlfaD, ".") +
-                               "°, xM/c " + numberText(s.xM, ".") + ", M∞ " +
-                               numberText(values.mach, ".");
-    return text.replace(text.find("%1"), 2, inputs);
+std::string inputsOf(const State& s, const ChainValues& values) {
+    return "t/c " + numberText(s.Thickness, ".") + ", f/c " + numberText(s.Camber, ".") + ", α " +
+           numberText(s.AlfaD, ".") + "°, xM/c " + numberText(s.xM, ".") + ", M∞ " +
+           numberText(values.mach, ".");
 }
 
 } // namespace
@@ -41,25 +38,31 @@ Ghost::Ghost(const ChainInputs& inputs) : inputs_(inputs) {
     }
     state_ = std::move(chain.state);
     values_ = chain.values;
-    label_ = labelOf(state_, values_);
+    inputsText_ = inputsOf(state_, values_);
 }
 
 const StateNumbers& keptNumbers(const Ghost& kept) {
     return kept.cached<StateNumbers>("comparison numbers", comparisonNumbers);
 }
 
-std::vector<ComparisonRow> keptComparison(const State* current, double mach, const Ghost& kept) {
+std::string Ghost::label(const Texts& texts) const {
+    return texts.format(TextId::KeptLabel, {inputsText_});
+}
+
+std::vector<ComparisonRow> keptComparison(const State* current, double mach, const Ghost& kept,
+                                          const Texts& texts) {
     const ComparedState keptSide =
         comparedState(kept.state(), std::fabs(kept.values().mach), keptNumbers(kept));
     if (!current) {
-        return comparisonTable(nullptr, keptSide);
+        return comparisonTable(nullptr, keptSide, texts);
     }
     const ComparedState currentSide = comparedState(*current, mach, comparisonNumbers(*current));
-    return comparisonTable(&currentSide, keptSide);
+    return comparisonTable(&currentSide, keptSide, texts);
 }
 
-void drawGhostLabel(Surface& surface, const Ghost& ghost, double x, double y, TextAlign align) {
-    surface.Text(x, y, ghost.label(), kGhostColour, align);
+void drawGhostLabel(Surface& surface, const Ghost& ghost, double x, double y, TextAlign align,
+                    const Texts& texts) {
+    surface.Text(x, y, ghost.label(texts), kGhostColour, align);
 }
 
 } // namespace kestrel

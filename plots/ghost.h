@@ -6,6 +6,7 @@
 #include "model/chain.h"
 #include "model/comparison_table.h"
 #include "model/state.h"
+#include "model/texts.h"
 #include "plots/surface.h"
 
 #include <any>
@@ -33,8 +34,8 @@ public:
     const ChainInputs& inputs() const { return inputs_; }
     const State& state() const { return state_; }
     const ChainValues& values() const { return values_; }
-    // "Kept: t/c 0.12, f/c 0.04, α 5°, xM/c 0.25, M∞ 0.5"
-    const std::string& label() const { return label_; }
+    // "Kept: t/c 0.12, f/c 0.04, α 5°, xM/c 0.25, M∞ 0.5", its word in the language of `texts`.
+    std::string label(const Texts& texts = kTableTexts) const;
 
     // What a chart computes from the kept state, computed on the first call under `key` and kept:
     //   ghost.cached<std::vector<CompressibilityAnalysis>>("mach chart", [](const State& s) {...})
@@ -63,7 +64,7 @@ private:
     ChainInputs inputs_;
     State state_;
     ChainValues values_;
-    std::string label_;
+    std::string inputsText_; // "t/c 0.12, ..., M∞ 0.5"
     struct Entry {
         std::string settings;
         std::any value; // a std::shared_ptr<T>
@@ -76,8 +77,9 @@ private:
 const StateNumbers& keptNumbers(const Ghost& kept);
 
 // The comparison table of the current state (null while there is no profile yet; M∞ as read from
-// its Mach text) against the kept profile.
-std::vector<ComparisonRow> keptComparison(const State* current, double mach, const Ghost& kept);
+// its Mach text) against the kept profile, its quantities in the language of `texts`.
+std::vector<ComparisonRow> keptComparison(const State* current, double mach, const Ghost& kept,
+                                          const Texts& texts = kTableTexts);
 
 // How a chart colours what it draws: as it is for the current profile, ghostColour for the kept
 // one; a kept curve is the current one's drawing with the other colouring.
@@ -88,6 +90,6 @@ inline Colour asItIs(Colour colour) {
 
 // The label of the kept profile in its colour, anchored at (x, y) as Surface::Text anchors.
 void drawGhostLabel(Surface& surface, const Ghost& ghost, double x, double y,
-                    TextAlign align = TextAlign::Left);
+                    TextAlign align = TextAlign::Left, const Texts& texts = kTableTexts);
 
 } // namespace kestrel

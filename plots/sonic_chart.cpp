@@ -30,10 +30,6 @@ constexpr int kMarkSteps = 32;
 constexpr Colour kProfileColour = rgb(40, 40, 40);
 constexpr Colour kIncompressible = rgb(110, 110, 110);
 
-std::string text(TextId id) {
-    return std::string(uiText(id));
-}
-
 // The y of a point `fraction` of the Cp axis's span below its bottom.
 double below(const ChartFrame& f, double fraction) {
     return f.y.first - fraction * (f.y.last - f.y.first);
@@ -49,7 +45,7 @@ const std::vector<double>& curveOf(const SidePressure& p, std::optional<Compress
 }
 
 ChartFrame frameFor(const std::array<SidePressure, 2>& pressures, std::optional<double> cpStar,
-                    bool subsonic) {
+                    bool subsonic, const Texts& texts) {
     double low = cpStar.value_or(0);
     double high = 1;
     for (const SidePressure& p : pressures) {
@@ -65,7 +61,7 @@ ChartFrame frameFor(const std::array<SidePressure, 2>& pressures, std::optional<
     ChartFrame f;
     f.x = {0, 1, 0.1, 1};
     f.y = valueAxis(std::max(low, kLowestTop), high, 4, true);
-    f.xTitle = text(TextId::ChordAxisTitle);
+    f.xTitle = std::string(texts[TextId::ChordAxisTitle]);
     f.yTitle = "Cp";
     f.leftRoom = 0.09;
     f.rightRoom = 0.5;
@@ -125,21 +121,22 @@ void shadeStretch(Surface& s, const ChartFrame& f, const SidePressure& p,
     s.Polygon(polygon, shade);
 }
 
-std::string stretchesText(const std::optional<std::vector<SupersonicExtent>>& extents) {
+std::string stretchesText(const std::optional<std::vector<SupersonicExtent>>& extents,
+                          const Texts& texts) {
     if (!extents) {
-        return text(TextId::SonicBrokenDown);
+        return std::string(texts[TextId::SonicBrokenDown]);
     }
     if (extents->empty()) {
-        return text(TextId::SonicSubsonic);
+        return std::string(texts[TextId::SonicSubsonic]);
     }
     std::string list;
     for (const SupersonicExtent& e : *extents) {
         const TextId side = e.side == Side::Upper ? TextId::SonicUpperSide : TextId::SonicLowerSide;
         list += (list.empty() ? "" : ", ") +
-                fillIn(uiText(TextId::SonicStretch),
-                       {uiText(side), tickText(e.xFrom, 2), tickText(e.xTo, 2)});
+                texts.format(TextId::SonicStretch,
+                             {texts[side], tickText(e.xFrom, 2), tickText(e.xTo, 2)});
     }
-    return fillIn(uiText(TextId::SonicExtents), {list});
+    return texts.format(TextId::SonicExtents, {list});
 }
 
 // The profile in its strip under the chart, x/c as the chart's, its heights stretched to fill
@@ -188,27 +185,28 @@ void drawProfileStrip(Surface& s, const ChartFrame& f, const SonicSurface& sonic
 // The legend in the room right of the chart: Cp*, the two sides' pens, and each rule with its
 // stretches.
 void drawLegend(Surface& s, const ChartFrame& f, double mach, bool subsonic,
-                const std::array<std::optional<std::vector<SupersonicExtent>>, 3>& extents) {
+                const std::array<std::optional<std::vector<SupersonicExtent>>, 3>& extents,
+                const Texts& texts) {
     const double x = rightOf(f, 0.04);
     const double h = f.y.last - f.y.first;
     double y = f.y.last;
     const auto nextLine = [&](double lines) { y -= 0.085 * lines * h; };
     if (!subsonic) {
-        s.Text(x, y, text(TextId::SonicNotSubsonic), chartAxisColour());
+        s.Text(x, y, std::string(texts[TextId::SonicNotSubsonic]), chartAxisColour());
         return;
     }
     if (mach > 0) { // Cp* of a free stream at rest lies at minus infinity
         legendEntry(s, f, x, y, criticalPressureColour(), 1.5,
-                    fillIn(uiText(TextId::SonicCpStarLegend), {tickText(mach, 2)}));
+                    texts.format(TextId::SonicCpStarLegend, {tickText(mach, 2)}));
     }
     nextLine(1);
-    s.Text(x, y, text(TextId::SonicSidesLegend), chartAxisColour());
+    s.Text(x, y, std::string(texts[TextId::SonicSidesLegend]), chartAxisColour());
     nextLine(1.5);
     for (const CompressibilityRule rule : kCompressibilityRules) {
         legendEntry(s, f, x, y, ruleColour(rule), kUpperWidth,
-                    std::string(kRuleTableRows[ruleIndex(rule) + 1]));
+                    std::string(texts[kRuleTableRows[ruleIndex(rule) + 1]]));
         nextLine(1);
-        s.Text(x + 0.08 * (f.x.last - f.x.first), y, stretchesText(extents[ruleIndex(rule)]),
+        s.Text(x + 0.08 * (f.x.last - f.x.first), y, stretchesText(extents[ruleIndex(rule)], texts),
                ruleColour(rule));
         nextLine(1.4);
     }
@@ -222,7 +220,8 @@ Colour supersonicShade(CompressibilityRule rule) {
     return rgb(tint(c), tint(c >> 8), tint(c >> 16));
 }
 
-void drawSonicChart(Surface& s, const SonicSurface& sonic, double mach, const Ghost* kept) {
+void drawSonicChart(Surface& s, const SonicSurface& sonic, double mach, const Ghost* kept,
+                    const Texts& texts) {
     mach = std::fabs(mach);
     const bool subsonic = mach < 1;
     const std::array<SidePressure, 2> pressures = sonic.pressures(subsonic ? mach : 0);
@@ -231,7 +230,7 @@ void drawSonicChart(Surface& s, const SonicSurface& sonic, double mach, const Gh
     for (const CompressibilityRule rule : kCompressibilityRules) {
         extents[ruleIndex(rule)] = sonic.extents(rule, mach);
     }
-    const ChartFrame f = frameFor(pressures, cpStar, subsonic);
+    const ChartFrame f = frameFor(pressures, cpStar, subsonic, texts);
     beginChart(s, f);
     if (subsonic && cpStar) {
         for (int r = 2; r >= 0; --r) {
@@ -252,9 +251,9 @@ void drawSonicChart(Surface& s, const SonicSurface& sonic, double mach, const Gh
     drawPressures(s, f, pressures, subsonic, asItIs, kUpperWidth);
     endPlotArea(s);
     drawProfileStrip(s, f, sonic, extents);
-    drawLegend(s, f, mach, subsonic, extents);
+    drawLegend(s, f, mach, subsonic, extents, texts);
     if (kept) {
-        drawGhostLabel(s, *kept, rightOf(f, 0.04), below(f, kStripFrom));
+        drawGhostLabel(s, *kept, rightOf(f, 0.04), below(f, kStripFrom), TextAlign::Left, texts);
     }
 }
 

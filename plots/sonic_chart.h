@@ -5,6 +5,7 @@
 #pragma once
 
 #include "model/supersonic.h"
+#include "model/texts.h"
 #include "plots/ghost.h"
 #include "plots/surface.h"
 
@@ -18,11 +19,12 @@ Colour supersonicShade(CompressibilityRule rule);
 // line Cp*, for each rule a polygon in its shade between its Cp and Cp* over each supersonic
 // stretch, a legend with each rule's stretches, and the profile beneath with each rule's
 // stretches drawn over its surface. The Cp axis points down (suction up); values beyond the top
-// are cut. At |M| >= 1 only the incompressible Cp is drawn, with a note. Clears the surface.
-// With a kept profile, its sides' Cp at the same M are drawn faintly behind the current ones, thin
-// and in the rules' ghost colours, and its label under the legend.
+// are cut. At |M| >= 1 only the incompressible Cp is drawn, with a note. Clears the surface. Its
+// words in the language of `texts`. With a kept profile, its sides' Cp at the same M are drawn
+// faintly behind the current ones, thin and in the rules' ghost colours, and its label under the
+// legend.
 void drawSonicChart(Surface& surface, const SonicSurface& sonic, double mach,
-                    const Ghost* kept = nullptr);
+                    const Ghost* kept = nullptr, const Texts& texts = kTableTexts);
 
 // The kept profile's surface, computed once per kept profile.
 const SonicSurface& keptSonicSurface(const Ghost& kept);

@@ -24,10 +24,6 @@ constexpr Colour kCurrentAngle = rgb(110, 110, 110);
 // The load's axis leaves out the leading-edge peak, where thin-airfoil theory's load is infinite.
 constexpr double kLoadAxisFrom = 0.05;
 
-std::string text(TextId id) {
-    return std::string(uiText(id));
-}
-
 // A vertical axis over the values, a tenth of their spread (and at least 0.01) beyond them.
 ChartAxis axisOver(const std::vector<double>& values, int lines) {
     const auto [low, high] = std::minmax_element(values.begin(), values.end());
@@ -40,32 +36,32 @@ double topRoom(const Ghost* kept) {
     return kept ? 0.27 : 0.16;
 }
 
-ChartFrame angleFrame(const ChartAxis& y, TextId yTitle, const Ghost* kept) {
+ChartFrame angleFrame(const ChartAxis& y, TextId yTitle, const Ghost* kept, const Texts& texts) {
     ChartFrame f;
     f.x = {curveAngle(kCurveFirst), curveAngle(kCurveLast), 4, 0};
     f.y = y;
-    f.xTitle = text(TextId::AngleAxisTitle);
-    f.yTitle = text(yTitle);
+    f.xTitle = std::string(texts[TextId::AngleAxisTitle]);
+    f.yTitle = std::string(texts[yTitle]);
     f.topRoom = topRoom(kept);
     return f;
 }
 
 // The two legend entries in the room above the box; with a kept profile, its exact line and
 // label in a row above them.
-void drawLegend(Surface& s, const ChartFrame& f, const Ghost* kept) {
+void drawLegend(Surface& s, const ChartFrame& f, const Ghost* kept, const Texts& texts) {
     const double w = f.x.last - f.x.first;
     const double h = f.y.last - f.y.first;
     const double y = f.y.last + 0.08 * h;
     legendEntry(s, f, f.x.first + 0.02 * w, y, exactTheoryColour(), kCurveWidth,
-                text(TextId::TheoryExactLegend));
+                std::string(texts[TextId::TheoryExactLegend]));
     legendEntry(s, f, f.x.first + 0.5 * w, y, thinTheoryColour(), kThinWidth,
-                text(TextId::TheoryThinLegend));
+                std::string(texts[TextId::TheoryThinLegend]));
     if (kept) {
         const double x = f.x.first + 0.02 * w;
         const double above = y + 0.1 * h;
         s.Polyline({{x, above}, {x + 0.06 * w, above}}, ghostColour(exactTheoryColour()),
                    kCurveWidth);
-        drawGhostLabel(s, *kept, x + 0.08 * w, above);
+        drawGhostLabel(s, *kept, x + 0.08 * w, above, TextAlign::Left, texts);
     }
 }
 
@@ -90,7 +86,7 @@ struct AngleCurve {
 // Both theories' curves against the angle of attack, and the current angle marked on them; the
 // kept profile's exact curve faintly behind them, inside the chart's axis.
 void drawAngleChart(Surface& s, const TheoryComparison& t, const AngleCurve& which,
-                    const Ghost* kept) {
+                    const Ghost* kept, const Texts& texts) {
     const std::vector<AnglePoint>& curve = t.*which.curve;
     const AnglePoint& current = t.*which.current;
     std::vector<double> values;
@@ -102,7 +98,7 @@ void drawAngleChart(Surface& s, const TheoryComparison& t, const AngleCurve& whi
             values.push_back(p.exact);
         }
     }
-    const ChartFrame f = angleFrame(axisOver(values, 5), which.yTitle, kept);
+    const ChartFrame f = angleFrame(axisOver(values, 5), which.yTitle, kept, texts);
     beginChart(s, f);
     s.Line(current.alfaDegrees, f.y.first, current.alfaDegrees, f.y.last, kCurrentAngle);
     if (kept) {
@@ -113,7 +109,7 @@ void drawAngleChart(Surface& s, const TheoryComparison& t, const AngleCurve& whi
     drawAngleLine(s, curve, current, &AnglePoint::thin, thinTheoryColour(), kThinWidth);
     drawAngleLine(s, curve, current, &AnglePoint::exact, exactTheoryColour(), kCurveWidth);
     endPlotArea(s);
-    drawLegend(s, f, kept);
+    drawLegend(s, f, kept, texts);
 }
 
 // One theory's load along the chord, where it is finite.
@@ -138,19 +134,21 @@ Colour thinTheoryColour() {
     return rgb(220, 40, 0);
 }
 
-void drawTheoryLift(Surface& s, const TheoryComparison& t, const Ghost* kept) {
-    drawAngleChart(
-        s, t, {&TheoryComparison::lift, &TheoryComparison::current, TextId::TheoryLiftAxis}, kept);
+void drawTheoryLift(Surface& s, const TheoryComparison& t, const Ghost* kept, const Texts& texts) {
+    drawAngleChart(s, t,
+                   {&TheoryComparison::lift, &TheoryComparison::current, TextId::TheoryLiftAxis},
+                   kept, texts);
 }
 
-void drawTheoryMoment(Surface& s, const TheoryComparison& t, const Ghost* kept) {
+void drawTheoryMoment(Surface& s, const TheoryComparison& t, const Ghost* kept,
+                      const Texts& texts) {
     drawAngleChart(
         s, t,
         {&TheoryComparison::moment, &TheoryComparison::currentMoment, TextId::TheoryMomentAxis},
-        kept);
+        kept, texts);
 }
 
-void drawTheoryLoad(Surface& s, const TheoryComparison& t, const Ghost* kept) {
+void drawTheoryLoad(Surface& s, const TheoryComparison& t, const Ghost* kept, const Texts& texts) {
     std::vector<double> values{0};
     std::vector<LoadPoint> load;
     for (const LoadPoint& p : t.load) {
@@ -172,8 +170,8 @@ void drawTheoryLoad(Surface& s, const TheoryComparison& t, const Ghost* kept) {
     ChartFrame f;
     f.x = {0, 1, 0.2, 1};
     f.y = axisOver(values, 5);
-    f.xTitle = text(TextId::ChordAxisTitle);
-    f.yTitle = text(TextId::TheoryLoadAxis);
+    f.xTitle = std::string(texts[TextId::ChordAxisTitle]);
+    f.yTitle = std::string(texts[TextId::TheoryLoadAxis]);
     f.topRoom = topRoom(kept);
     beginChart(s, f);
     s.Line(0, 0, 1, 0, chartAxisColour());
@@ -184,7 +182,7 @@ void drawTheoryLoad(Surface& s, const TheoryComparison& t, const Ghost* kept) {
     drawLoadLine(s, load, &LoadPoint::thin, thinTheoryColour(), kThinWidth);
     drawLoadLine(s, load, &LoadPoint::exact, exactTheoryColour(), kCurveWidth);
     endPlotArea(s);
-    drawLegend(s, f, kept);
+    drawLegend(s, f, kept, texts);
 }
 
 const TheoryComparison& keptTheory(const Ghost& kept) {

@@ -15,15 +15,15 @@ std::string startText(const Control& control, std::string_view decimalSeparator)
     return "0";
 }
 
-std::string accessibleName(const Control& control) {
+std::string accessibleName(const Control& control, const Texts& texts) {
     if (!control.input) {
-        return std::string(uiText(control.accessibleName));
+        return std::string(texts[control.accessibleName]);
     }
     const InputDefinition& d = inputDefinition(*control.input);
     if (control.kind == ControlKind::ScrollBar) {
-        return std::string(d.quantity) + " (" + std::string(d.unit) + ")";
+        return texts.format(TextId::ScrollBarName, {texts[d.quantity], texts[d.unit]});
     }
-    return std::string(d.quantity);
+    return std::string(texts[d.quantity]);
 }
 
 const AboutLabelStyle& aboutLabelStyle(std::string_view name) {

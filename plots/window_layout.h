@@ -117,9 +117,9 @@ inline constexpr std::array<Control, 35> kControls{{
 // The start text of a box: an input's start value, "0" for the others.
 std::string startText(const Control& control, std::string_view decimalSeparator);
 
-// The accessible name of a control: from the texts' table, or an input's quantity (value box)
-// and quantity with its unit (scroll bar).
-std::string accessibleName(const Control& control);
+// The accessible name of a control in a language: from the texts' table, or an input's quantity
+// (value box) and quantity with its unit (scroll bar).
+std::string accessibleName(const Control& control, const Texts& texts = kTableTexts);
 
 // How the About window's labels look: Verdana (or a common sans-serif face) at `points`, bold,
 // underlined, in a colour (-1: the system text colour), left-aligned or centred and wrapped.

@@ -3,6 +3,7 @@
 
 #include "plots/colours.h"
 #include "plots/painter.h"
+#include "ui/language.h"
 #include "ui/qt_text.h"
 #include "ui/window_geometry.h"
 
@@ -30,7 +31,7 @@ QFont verdana(double points, bool bold, bool underline) {
 
 AboutWindow::AboutWindow() : QWidget(nullptr) {
     setObjectName(QStringLiteral("Form_About"));
-    setWindowTitle(qtText(uiText(TextId::AboutTitle)));
+    showText(this, TextRole::WindowTitle, TextId::AboutTitle);
     setFixedSize(twipsToPixels(kAboutWidth), twipsToPixels(kAboutHeight));
     QPalette colours = palette();
     colours.setColor(QPalette::Window, toQColor(kPlotBackground));
@@ -44,7 +45,8 @@ AboutWindow::AboutWindow() : QWidget(nullptr) {
         }
         const AboutLabelStyle& l = aboutLabelStyle(c.name);
         const Qt::Alignment alignment = l.centred ? Qt::AlignHCenter : Qt::AlignLeft;
-        auto* label = new QLabel(qtText(uiText(c.text)), this);
+        auto* label = new QLabel(this);
+        showText(label, TextRole::Text, c.text);
         label->setObjectName(qtText(c.name));
         label->setGeometry(twipsRect(c.left, c.top, c.width, c.height));
         label->setFont(verdana(l.points, l.bold, l.underline));

@@ -4,6 +4,7 @@
 #include "model/coefficients.h"
 #include "model/texts.h"
 #include "plots/boundary_layer_plots.h"
+#include "ui/language.h"
 #include "ui/qt_text.h"
 #include "ui/surface_view.h"
 
@@ -22,19 +23,15 @@ namespace kestrel {
 
 namespace {
 
-QString textOf(TextId id) {
-    return qtText(uiText(id));
-}
-
 const QString kReynoldsKey = QStringLiteral("study/reynolds");
 const QString kNcritKey = QStringLiteral("study/ncrit");
 
 SurfaceView* plotView(const char* name, TextId accessibleName, TextId tip) {
     auto* view = new SurfaceView;
     view->setObjectName(QString::fromLatin1(name));
-    view->setAccessibleName(textOf(accessibleName));
+    showText(view, TextRole::AccessibleName, accessibleName);
     if (tip != TextId::None) {
-        view->setToolTip(textOf(tip));
+        showText(view, TextRole::ToolTip, tip);
     }
     view->setMinimumSize(200, 120);
     return view;
@@ -52,7 +49,7 @@ BoundaryLayerTab::BoundaryLayerTab(QWidget* parent) : QWidget(parent) {
     buildTable();
     note_ = new QLabel;
     note_->setObjectName(QStringLiteral("layerNote"));
-    note_->setAccessibleName(textOf(TextId::LayerNoteName));
+    showText(note_, TextRole::AccessibleName, TextId::LayerNoteName);
     note_->setWordWrap(true);
 
     auto* curves = new QHBoxLayout;
@@ -76,8 +73,8 @@ QWidget* BoundaryLayerTab::buildControls() {
     auto* box = new QWidget;
     reynolds_ = new QSlider(Qt::Horizontal);
     reynolds_->setObjectName(QStringLiteral("reynoldsSlider"));
-    reynolds_->setAccessibleName(textOf(TextId::ReynoldsName));
-    reynolds_->setToolTip(textOf(TextId::ReynoldsTip));
+    showText(reynolds_, TextRole::AccessibleName, TextId::ReynoldsName);
+    showText(reynolds_, TextRole::ToolTip, TextId::ReynoldsTip);
     reynolds_->setRange(0, kReynoldsSteps);
     reynolds_->setPageStep(kReynoldsStepsPerDecade);
     reynolds_->setTickInterval(kReynoldsStepsPerDecade);
@@ -87,17 +84,19 @@ QWidget* BoundaryLayerTab::buildControls() {
     reynoldsText_ = new QLabel;
     reynoldsText_->setObjectName(QStringLiteral("reynoldsText"));
     reynoldsText_->setMinimumWidth(90);
-    auto* reynoldsLabel = new QLabel(textOf(TextId::ReynoldsLabel));
+    auto* reynoldsLabel = new QLabel;
+    showText(reynoldsLabel, TextRole::Text, TextId::ReynoldsLabel);
     reynoldsLabel->setBuddy(reynolds_);
     ncrit_ = new QDoubleSpinBox;
     ncrit_->setObjectName(QStringLiteral("ncritBox"));
-    ncrit_->setAccessibleName(textOf(TextId::NcritName));
-    ncrit_->setToolTip(textOf(TextId::NcritTip));
+    showText(ncrit_, TextRole::AccessibleName, TextId::NcritName);
+    showText(ncrit_, TextRole::ToolTip, TextId::NcritTip);
     ncrit_->setRange(kMinNcrit, kMaxNcrit);
     ncrit_->setSingleStep(kNcritStep);
     ncrit_->setDecimals(kNcritDecimals);
     ncrit_->setKeyboardTracking(false);
-    auto* ncritLabel = new QLabel(textOf(TextId::NcritLabel));
+    auto* ncritLabel = new QLabel;
+    showText(ncritLabel, TextRole::Text, TextId::NcritLabel);
     ncritLabel->setBuddy(ncrit_);
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
@@ -116,17 +115,28 @@ QWidget* BoundaryLayerTab::buildControls() {
 void BoundaryLayerTab::buildTable() {
     table_ = new QTableWidget(kLayerTableRows, kLayerTableColumns);
     table_->setObjectName(QStringLiteral("layerTable"));
-    table_->setAccessibleName(textOf(TextId::LayerTableName));
+    showText(table_, TextRole::AccessibleName, TextId::LayerTableName);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    nameTable();
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table_->setFixedHeight(table_->verticalHeader()->length() +
+                           table_->horizontalHeader()->height() + 4);
+}
+
+void BoundaryLayerTab::nameTable() {
     for (int c = 0; c < kLayerTableColumns; ++c) {
         table_->setHorizontalHeaderItem(c, new QTableWidgetItem(textOf(kLayerTableColumnNames[c])));
     }
     for (int r = 0; r < kLayerTableRows; ++r) {
         table_->setVerticalHeaderItem(r, new QTableWidgetItem(textOf(kLayerTableRowNames[r])));
     }
-    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    table_->setFixedHeight(table_->verticalHeader()->length() +
-                           table_->horizontalHeader()->height() + 4);
+}
+
+void BoundaryLayerTab::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        nameTable(); // the pictures and the note follow at the study window's next redraw
+    }
 }
 
 void BoundaryLayerTab::restoreSettings() {
@@ -172,11 +182,11 @@ void BoundaryLayerTab::setState(const State& s) {
 
 void BoundaryLayerTab::redraw() {
     view_.reset();
-    LayerTable table = emptyLayerTable();
+    LayerTable table = emptyLayerTable(currentTexts());
     if (profileExists(*state_)) {
         try {
             view_ = boundaryLayerView(*state_, options());
-            table = layerTable(*view_);
+            table = layerTable(*view_, currentTexts());
         } catch (const std::exception& e) {
             table.note = e.what();
         }
@@ -184,9 +194,9 @@ void BoundaryLayerTab::redraw() {
     if (view_) {
         const std::optional<KeptLayer> kept = keptLayer();
         const KeptLayer* k = kept ? &*kept : nullptr;
-        drawSkinFriction(friction_->surface(), view_->layer, k);
-        drawShapeFactor(shape_->surface(), view_->layer, k);
-        drawDragPolar(polar_->surface(), view_->polar, view_->alpha, k);
+        drawSkinFriction(friction_->surface(), view_->layer, k, currentTexts());
+        drawShapeFactor(shape_->surface(), view_->layer, k, currentTexts());
+        drawDragPolar(polar_->surface(), view_->polar, view_->alpha, k, currentTexts());
     } else {
         friction_->surface().Cls();
         shape_->surface().Cls();
@@ -204,7 +214,8 @@ void BoundaryLayerTab::drawProfile() {
     const double aspect =
         profile_->height() > 0 ? static_cast<double>(profile_->width()) / profile_->height() : 2.0;
     const std::optional<KeptLayer> kept = keptLayer();
-    drawLayerProfile(profile_->surface(), *state_, view_->layer, aspect, kept ? &*kept : nullptr);
+    drawLayerProfile(profile_->surface(), *state_, view_->layer, aspect, kept ? &*kept : nullptr,
+                     currentTexts());
 }
 
 std::optional<KeptLayer> BoundaryLayerTab::keptLayer() const {

@@ -47,10 +47,13 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     QWidget* buildControls();
     void buildTable();
+    // The table's headers in the current language.
+    void nameTable();
     void restoreSettings();
     void saveSettings() const;
     // The controls changed: remember them and draw again.

@@ -22,7 +22,14 @@ public:
 
     QTableWidget* table() const { return table_; }
 
+protected:
+    // A change of language names the columns and the note anew; the rows follow at the study
+    // window's next show().
+    void changeEvent(QEvent* event) override;
+
 private:
+    void nameParts();
+
     QLabel* heading_ = nullptr;
     QTableWidget* table_ = nullptr;
     QLabel* note_ = nullptr;

@@ -5,6 +5,7 @@
 #include "plots/flow_painter.h"
 #include "plots/painter.h"
 #include "plots/window_layout.h"
+#include "ui/language.h"
 #include "ui/qt_text.h"
 
 #include <QCheckBox>
@@ -22,12 +23,6 @@ namespace kestrel {
 
 namespace {
 
-QString textOf(TextId id) {
-    return qtText(uiText(id));
-}
-
-const QString kProbeHintText = textOf(TextId::ProbeHint);
-
 // The smallest view at the actual size.
 constexpr int kFlowViewMinimumWidth = 480;
 constexpr int kFlowViewMinimumHeight = 200;
@@ -36,8 +31,8 @@ constexpr int kFlowViewMinimumHeight = 200;
 
 FlowView::FlowView(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("flowView"));
-    setAccessibleName(textOf(TextId::FlowPictureName));
-    setToolTip(textOf(TextId::FlowPictureTip));
+    showText(this, TextRole::AccessibleName, TextId::FlowPictureName);
+    showText(this, TextRole::ToolTip, TextId::FlowPictureTip);
     setMouseTracking(true);
     setMinimumSize(kFlowViewMinimumWidth, kFlowViewMinimumHeight);
 }
@@ -85,7 +80,8 @@ const QImage& FlowView::background() {
         background_.fill(Qt::white);
         if (picture_) {
             QPainter painter(&background_);
-            paintFlowPicture(painter, *picture_, pictureSize(), ratio * zoom_, t_, kept_.get());
+            paintFlowPicture(painter, *picture_, pictureSize(), ratio * zoom_, t_, kept_.get(),
+                             currentTexts());
         }
         background_.setDevicePixelRatio(ratio);
         backgroundStale_ = false;
@@ -141,13 +137,21 @@ void FlowView::mouseMoveEvent(QMouseEvent* event) {
         return;
     }
     const std::optional<PictureProbe> probe = probeFlow(event->position());
-    onProbe_(probe ? qtText(probeText(probe->reading)) : kProbeHintText);
+    onProbe_(probe ? qtText(probeText(probe->reading, currentTexts())) : textOf(TextId::ProbeHint));
 }
 
 void FlowView::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
     if (onProbe_) {
-        onProbe_(kProbeHintText);
+        onProbe_(textOf(TextId::ProbeHint));
+    }
+}
+
+void FlowView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        backgroundStale_ = true;
+        update();
     }
 }
 
@@ -160,24 +164,28 @@ FlowTab::FlowTab(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("flowTab"));
     view_ = new FlowView(this);
 
-    auto* mappingLabel = new QLabel(textOf(TextId::MappingLabel), this);
+    auto* mappingLabel = new QLabel(this);
+    showText(mappingLabel, TextRole::Text, TextId::MappingLabel);
     mapping_ = new QSlider(Qt::Horizontal, this);
     mapping_->setObjectName(QStringLiteral("mappingSlider"));
     mapping_->setRange(0, kMappingSteps);
     mapping_->setPageStep(kMappingPageStep);
-    mapping_->setAccessibleName(textOf(TextId::MappingName));
-    mapping_->setToolTip(textOf(TextId::MappingTip));
+    showText(mapping_, TextRole::AccessibleName, TextId::MappingName);
+    showText(mapping_, TextRole::ToolTip, TextId::MappingTip);
     mappingLabel->setBuddy(mapping_);
 
-    particles_ = new QCheckBox(textOf(TextId::ParticlesLabel), this);
+    particles_ = new QCheckBox(this);
     particles_->setObjectName(QStringLiteral("particlesSwitch"));
-    particles_->setAccessibleName(textOf(TextId::ParticlesName));
-    particles_->setToolTip(textOf(TextId::ParticlesTip));
+    showText(particles_, TextRole::Text, TextId::ParticlesLabel);
+    showText(particles_, TextRole::AccessibleName, TextId::ParticlesName);
+    showText(particles_, TextRole::ToolTip, TextId::ParticlesTip);
 
-    probe_ = new QLabel(kProbeHintText, this);
+    // The probe's line starts as the hint; a reading replaces it while the mouse is over the flow.
+    probe_ = new QLabel(this);
     probe_->setObjectName(QStringLiteral("probeReading"));
-    probe_->setAccessibleName(textOf(TextId::ProbeName));
-    probe_->setToolTip(textOf(TextId::ProbeTip));
+    showText(probe_, TextRole::Text, TextId::ProbeHint);
+    showText(probe_, TextRole::AccessibleName, TextId::ProbeName);
+    showText(probe_, TextRole::ToolTip, TextId::ProbeTip);
     probe_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     view_->setOnProbe([this](const QString& text) { probe_->setText(text); });
 

@@ -68,6 +68,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // The picture's texts in the new language.
+    void changeEvent(QEvent* event) override;
 
 private:
     void paintParticles(QPainter& painter);

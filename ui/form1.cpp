@@ -5,6 +5,7 @@
 #include "model/texts.h"
 #include "plots/chain.h"
 #include "ui/about_window.h"
+#include "ui/language.h"
 #include "ui/qt_text.h"
 #include "ui/study_window.h"
 
@@ -133,14 +134,14 @@ void Form1::openAbout() {
 }
 
 void Form1::tableMiss() {
-    QMessageBox message(QMessageBox::NoIcon, qtText(uiText(TextId::MessageTitle)),
-                        qtText(uiText(TextId::TableMiss)), QMessageBox::Ok, this);
+    QMessageBox message(QMessageBox::NoIcon, textOf(TextId::MessageTitle),
+                        textOf(TextId::TableMiss), QMessageBox::Ok, this);
     message.exec();
 }
 
 void Form1::stopped(Step, const std::exception& error) {
-    QMessageBox::critical(this, qtText(uiText(TextId::MessageTitle)),
-                          qtText(uiText(TextId::UpdateStopped)).arg(qtText(error.what())));
+    QMessageBox::critical(this, textOf(TextId::MessageTitle),
+                          textOf(TextId::UpdateStopped).arg(qtText(error.what())));
 }
 
 ChainInputs Form1::inputs() const {

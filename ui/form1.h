@@ -86,6 +86,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     using Procedure = void (Form1::*)();
@@ -95,6 +96,7 @@ private:
     void buildFrames(QWidget* client);
     void buildSurfaces(QWidget* client);
     void setFocusOrder();
+    void nameInputs();
     void connectHandlers();
     void addPlotActions(PictureBox* box);
     // The zoom keys: zoom in, zoom out and back to the actual size, for both windows.

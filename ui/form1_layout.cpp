@@ -7,12 +7,14 @@
 #include "plots/window_layout.h"
 #include "ui/form1.h"
 #include "ui/frame_box.h"
+#include "ui/language.h"
 #include "ui/picture_box.h"
 #include "ui/qt_text.h"
 #include "ui/scroll_bar.h"
 #include "ui/window_geometry.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -36,7 +38,7 @@ QScrollBar* makeScrollBar(QWidget* parent, const Control& c) {
     // One notification per completed change: none while the thumb is being dragged.
     bar->setTracking(false);
     bar->setFocusPolicy(Qt::StrongFocus);
-    bar->setAccessibleName(qtText(accessibleName(c)));
+    bar->setAccessibleName(qtText(kestrel::accessibleName(c, currentTexts())));
     return bar;
 }
 
@@ -45,13 +47,14 @@ QLineEdit* makeTextBox(QWidget* parent, const Control& c, const QString& initial
     box->setObjectName(qtText(c.name));
     box->setGeometry(twipsRect(c));
     box->setTextMargins(0, 0, 0, 0);
-    box->setAccessibleName(qtText(accessibleName(c)));
+    box->setAccessibleName(qtText(kestrel::accessibleName(c, currentTexts())));
     return box;
 }
 
 // An opaque label in its container's own background.
 QLabel* makeLabel(QWidget* parent, const Control& c) {
-    auto* label = new QLabel(qtText(uiText(c.text)), parent);
+    auto* label = new QLabel(parent);
+    showText(label, TextRole::Text, c.text);
     label->setObjectName(qtText(c.name));
     label->setGeometry(twipsRect(c));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -64,7 +67,8 @@ QLabel* makeLabel(QWidget* parent, const Control& c) {
 }
 
 FrameBox* makeFrame(QWidget* parent, const Control& c) {
-    auto* frame = new FrameBox(qtText(uiText(c.text)), parent);
+    auto* frame = new FrameBox(textOf(c.text), parent);
+    showText(frame, TextRole::Text, c.text);
     frame->setObjectName(qtText(c.name));
     frame->setGeometry(twipsRect(c));
     return frame;
@@ -73,7 +77,7 @@ FrameBox* makeFrame(QWidget* parent, const Control& c) {
 } // namespace
 
 void Form1::buildControls() {
-    setWindowTitle(qtText(uiText(TextId::MainTitle)));
+    showText(this, TextRole::WindowTitle, TextId::MainTitle);
     setFont(windowFont());
     // The controls sit on a fixed-size client area inside a central widget that follows the
     // window: resizing the window moves and scales nothing. A zoom puts the client area in a
@@ -85,7 +89,8 @@ void Form1::buildControls() {
     client->setObjectName(QStringLiteral("client"));
     client->setGeometry(0, 0, twipsToPixels(kClientWidth), twipsToPixels(kClientHeight));
 
-    Mn_About = menuBar()->addAction(qtText(uiText(TextId::MenuAbout)));
+    Mn_About = menuBar()->addAction(textOf(TextId::MenuAbout));
+    showText(Mn_About, TextRole::Text, TextId::MenuAbout);
     Mn_About->setObjectName(QStringLiteral("Mn_About"));
     addZoomActions();
 
@@ -158,6 +163,23 @@ void Form1::buildFrames(QWidget* client) {
     named(Text_CL, "Text_CL");
     named(Text1, "Text1");
     named(Text_Moo, "Text_Moo");
+}
+
+// The inputs' accessible names, put together from their quantities and units, in the language.
+void Form1::nameInputs() {
+    for (const Control& c : kControls) {
+        if (c.input) {
+            findChild<QWidget*>(qtText(c.name))
+                ->setAccessibleName(qtText(kestrel::accessibleName(c, currentTexts())));
+        }
+    }
+}
+
+void Form1::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        nameInputs();
+    }
 }
 
 // Keyboard focus order: the table's tab indices, 1 first.

@@ -8,6 +8,7 @@
 #include "plots/picture.h"
 #include "plots/picture_files.h"
 #include "ui/form1.h"
+#include "ui/language.h"
 #include "ui/picture_box.h"
 #include "ui/qt_text.h"
 #include "ui/study_window.h"
@@ -20,6 +21,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPainter>
 #include <QScreen>
@@ -30,8 +32,6 @@ namespace kestrel {
 namespace {
 
 const QString kLastFolderKey = QStringLiteral("files/lastFolder");
-const QString kPictureFilters = qtText(uiText(TextId::PictureFilters));
-const QString kDataFilters = qtText(uiText(TextId::DataFilters));
 
 // Saved pictures are twice the window's size: crisp in a slide or on paper.
 constexpr double kSavedPictureScale = 2;
@@ -55,9 +55,10 @@ QString nameOf(SurfaceId id) {
     return qtText(surfaceDefinition(id).name);
 }
 
-QAction* addPlotAction(PictureBox* box, const QString& text, const QKeySequence& shortcut,
+QAction* addPlotAction(PictureBox* box, TextId text, const QKeySequence& shortcut,
                        const std::function<void()>& run) {
-    auto* action = new QAction(text, box);
+    auto* action = new QAction(box);
+    showText(action, TextRole::Text, text);
     action->setShortcut(shortcut);
     action->setShortcutContext(Qt::WidgetShortcut);
     action->setShortcutVisibleInContextMenu(true);
@@ -71,16 +72,17 @@ QAction* addPlotAction(PictureBox* box, const QString& text, const QKeySequence&
 void Form1::addPlotActions(PictureBox* box) {
     const SurfaceId id = box->id();
     box->setContextMenuPolicy(Qt::ActionsContextMenu);
-    addPlotAction(box, qtText(uiText(TextId::StudyWindowAction)), QKeySequence(),
-                  [this] { openStudyWindow(); });
-    addPlotAction(box, qtText(uiText(TextId::KeepButton)), QKeySequence(),
-                  [this] { keepForComparison(); });
-    addPlotAction(box, qtText(uiText(TextId::CopyPictureAction)), QKeySequence::Copy,
+    addPlotAction(box, TextId::StudyWindowAction, QKeySequence(), [this] { openStudyWindow(); });
+    addPlotAction(box, TextId::KeepButton, QKeySequence(), [this] { keepForComparison(); });
+    addPlotAction(box, TextId::CopyPictureAction, QKeySequence::Copy,
                   [this, id] { copyPicture(id); });
-    addPlotAction(box, qtText(uiText(TextId::SavePictureAction)), QKeySequence::Save,
+    addPlotAction(box, TextId::SavePictureAction, QKeySequence::Save,
                   [this, id] { savePicture(id); });
-    addPlotAction(box, qtText(uiText(TextId::SaveDataAction)), QKeySequence::SaveAs,
-                  [this, id] { saveData(id); });
+    addPlotAction(box, TextId::SaveDataAction, QKeySequence::SaveAs, [this, id] { saveData(id); });
+    auto* separator = new QAction(box);
+    separator->setSeparator(true);
+    box->addAction(separator);
+    box->addAction(makeLanguageMenu(box)->menuAction());
 }
 
 // The first time, the study window opens where it was last closed, or else beside this window.
@@ -120,8 +122,8 @@ void Form1::copyPicture(SurfaceId id) {
 }
 
 void Form1::savePicture(SurfaceId id) {
-    const QString path = chooseSavePath(qtText(uiText(TextId::SavePictureTitle)),
-                                        nameOf(id) + ".png", kPictureFilters);
+    const QString path = chooseSavePath(textOf(TextId::SavePictureTitle), nameOf(id) + ".png",
+                                        textOf(TextId::PictureFilters));
     if (path.isEmpty()) {
         return;
     }
@@ -134,8 +136,8 @@ void Form1::savePicture(SurfaceId id) {
 
 // What the plot shows, in the numbers kestrel-calc writes for it.
 void Form1::saveData(SurfaceId id) {
-    const QString path =
-        chooseSavePath(qtText(uiText(TextId::SaveDataTitle)), nameOf(id) + ".csv", kDataFilters);
+    const QString path = chooseSavePath(textOf(TextId::SaveDataTitle), nameOf(id) + ".csv",
+                                        textOf(TextId::DataFilters));
     if (path.isEmpty()) {
         return;
     }
@@ -178,7 +180,7 @@ void Form1::writeChosenFile(const QString& path, const std::string& bytes) {
     try {
         writeFileSet({{QFile::encodeName(path).toStdString(), bytes}});
     } catch (const FileWriteError& error) {
-        QMessageBox::critical(this, qtText(uiText(TextId::MessageTitle)),
+        QMessageBox::critical(this, textOf(TextId::MessageTitle),
                               QString::fromLocal8Bit(error.what()));
         return;
     }

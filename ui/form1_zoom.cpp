@@ -6,6 +6,7 @@
 #include "plots/zoom.h"
 #include "ui/form1.h"
 #include "ui/frame_box.h"
+#include "ui/language.h"
 #include "ui/picture_box.h"
 #include "ui/qt_text.h"
 #include "ui/study_window.h"
@@ -41,7 +42,8 @@ int keptOnScreen(int at, int length, int from, int end) {
 void Form1::addZoomActions() {
     const auto add = [this](const char* name, TextId text, const QList<QKeySequence>& keys,
                             double (*next)(double)) {
-        auto* action = new QAction(qtText(uiText(text)), this);
+        auto* action = new QAction(this);
+        showText(action, TextRole::Text, text);
         action->setObjectName(QString::fromUtf8(name));
         action->setShortcuts(keys);
         connect(action, &QAction::triggered, this, [this, next] { chooseZoom(next(zoom_)); });

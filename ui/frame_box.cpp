@@ -28,6 +28,11 @@ FrameBox::FrameBox(const QString& caption, QWidget* parent) : QFrame(parent), ca
     setFocusPolicy(Qt::NoFocus);
 }
 
+void FrameBox::setCaption(const QString& caption) {
+    caption_ = caption;
+    update();
+}
+
 QRect FrameBox::borderRect() const {
     const int top = caption_.isEmpty() ? 0 : fontMetrics().height() / 2;
     return rect().adjusted(0, top, 0, 0);

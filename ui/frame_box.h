@@ -13,6 +13,7 @@ public:
     FrameBox(const QString& caption, QWidget* parent);
 
     const QString& caption() const { return caption_; }
+    void setCaption(const QString& caption);
     // Etches its lines and places its caption at the zoom; the caption's font is the window's.
     void setZoom(double zoom);
     // The etched box: the whole rectangle, its top line lowered to the middle of the caption.

@@ -16,6 +16,7 @@
 #include "ui/comparison_tab.h"
 #include "ui/flow_view.h"
 #include "ui/kept_profile.h"
+#include "ui/language.h"
 #include "ui/qt_text.h"
 #include "ui/surface_view.h"
 #include "ui/window_geometry.h"
@@ -36,18 +37,23 @@
 #include <cmath>
 #include <stdexcept>
 #include <string_view>
+#include <utility>
 
 namespace kestrel {
 
 namespace {
 
-QString textOf(TextId id) {
-    return qtText(uiText(id));
-}
+constexpr TextId kColumnTips[] = {TextId::LiftColumnTip, TextId::MomentColumnTip,
+                                  TextId::CpMinColumnTip, TextId::CriticalMachColumnTip};
 
-const QString kColumnTips[] = {textOf(TextId::LiftColumnTip), textOf(TextId::MomentColumnTip),
-                               textOf(TextId::CpMinColumnTip),
-                               textOf(TextId::CriticalMachColumnTip)};
+// Each tab's name and tooltip, in the order of the tabs.
+constexpr std::pair<TextId, TextId> kTabTexts[] = {
+    {TextId::FlowTab, TextId::FlowTabTip},
+    {TextId::CompressibilityTab, TextId::CompressibilityTabTip},
+    {TextId::BoundaryLayerTab, TextId::BoundaryLayerTabTip},
+    {TextId::TheoryTab, TextId::TheoryTabTip},
+    {TextId::ComparisonTab, TextId::ComparisonTabTip},
+};
 
 // The ground of the rows of rules past their critical Mach number, as on the page.
 const QColor kPastRowColour(255, 222, 206);
@@ -57,24 +63,20 @@ const QColor kPastRowColour(255, 222, 206);
 StudyWindow::StudyWindow(const State& state, const ChainValues& values)
     : QWidget(nullptr), state_(state), values_(values) {
     setObjectName(QStringLiteral("StudyWindow"));
-    setWindowTitle(textOf(TextId::StudyTitle));
+    showText(this, TextRole::WindowTitle, TextId::StudyTitle);
     setAttribute(Qt::WA_QuitOnClose, false);
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName(QStringLiteral("studyTabs"));
-    tabs_->setAccessibleName(textOf(TextId::StudyTabsName));
+    showText(tabs_, TextRole::AccessibleName, TextId::StudyTabsName);
     flow_ = new FlowTab;
-    tabs_->addTab(flow_, textOf(TextId::FlowTab));
-    tabs_->setTabToolTip(0, textOf(TextId::FlowTabTip));
-    tabs_->addTab(buildCompressibilityTab(), textOf(TextId::CompressibilityTab));
-    tabs_->setTabToolTip(1, textOf(TextId::CompressibilityTabTip));
+    tabs_->addTab(flow_, QString());
+    tabs_->addTab(buildCompressibilityTab(), QString());
     layer_ = new BoundaryLayerTab;
-    const int layerIndex = tabs_->addTab(layer_, textOf(TextId::BoundaryLayerTab));
-    tabs_->setTabToolTip(layerIndex, textOf(TextId::BoundaryLayerTabTip));
-    const int theoryIndex = tabs_->addTab(buildTheoryTab(), textOf(TextId::TheoryTab));
-    tabs_->setTabToolTip(theoryIndex, textOf(TextId::TheoryTabTip));
+    tabs_->addTab(layer_, QString());
+    tabs_->addTab(buildTheoryTab(), QString());
     comparison_ = new ComparisonTab;
-    const int comparisonIndex = tabs_->addTab(comparison_, textOf(TextId::ComparisonTab));
-    tabs_->setTabToolTip(comparisonIndex, textOf(TextId::ComparisonTabTip));
+    tabs_->addTab(comparison_, QString());
+    nameTabs();
     connect(tabs_, &QTabWidget::currentChanged, this, [this] {
         redrawCurrentTab();
         updateFlowSeen();
@@ -96,12 +98,14 @@ StudyWindow::StudyWindow(const State& state, const ChainValues& values)
 }
 
 QLayout* StudyWindow::buildComparisonBar() {
-    keepButton_ = new QPushButton(textOf(TextId::KeepButton), this);
+    keepButton_ = new QPushButton(this);
     keepButton_->setObjectName(QStringLiteral("keepButton"));
-    keepButton_->setToolTip(textOf(TextId::KeepTip));
-    clearButton_ = new QPushButton(textOf(TextId::ClearButton), this);
+    showText(keepButton_, TextRole::Text, TextId::KeepButton);
+    showText(keepButton_, TextRole::ToolTip, TextId::KeepTip);
+    clearButton_ = new QPushButton(this);
     clearButton_->setObjectName(QStringLiteral("clearButton"));
-    clearButton_->setToolTip(textOf(TextId::ClearTip));
+    showText(clearButton_, TextRole::Text, TextId::ClearButton);
+    showText(clearButton_, TextRole::ToolTip, TextId::ClearTip);
     connect(keepButton_, &QPushButton::clicked, this, [this] { keep(); });
     connect(clearButton_, &QPushButton::clicked, this, [this] { clearKept(); });
     auto* bar = new QHBoxLayout;
@@ -154,35 +158,28 @@ QWidget* StudyWindow::buildCompressibilityTab() {
     tab->setObjectName(QStringLiteral("compressibilityTab"));
     ruleTable_ = new QTableWidget(4, 4, tab);
     ruleTable_->setObjectName(QStringLiteral("ruleTable"));
-    ruleTable_->setAccessibleName(textOf(TextId::RuleTableName));
+    showText(ruleTable_, TextRole::AccessibleName, TextId::RuleTableName);
     ruleTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    for (int c = 0; c < 4; ++c) {
-        auto* header = new QTableWidgetItem(qtText(kRuleTableColumns[c]));
-        header->setToolTip(kColumnTips[c]);
-        ruleTable_->setHorizontalHeaderItem(c, header);
-    }
-    for (int r = 0; r < 4; ++r) {
-        ruleTable_->setVerticalHeaderItem(r, new QTableWidgetItem(qtText(kRuleTableRows[r])));
-    }
+    nameRuleTable();
     ruleTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     actualRowHeight_ = ruleTable_->verticalHeader()->defaultSectionSize();
     fitRuleTable();
     warning_ = new QLabel(tab);
     warning_->setObjectName(QStringLiteral("sonicWarning"));
-    warning_->setAccessibleName(textOf(TextId::WarningName));
+    showText(warning_, TextRole::AccessibleName, TextId::WarningName);
     warning_->setWordWrap(true);
     QPalette red = warning_->palette();
     red.setColor(QPalette::WindowText, QColor(160, 0, 0));
     warning_->setPalette(red);
     chart_ = new SurfaceView(tab);
     chart_->setObjectName(QStringLiteral("compressibilityChart"));
-    chart_->setAccessibleName(textOf(TextId::ChartName));
-    chart_->setToolTip(textOf(TextId::ChartTip));
+    showText(chart_, TextRole::AccessibleName, TextId::ChartName);
+    showText(chart_, TextRole::ToolTip, TextId::ChartTip);
     chart_->setMinimumSize(320, 110);
     sonicChart_ = new SurfaceView(tab);
     sonicChart_->setObjectName(QStringLiteral("sonicChart"));
-    sonicChart_->setAccessibleName(textOf(TextId::SonicChartName));
-    sonicChart_->setToolTip(textOf(TextId::SonicChartTip));
+    showText(sonicChart_, TextRole::AccessibleName, TextId::SonicChartName);
+    showText(sonicChart_, TextRole::ToolTip, TextId::SonicChartTip);
     sonicChart_->setMinimumSize(320, 110);
     auto* layout = new QVBoxLayout(tab);
     layout->addWidget(chart_, 1);
@@ -190,6 +187,47 @@ QWidget* StudyWindow::buildCompressibilityTab() {
     layout->addWidget(ruleTable_);
     layout->addWidget(warning_);
     return tab;
+}
+
+void StudyWindow::nameTabs() {
+    for (int i = 0; i < tabs_->count(); ++i) {
+        const auto& [name, tip] = kTabTexts[static_cast<std::size_t>(i)];
+        tabs_->setTabText(i, textOf(name));
+        tabs_->setTabToolTip(i, textOf(tip));
+    }
+}
+
+void StudyWindow::nameRuleTable() {
+    for (int c = 0; c < 4; ++c) {
+        auto* header = new QTableWidgetItem(textOf(kRuleTableColumns[c]));
+        header->setToolTip(textOf(kColumnTips[c]));
+        ruleTable_->setHorizontalHeaderItem(c, header);
+    }
+    for (int r = 0; r < 4; ++r) {
+        ruleTable_->setVerticalHeaderItem(r, new QTableWidgetItem(textOf(kRuleTableRows[r])));
+    }
+}
+
+void StudyWindow::nameTheoryTable() {
+    for (int i = 0; i < 3; ++i) {
+        theoryTable_->setHorizontalHeaderItem(
+            i, new QTableWidgetItem(textOf(kTheoryTableColumns[static_cast<std::size_t>(i)])));
+        theoryTable_->setVerticalHeaderItem(
+            i, new QTableWidgetItem(textOf(kTheoryTableRows[static_cast<std::size_t>(i)])));
+    }
+}
+
+// The tabs, the tables' headers, the charts and the warning in the new language (the current tab
+// at once, the others when next shown); the flow picture repaints itself.
+void StudyWindow::retranslate() {
+    nameTabs();
+    nameRuleTable();
+    nameTheoryTable();
+    compressibilityStale_ = true;
+    layerStale_ = true;
+    theoryStale_ = true;
+    comparisonStale_ = true;
+    redrawCurrentTab();
 }
 
 void StudyWindow::setZoom(double zoom) {
@@ -219,8 +257,8 @@ namespace {
 
 SurfaceView* theoryChart(QWidget* tab, TextId name) {
     auto* chart = new SurfaceView(tab);
-    chart->setAccessibleName(textOf(name));
-    chart->setToolTip(textOf(name));
+    showText(chart, TextRole::AccessibleName, name);
+    showText(chart, TextRole::ToolTip, name);
     chart->setMinimumSize(240, 140);
     return chart;
 }
@@ -235,19 +273,15 @@ QWidget* StudyWindow::buildTheoryTab() {
     theoryLoad_ = theoryChart(theory_, TextId::TheoryLoadName);
     theoryTable_ = new QTableWidget(3, 3);
     theoryTable_->setObjectName(QStringLiteral("theoryTable"));
-    theoryTable_->setAccessibleName(textOf(TextId::TheoryTableName));
-    theoryTable_->setToolTip(textOf(TextId::TheoryHelp));
+    showText(theoryTable_, TextRole::AccessibleName, TextId::TheoryTableName);
+    showText(theoryTable_, TextRole::ToolTip, TextId::TheoryHelp);
     theoryTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    for (int i = 0; i < 3; ++i) {
-        theoryTable_->setHorizontalHeaderItem(
-            i, new QTableWidgetItem(textOf(kTheoryTableColumns[static_cast<std::size_t>(i)])));
-        theoryTable_->setVerticalHeaderItem(
-            i, new QTableWidgetItem(textOf(kTheoryTableRows[static_cast<std::size_t>(i)])));
-    }
+    nameTheoryTable();
     theoryTable_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     theoryTable_->setFixedHeight(theoryTable_->verticalHeader()->length() +
                                  theoryTable_->horizontalHeader()->height() + 4);
-    auto* help = new QLabel(textOf(TextId::TheoryHelp));
+    auto* help = new QLabel;
+    showText(help, TextRole::Text, TextId::TheoryHelp);
     help->setObjectName(QStringLiteral("theoryHelp"));
     help->setWordWrap(true);
     help->setAlignment(Qt::AlignTop | Qt::AlignLeft);
@@ -297,6 +331,8 @@ void StudyWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::WindowStateChange) {
         updateFlowSeen();
+    } else if (event->type() == QEvent::LanguageChange) {
+        retranslate();
     }
 }
 
@@ -353,9 +389,9 @@ void StudyWindow::redrawTheory() {
     TheoryTable table = emptyTheoryTable();
     if (profileExists(state_)) {
         const TheoryComparison theory = compareWithThinAirfoil(state_);
-        drawTheoryLift(theoryLift_->surface(), theory, kept_.get());
-        drawTheoryMoment(theoryMoment_->surface(), theory, kept_.get());
-        drawTheoryLoad(theoryLoad_->surface(), theory, kept_.get());
+        drawTheoryLift(theoryLift_->surface(), theory, kept_.get(), currentTexts());
+        drawTheoryMoment(theoryMoment_->surface(), theory, kept_.get(), currentTexts());
+        drawTheoryLoad(theoryLoad_->surface(), theory, kept_.get(), currentTexts());
         table = theoryTable(state_, theory);
     } else {
         theoryLift_->surface().Cls();
@@ -370,13 +406,15 @@ void StudyWindow::redrawTheory() {
 }
 
 void StudyWindow::redrawCompressibility() {
-    RuleTable table = emptyRuleTable();
+    RuleTable table = emptyRuleTable(currentTexts());
     if (profileExists(state_)) {
         const double mach = std::fabs(values_.mach);
         const CompressibleSurface surface(state_);
-        drawCompressibilityChart(chart_->surface(), machChart(surface), mach, kept_.get());
-        drawSonicChart(sonicChart_->surface(), SonicSurface(state_, surface), mach, kept_.get());
-        table = ruleTable(surface, mach);
+        drawCompressibilityChart(chart_->surface(), machChart(surface), mach, kept_.get(),
+                                 currentTexts());
+        drawSonicChart(sonicChart_->surface(), SonicSurface(state_, surface), mach, kept_.get(),
+                       currentTexts());
+        table = ruleTable(surface, mach, currentTexts());
     } else {
         chart_->surface().Cls();
         sonicChart_->surface().Cls();
@@ -384,7 +422,7 @@ void StudyWindow::redrawCompressibility() {
     for (int r = 0; r < 4; ++r) {
         for (int c = 0; c < 4; ++c) {
             auto* item = new QTableWidgetItem(qtText(table.cells[r][c]));
-            item->setToolTip(kColumnTips[c]);
+            item->setToolTip(textOf(kColumnTips[c]));
             if (table.past[static_cast<std::size_t>(r)]) {
                 item->setBackground(kPastRowColour);
                 item->setToolTip(textOf(TextId::RulePastTip));

@@ -69,6 +69,10 @@ protected:
 private:
     QWidget* buildCompressibilityTab();
     QWidget* buildTheoryTab();
+    void nameTabs();
+    void nameRuleTable();
+    void nameTheoryTable();
+    void retranslate();
     void redraw();
     // Redraws the current tab if the main window's state changed since it last drew.
     void redrawCurrentTab();

@@ -4,6 +4,7 @@
 #include "model/text.h"
 #include "model/texts.h"
 #include "plots/zoom.h"
+#include "ui/language.h"
 #include "ui/qt_text.h"
 #include "ui/window_geometry.h"
 
@@ -40,7 +41,7 @@ void rememberZoom(double zoom) {
 void addZoomOption(QCommandLineParser& parser) {
     parser.addOption(QCommandLineOption(
         kZoomOption,
-        qtText(uiText(TextId::ZoomOptionHelp)).arg(zoomText(kSmallestZoom), zoomText(kLargestZoom)),
+        textOf(TextId::ZoomOptionHelp).arg(zoomText(kSmallestZoom), zoomText(kLargestZoom)),
         QStringLiteral("FACTOR")));
 }
 
@@ -52,7 +53,7 @@ double openingZoom(const QCommandLineParser& parser) {
     if (const std::optional<double> zoom = zoomFactor(given.toStdString())) {
         return *zoom;
     }
-    throw std::invalid_argument(qtText(uiText(TextId::ZoomOptionBad))
+    throw std::invalid_argument(textOf(TextId::ZoomOptionBad)
                                     .arg(zoomText(kSmallestZoom), zoomText(kLargestZoom), given)
                                     .toStdString());
 }

@@ -13,6 +13,7 @@
 #include "report/documents.h"
 
 #include <exception>
+#include <vector>
 
 namespace kestrel::web {
 
@@ -106,7 +107,7 @@ void control(JsonWriter& json, const Control& c) {
     json.key("tabIndex").value(c.tabIndex);
     textKey(json, "text", c.text);
     json.key("startText").value(startText(c, "."));
-    json.key("accessibleName").value(accessibleName(c));
+    json.key("accessibleName").value(accessibleName(c, pageTexts()));
     textKey(json, "tooltip", c.tooltip);
     json.key("font").value(fontDefinition(c.font).name);
     json.key("input");
@@ -165,7 +166,7 @@ std::string windowJson() {
     json.beginObject().key("inputs").beginArray();
     for (const InputDefinition& d : kInputs) {
         json.beginObject().key("scrollBar").value(d.scrollBar).key("valueBox").value(d.valueBox);
-        json.key("quantity").value(d.quantity).key("unit").value(d.unit);
+        json.key("quantity").value(pageTexts()[d.quantity]).key("unit").value(pageTexts()[d.unit]);
         json.key("minimum").value(d.minimum).key("maximum").value(d.maximum);
         json.key("smallChange").value(d.smallChange).key("largeChange").value(d.largeChange);
         json.key("start").value(d.start).key("divisor").value(d.divisor);
@@ -198,12 +199,49 @@ std::string windowJson() {
     return json.text();
 }
 
+namespace {
+
+// The page's texts, the table's own until the page hands over its language's.
+struct PageTexts {
+    std::vector<std::string> byId;
+    Texts texts;
+};
+
+PageTexts& pageTextsState() {
+    static PageTexts state = [] {
+        PageTexts s;
+        for (const TextEntry& t : kTexts) {
+            s.byId.emplace_back(t.text);
+        }
+        return s;
+    }();
+    return state;
+}
+
+} // namespace
+
+const Texts& pageTexts() {
+    return pageTextsState().texts;
+}
+
+bool setPageText(std::string_view key, std::string_view text) {
+    PageTexts& s = pageTextsState();
+    for (const TextEntry& t : kTexts) {
+        if (t.id != TextId::None && t.key == key) {
+            s.byId[static_cast<std::size_t>(t.id)] = text;
+            s.texts = Texts(s.byId);
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string textsJson() {
     JsonWriter json;
     json.beginObject();
     for (const TextEntry& t : kTexts) {
         if (t.id != TextId::None) {
-            json.key(t.key).value(t.text);
+            json.key(t.key).value(pageTexts()[t.id]);
         }
     }
     json.endObject();

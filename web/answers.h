@@ -4,12 +4,14 @@
 #pragma once
 
 #include "model/chain.h"
+#include "model/texts.h"
 #include "plots/surfaces.h"
 #include "report/json_writer.h"
 #include "web/packed.h"
 #include "web/session.h"
 
 #include <string>
+#include <string_view>
 
 namespace kestrel::web {
 
@@ -27,8 +29,14 @@ std::string surfaceJson(const Surface& surface, const SurfaceDefinition& definit
 // and the labels on them, and every control's place and texts (see kestrel_window).
 std::string windowJson();
 
-// Every text of the windows by its key (see kestrel_texts).
+// Every text of the windows by its key (see kestrel_texts), in the page's language.
 std::string textsJson();
+
+// The texts the module writes into its answers (the probe's line, the rule table, warnings,
+// the inputs' names): the table's own until the page sets its language's.
+const Texts& pageTexts();
+// Sets the page's text of a key; false for a key the table does not have.
+bool setPageText(std::string_view key, std::string_view text);
 
 // The field at a point of the current profile's flow, in the profile plane or in the circle
 // plane, as kestrel-calc flow's probes give it (flowProbe); {"error"} without a profile.

@@ -167,6 +167,10 @@ KESTREL_EXPORT const char* kestrel_texts(void) {
     return give(kestrel::web::textsJson());
 }
 
+KESTREL_EXPORT int kestrel_set_text(const char* key, const char* text) {
+    return kestrel::web::setPageText(key, text) ? 1 : 0;
+}
+
 KESTREL_EXPORT const char* kestrel_record_table(void) {
     return give(kestrel::web::recordTableJson());
 }

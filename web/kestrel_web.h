@@ -78,6 +78,10 @@ const char* kestrel_record_table(void);
 // Every text the windows and the page show, by its stable key: {"Form1.title": "Kestrel - ...",
 // ...}. The keys are the ones kestrel_window's controls name.
 const char* kestrel_texts(void);
+// Sets the text of a key in the page's language: kestrel_texts, kestrel_window's accessible
+// names and the study's answers (probe line, rule table, warnings) use it from then on.
+// Answers 1, or 0 for a key the table does not have.
+int kestrel_set_text(const char* key, const char* text);
 // The state's numbers: kestrel-calc profile's document for the current session.
 const char* kestrel_state(void);
 // The window's fixed definitions:

@@ -87,10 +87,11 @@ const Surface& Study::part(FlowPart which, double t, int width, int height, doub
     }
     const FlowLayout layout = flowLayout(width, height);
     if (which == FlowPart::Legend) {
-        drawCpLegend(p.surface, picture_->profileMinimum(), picture_->circleMinimum());
+        drawCpLegend(p.surface, picture_->profileMinimum(), picture_->circleMinimum(), pageTexts());
     } else {
         drawFlowPlane(p.surface, *picture_, stage,
-                      which == FlowPart::Left ? layout.left : layout.right, ratio, kept_.get());
+                      which == FlowPart::Left ? layout.left : layout.right, ratio, kept_.get(),
+                      pageTexts());
     }
     p.build = builds_;
     p.kept = keptVersion_;
@@ -158,7 +159,7 @@ std::string Study::recordJson(const Session& session, double t, int width, int h
     const Surface& right = part(FlowPart::Right, t, width, height, ratio);
     const Surface& legend = part(FlowPart::Legend, t, width, height, ratio);
     const FlowLayout layout = flowLayout(width, height);
-    drawFlowKey(key_, picture(session)->flow(), layout.key.width, layout.key.height);
+    drawFlowKey(key_, picture(session)->flow(), layout.key.width, layout.key.height, pageTexts());
     composeFlowPicture(whole_, left, right, legend, key_, width, height);
     packedWhole_.pack(whole_);
     JsonWriter json;
@@ -192,13 +193,13 @@ std::string Study::probeJson(const Session& session, double x, double y, double 
     JsonWriter json;
     json.beginObject().key("plane");
     if (!probe) {
-        json.null().key("text").value(kProbeHint).endObject();
+        json.null().key("text").value(pageTexts()[TextId::ProbeHint]).endObject();
         return json.text();
     }
     const ProbeReading& r = probe->reading;
     const bool circlePlane = probe->leftPlane && t < 1;
     json.value(probe->leftPlane ? "left" : "right").key("circlePlane").value(circlePlane);
-    json.key("text").value(probeText(r)).key("inside").value(r.inside);
+    json.key("text").value(probeText(r, pageTexts())).key("inside").value(r.inside);
     json.key("xc").value(r.xc).key("yc").value(r.yc).key("x").value(r.x).key("y").value(r.y);
     json.key("speedRatio").value(r.speedRatio).key("Cp").value(r.Cp);
     json.key("circleSpeedRatio").value(r.circleSpeedRatio).key("circleCp").value(r.circleCp);
@@ -225,12 +226,12 @@ std::string Study::compressibilityJson(const Session& session) {
     const double mach = std::fabs(session.values().mach);
     Surface chart(0, rgb(255, 255, 255));
     Surface sonic(0, rgb(255, 255, 255));
-    RuleTable table = emptyRuleTable();
+    RuleTable table = emptyRuleTable(pageTexts());
     if (profileExists(s)) {
         const CompressibleSurface surface(s);
-        drawCompressibilityChart(chart, machChart(surface), mach, kept_.get());
-        drawSonicChart(sonic, SonicSurface(s, surface), mach, kept_.get());
-        table = ruleTable(surface, mach);
+        drawCompressibilityChart(chart, machChart(surface), mach, kept_.get(), pageTexts());
+        drawSonicChart(sonic, SonicSurface(s, surface), mach, kept_.get(), pageTexts());
+        table = ruleTable(surface, mach, pageTexts());
     }
     JsonWriter json;
     chart_.pack(chart);
@@ -240,12 +241,12 @@ std::string Study::compressibilityJson(const Session& session) {
     json.endObject().key("sonic").beginObject();
     packedRecord(json, sonic, sonic_);
     json.endObject().key("rows").beginArray();
-    for (const std::string_view row : kRuleTableRows) {
-        json.value(row);
+    for (const TextId row : kRuleTableRows) {
+        json.value(pageTexts()[row]);
     }
     json.endArray().key("columns").beginArray();
-    for (const std::string_view column : kRuleTableColumns) {
-        json.value(column);
+    for (const TextId column : kRuleTableColumns) {
+        json.value(pageTexts()[column]);
     }
     json.endArray();
     cellsJson(json, table.cells);
@@ -277,16 +278,16 @@ std::string Study::boundaryLayerJson(const Session& session, int position, doubl
     const State& s = session.state();
     std::array<Surface, 4> records;
     records.fill(Surface(0, rgb(255, 255, 255)));
-    LayerTable table = emptyLayerTable();
+    LayerTable table = emptyLayerTable(pageTexts());
     if (profileExists(s)) {
         const BoundaryLayerView view = boundaryLayerView(s, options);
         const std::optional<KeptLayer> keptLayer = kestrel::keptLayer(kept_.get(), options);
         const KeptLayer* kept = keptLayer ? &*keptLayer : nullptr;
-        drawLayerProfile(records[0], s, view.layer, aspect, kept);
-        drawSkinFriction(records[1], view.layer, kept);
-        drawShapeFactor(records[2], view.layer, kept);
-        drawDragPolar(records[3], view.polar, view.alpha, kept);
-        table = layerTable(view);
+        drawLayerProfile(records[0], s, view.layer, aspect, kept, pageTexts());
+        drawSkinFriction(records[1], view.layer, kept, pageTexts());
+        drawShapeFactor(records[2], view.layer, kept, pageTexts());
+        drawDragPolar(records[3], view.polar, view.alpha, kept, pageTexts());
+        table = layerTable(view, pageTexts());
     }
     JsonWriter json;
     json.beginObject().key("reynolds").value(options.reynolds);
@@ -299,16 +300,16 @@ std::string Study::boundaryLayerJson(const Session& session, int position, doubl
     }
     json.key("rows").beginArray();
     for (const TextId row : kLayerTableRowNames) {
-        json.value(uiText(row));
+        json.value(pageTexts()[row]);
     }
     json.endArray().key("columns").beginArray();
     for (const TextId column : kLayerTableColumnNames) {
-        json.value(uiText(column));
+        json.value(pageTexts()[column]);
     }
     json.endArray();
     cellsJson(json, table.cells);
     json.key("note").value(table.note);
-    json.key("trust").value(uiText(TextId::LayerTrustNote)).endObject();
+    json.key("trust").value(pageTexts()[TextId::LayerTrustNote]).endObject();
     return json.text();
 }
 
@@ -319,9 +320,9 @@ std::string Study::theoryJson(const Session& session) {
     TheoryTable table = emptyTheoryTable();
     if (profileExists(s)) {
         const TheoryComparison theory = compareWithThinAirfoil(s);
-        drawTheoryLift(charts[0], theory, kept_.get());
-        drawTheoryMoment(charts[1], theory, kept_.get());
-        drawTheoryLoad(charts[2], theory, kept_.get());
+        drawTheoryLift(charts[0], theory, kept_.get(), pageTexts());
+        drawTheoryMoment(charts[1], theory, kept_.get(), pageTexts());
+        drawTheoryLoad(charts[2], theory, kept_.get(), pageTexts());
         table = theoryTable(s, theory);
     }
     JsonWriter json;
@@ -335,11 +336,11 @@ std::string Study::theoryJson(const Session& session) {
     }
     json.key("rows").beginArray();
     for (const TextId row : kTheoryTableRows) {
-        json.value(uiText(row));
+        json.value(pageTexts()[row]);
     }
     json.endArray().key("columns").beginArray();
     for (const TextId column : kTheoryTableColumns) {
-        json.value(uiText(column));
+        json.value(pageTexts()[column]);
     }
     json.endArray().key("cells").beginArray();
     for (const auto& row : table.cells) {
@@ -361,7 +362,12 @@ std::string keptAnswer(const Ghost& kept) {
     json.beginObject().key("kept").value(true).key("inputs").beginObject();
     json.key("thickness").value(in.thickness).key("camber").value(in.camber);
     json.key("points").value(in.points).key("alpha").value(in.alpha).key("xm").value(in.xm);
-    json.key("mach").value(in.mach).endObject().key("label").value(kept.label()).endObject();
+    json.key("mach")
+        .value(in.mach)
+        .endObject()
+        .key("label")
+        .value(kept.label(pageTexts()))
+        .endObject();
     return json.text();
 }
 
@@ -412,16 +418,16 @@ std::string Study::comparisonJson(const Session& session) {
     const State& s = session.state();
     JsonWriter json;
     json.beginObject().key("kept").value(kept_ != nullptr).key("label");
-    json.value(kept_ ? kept_->label() : std::string(uiText(TextId::NothingKept)));
+    json.value(kept_ ? kept_->label(pageTexts()) : std::string(pageTexts()[TextId::NothingKept]));
     json.key("columns").beginArray();
-    for (const std::string_view column : kComparisonColumns) {
-        json.value(column);
+    for (const TextId column : kComparisonColumns) {
+        json.value(pageTexts()[column]);
     }
     json.endArray().key("rows").beginArray();
     if (kept_) {
         const double mach = std::fabs(session.values().mach);
         for (const ComparisonRow& row :
-             keptComparison(profileExists(s) ? &s : nullptr, mach, *kept_)) {
+             keptComparison(profileExists(s) ? &s : nullptr, mach, *kept_, pageTexts())) {
             json.beginObject().key("quantity").value(row.quantity).key("cells").beginArray();
             for (const std::string& cell : row.cells) {
                 json.value(cell);
@@ -429,7 +435,7 @@ std::string Study::comparisonJson(const Session& session) {
             json.endArray().endObject();
         }
     }
-    json.endArray().key("note").value(comparisonLayerNote()).endObject();
+    json.endArray().key("note").value(comparisonLayerNote(pageTexts())).endObject();
     return json.text();
 }
 

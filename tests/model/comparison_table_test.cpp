@@ -54,5 +54,25 @@ TEST(ComparisonTable, WithoutACurrentProfileOrLayer) {
                              [](const ComparisonRow& r) { return r.quantity == "CD"; }));
 }
 
+// The quantities' names come from the texts of the language given; the symbols stay.
+TEST(ComparisonTable, NamesItsQuantitiesInTheLanguageGiven) {
+    std::vector<std::string> words(kTextCount);
+    for (std::size_t i = 0; i < kTextCount; ++i) {
+        words[i] = std::string(kTexts[i].key);
+    }
+    words[static_cast<std::size_t>(TextId::ComparisonCriticalMach)] = "M_crit %1";
+    const Texts keys(std::move(words));
+    const std::vector<ComparisonRow> rows = comparisonTable(nullptr, side(0.09, 0.5, 0.0069), keys);
+    rowOf(rows, "t/c");
+    rowOf(rows, "M_crit Study.rule.laitone");
+    EXPECT_EQ(rowOf(rows, "Study.comparison.transitionUpper").cells[1], "–");
+    EXPECT_EQ(std::count_if(rows.begin(), rows.end(),
+                            [](const ComparisonRow& r) {
+                                return r.quantity.starts_with("critical M") ||
+                                       r.quantity.starts_with("transition");
+                            }),
+              0);
+}
+
 } // namespace
 } // namespace kestrel

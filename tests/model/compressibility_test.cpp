@@ -7,8 +7,8 @@
 
 #include "model/coefficients.h"
 #include "model/compressibility.h"
-#include "model/pressure.h"
 #include "model/decimal.h"
+#include "model/pressure.h"
 #include "model/rule_table.h"
 #include "model/text.h"
 #include "model_test_support.h"
@@ -360,7 +360,8 @@ TEST(RuleTableWarning, NamesTheRulesPastTheirCriticalMachNumber) {
                                " and " + critical(Rule::PrandtlGlauert));
     EXPECT_EQ(all.past, (std::array<bool, 4>{false, true, true, true}));
     // Unbounded suction round a sharp leading edge: no critical Mach number to name.
-    EXPECT_EQ(ruleTable(CompressibleSurface(flowState(0, 4, 51, 5)), 0.3).warning, kSonicWarning);
+    EXPECT_EQ(ruleTable(CompressibleSurface(flowState(0, 4, 51, 5)), 0.3).warning,
+              uiText(TextId::SonicWarning));
 }
 
 } // namespace

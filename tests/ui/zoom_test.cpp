@@ -35,7 +35,7 @@ public:
     }
 
     // The controls of the client area, the plots' labels among them, with their places and
-    // font sizes in pixels.
+    // font sizes in pixels; not the plots' menus, which are windows of their own.
     struct Placed {
         QWidget* widget;
         QRect place;
@@ -44,7 +44,7 @@ public:
     std::vector<Placed> controls() const {
         std::vector<Placed> placed;
         for (QWidget* w : child<QWidget>("client")->findChildren<QWidget*>()) {
-            if (!w->objectName().isEmpty()) {
+            if (!w->objectName().isEmpty() && !w->isWindow()) {
                 placed.push_back({w, w->geometry(), QFontInfo(w->font()).pixelSize() * 1.0});
             }
         }

@@ -84,7 +84,8 @@ async function main() {
         // A high-density screen: the plots must be painted at twice the pixels.
         await page.send('Emulation.setDeviceMetricsOverride',
             { width: 820, height: 560, deviceScaleFactor: 2, mobile: false });
-        await page.send('Page.navigate', { url: server.url });
+        // In English, the language of the checks below; Turkish, the default, at the end.
+        await page.send('Page.navigate', { url: `${server.url}?lang=en` });
         await waitForReady(page);
 
         // At start: blank plots, the start texts, the focus on the profile plot.
@@ -100,7 +101,10 @@ async function main() {
         // and place in the tab order; the About window's labels; the study panel's texts.
         const misplaced = await page.evaluate(`(async () => {
             const { loadKestrel } = await import('./loader.js');
-            const { window: w, texts } = (await loadKestrel()).tables;
+            const { applyLanguage, pageLanguage } = await import('./language.js');
+            const kestrel = await loadKestrel();
+            applyLanguage(kestrel, pageLanguage());
+            const { window: w, texts } = kestrel.tables;
             const wrong = [];
             const check = (what, shown, wanted) => {
                 if (shown !== wanted) {
@@ -414,6 +418,30 @@ async function main() {
                 `${width} pixels wide: ${JSON.stringify(fit)}`);
         }
         await screenshot(page, 'narrow-280.png');
+
+        // Turkish without ?lang, the module's answers too; the switch opens the page again in
+        // English, the address saying so.
+        await page.send('Page.navigate', { url: server.url });
+        await waitForReady(page);
+        const shown = (id) => page.evaluate(`document.getElementById("${id}").textContent`);
+        assert.equal(await page.evaluate('document.documentElement.lang'), 'tr');
+        assert.equal(await shown('Frame3-caption'), 'Sıkıştırılabilme etkisi');
+        assert.equal(await shown('studyButton'), 'İnceleme');
+        assert.equal(await shown('probeReading'),
+            'Akışı okumak için fareyi akışın üzerinde gezdirin.');
+        await clickElement(page, 'studyButton');
+        await clickElement(page, 'compressibilityTabButton');
+        assert.equal((await ruleCells())[0][0], 'sıkıştırılamaz');
+        await page.evaluate('document.getElementById("language-en").click()');
+        const until = Date.now() + 20000;
+        while (Date.now() < until &&
+            await page.evaluate('document.documentElement.lang').catch(() => '') !== 'en') {
+            await new Promise((resolve) => setTimeout(resolve, 20));
+        }
+        await waitForReady(page);
+        assert.match(await page.evaluate('location.search'), /lang=en/);
+        assert.equal(await shown('Frame3-caption'), 'Compressibility effect');
+        assert.equal(await shown('studyButton'), 'Study');
 
         assert.deepEqual(problems, [], 'console errors');
         console.log(`browser test: all checks passed; screenshots in ${out}`);

@@ -35,6 +35,7 @@ const FUNCTIONS = {
     particleRecord: ['kestrel_flow_particle_record', ['number', 'number', 'number', 'number'],
         true],
     compressibility: ['kestrel_study_compressibility', [], true],
+    setText: ['kestrel_set_text', ['string', 'string'], false],
     boundaryLayer: ['kestrel_study_boundary_layer', ['number', 'number', 'number'], true],
     reynolds: ['kestrel_reynolds', ['number'], true],
     theory: ['kestrel_study_theory', [], true],
@@ -59,9 +60,14 @@ export class Kestrel {
             const call = module.cwrap(cName, json ? 'string' : 'number', types);
             this[name] = json ? (...args) => withMemory(JSON.parse(call(...args)), module) : call;
         }
+        this.readTables();
+    }
+
+    // Reads the module's tables, again after its texts have changed.
+    readTables() {
         this.tables = {};
         for (const [name, cName] of Object.entries(TABLES)) {
-            this.tables[name] = JSON.parse(module.cwrap(cName, 'string', [])());
+            this.tables[name] = JSON.parse(this.module.cwrap(cName, 'string', [])());
         }
     }
 }
