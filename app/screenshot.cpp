@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 // kestrel-screenshot [--lang tr|en] OUT.png [flow|compressibility|boundary-layer|theory [THICKNESS
-// CAMBER ALPHA MACH]|comparison|ZOOM]: in the language given (else the table's own texts), drives
-// the main window through a full set of user actions (Mach 0.5, thickness 12, camber 4, angle of
-// attack 5, moment reference 25, or the inputs given) and saves a picture of it. With a study tab
-// named, the study window is opened on that tab and shown to the right of the main window in the
-// same picture. "comparison" keeps that profile for comparison, sets the camber to 0 and shows the
-// study window twice instead: on its Flow tab and on its Comparison tab. A zoom factor ("2") shows
-// the main window at that zoom. Used to make the README's screenshots; runs on any Qt platform,
+// CAMBER ALPHA MACH]|comparison|kept TAB|ZOOM]: in the language given (else the table's own
+// texts), drives the main window through a full set of user actions (Mach 0.5, thickness 12,
+// camber 4, angle of attack 5, moment reference 25, or the inputs given) and saves a picture of it.
+// With a study tab named, the study window is opened on that tab and shown to the right of the main
+// window in the same picture. "comparison" keeps that profile for comparison, sets the camber to 0
+// and shows the study window twice instead: on its Flow tab and on its Comparison tab. "kept" and a
+// tab's name keep the symmetric profile (camber 0) instead, set the camber to 4 and show that tab
+// with the kept profile's ghost. A zoom factor ("2") shows the main window at that zoom. Used to
+// make the README's screenshots; runs on any Qt platform,
 // including the offscreen one.
 #include "plots/zoom.h"
 #include "ui/comparison_tab.h"
@@ -77,14 +79,15 @@ int main(int argc, char* argv[]) {
         argc -= 2;
     }
     const bool comparison = argc == 3 && std::strcmp(argv[2], "comparison") == 0;
-    const int tab = argc >= 3 && !comparison ? tabIndex(argv[2]) : -1;
+    const bool ghost = argc == 4 && std::strcmp(argv[2], "kept") == 0;
+    const int tab = ghost ? tabIndex(argv[3]) : argc >= 3 && !comparison ? tabIndex(argv[2]) : -1;
     const bool inputsGiven = argc == 7;
     const std::optional<double> zoom =
         argc == 3 && tab < 0 && !comparison ? kestrel::zoomFactor(argv[2]) : std::nullopt;
-    if (argc != 2 && !comparison && !zoom && !((argc == 3 || inputsGiven) && tab >= 0)) {
+    if (argc != 2 && !comparison && !zoom && !((argc == 3 || inputsGiven || ghost) && tab >= 0)) {
         std::fprintf(stderr, "usage: kestrel-screenshot [--lang tr|en] OUT.png "
                              "[flow|compressibility|boundary-layer|theory "
-                             "[THICKNESS CAMBER ALPHA MACH]|comparison|ZOOM]\n");
+                             "[THICKNESS CAMBER ALPHA MACH]|comparison|kept TAB|ZOOM]\n");
         return 2;
     }
     const bool tabGiven = tab >= 0;
@@ -98,7 +101,7 @@ int main(int argc, char* argv[]) {
         return inputsGiven ? std::atoi(argv[i]) : fallback;
     };
     // The camber first: every thickness-camber pair passed on the way is in the table.
-    const std::pair<const char*, int> actions[] = {{"HScroll_Camber", given(4, 4)},
+    const std::pair<const char*, int> actions[] = {{"HScroll_Camber", given(4, ghost ? 0 : 4)},
                                                    {"HScroll_Thickness", given(3, 12)},
                                                    {"HScroll_AlfaD", given(5, 5)},
                                                    {"HScroll_xM", 25}};
@@ -122,6 +125,10 @@ int main(int argc, char* argv[]) {
     } else if (tabGiven) {
         window.openStudyWindow();
         kestrel::StudyWindow* study = window.studyWindow();
+        if (ghost) {
+            study->keep();
+            window.findChild<QScrollBar*>(QStringLiteral("HScroll_Camber"))->setValue(4);
+        }
         study->tabs()->setCurrentIndex(tab);
         // The Compressibility tab's two charts and its table want more height than the others.
         constexpr int kCompressibilityHeight = 780;

@@ -8,8 +8,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 #include <numbers>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,16 @@ constexpr Colour kBody = rgb(205, 205, 205);
 constexpr Colour kOutline = rgb(90, 90, 90);
 constexpr double kCurveWidth = 2;
 constexpr int kOutlinePoints = 240;
+
+// How the pictures draw a profile's layer and polar: the current profile's in the pictures'
+// colours, its marks named; the kept one's faintly and thin, so that it stays behind.
+struct LayerPen {
+    Colouring colouring;
+    double width;
+    bool named;
+};
+constexpr LayerPen kCurrentPen{asItIs, kCurveWidth, true};
+constexpr LayerPen kKeptPen{ghostColour, 1, false};
 
 // The axes of a chart: the plotted ranges, their grid steps and the decimals of their numbers.
 struct Axes {
@@ -100,9 +112,10 @@ void clipToAxes(Surface& s, const Axes& a) {
 }
 
 // A cross of two short lines centred on (x, y), 2 dx wide and 2 dy high.
-void drawCross(Surface& s, double x, double y, double dx, double dy, Colour colour) {
-    s.Polyline({{x - dx, y - dy}, {x + dx, y + dy}}, colour, kCurveWidth);
-    s.Polyline({{x - dx, y + dy}, {x + dx, y - dy}}, colour, kCurveWidth);
+void drawCross(Surface& s, double x, double y, double dx, double dy, Colour colour,
+               double width = kCurveWidth) {
+    s.Polyline({{x - dx, y - dy}, {x + dx, y + dy}}, colour, width);
+    s.Polyline({{x - dx, y + dy}, {x + dx, y - dy}}, colour, width);
 }
 
 // The index of the first turbulent station, or none.
@@ -137,7 +150,7 @@ UserPoint displaced(const BoundaryLayerSide& side, std::size_t i, bool upper) {
     return {side.x[i] + d * n.x, side.y[i] + d * n.y};
 }
 
-void drawDisplacement(Surface& s, const BoundaryLayerSide& side, bool upper) {
+void drawDisplacement(Surface& s, const BoundaryLayerSide& side, bool upper, const LayerPen& pen) {
     std::vector<UserPoint> run;
     for (std::size_t i = 0; i < side.size(); ++i) {
         run.push_back(displaced(side, i, upper));
@@ -145,32 +158,49 @@ void drawDisplacement(Surface& s, const BoundaryLayerSide& side, bool upper) {
         if (ends) {
             if (run.size() >= 2) {
                 s.Polyline(run,
-                           side.regime[i] == Regime::Laminar ? kLaminarColour : kTurbulentColour,
-                           kCurveWidth);
+                           pen.colouring(side.regime[i] == Regime::Laminar ? kLaminarColour
+                                                                           : kTurbulentColour),
+                           pen.width);
             }
             run.clear();
         }
     }
 }
 
+// Transition and separation marked on the side's displacement surface, named with their x/c where
+// the pen says (not the kept profile's: the names would crowd).
 void drawLayerMarks(Surface& s, const BoundaryLayerSide& side, bool upper, double height,
-                    const Texts& texts) {
+                    const LayerPen& pen, const Texts& texts) {
     const double away = (upper ? 1 : -1) * 0.07 * height;
     if (const std::optional<std::size_t> t = firstTurbulent(side); t && side.transition) {
         const UserPoint p = displaced(side, *t, upper);
-        s.Marker(p.x, p.y, 7, kTransitionColour);
-        s.Text(p.x, p.y + away,
-               std::string(texts[TextId::TransitionMark]) + " " +
-                   fixedDecimals(side.transition->x, 2),
-               kTransitionColour, TextAlign::Centre);
+        s.Marker(p.x, p.y, 7, pen.colouring(kTransitionColour));
+        if (pen.named) {
+            s.Text(p.x, p.y + away,
+                   std::string(texts[TextId::TransitionMark]) + " " +
+                       fixedDecimals(side.transition->x, 2),
+                   kTransitionColour, TextAlign::Centre);
+        }
     }
     if (const std::optional<double> x = side.separationX(); x && side.size() > 0) {
         const std::size_t last = side.size() - 1;
-        drawCross(s, side.x[last], side.y[last], 0.012, 0.012, kSeparationColour);
-        s.Text(side.x[last], side.y[last] + 2 * away,
-               std::string(texts[TextId::SeparationMark]) + " " + fixedDecimals(*x, 2),
-               kSeparationColour, TextAlign::Centre);
+        drawCross(s, side.x[last], side.y[last], 0.012, 0.012, pen.colouring(kSeparationColour),
+                  pen.width);
+        if (pen.named) {
+            s.Text(side.x[last], side.y[last] + 2 * away,
+                   std::string(texts[TextId::SeparationMark]) + " " + fixedDecimals(*x, 2),
+                   kSeparationColour, TextAlign::Centre);
+        }
     }
+}
+
+// The layer of both sides over the profile, as drawLayerProfile draws it.
+void drawLayerSides(Surface& s, const BoundaryLayer& layer, double height, const LayerPen& pen,
+                    const Texts& texts) {
+    drawDisplacement(s, layer.upper, true, pen);
+    drawDisplacement(s, layer.lower, false, pen);
+    drawLayerMarks(s, layer.upper, true, height, pen, texts);
+    drawLayerMarks(s, layer.lower, false, height, pen, texts);
 }
 
 std::vector<UserPoint> outline(const State& st) {
@@ -193,7 +223,7 @@ void drawLegendLine(Surface& s, double x, double y, double length, Colour colour
 } // namespace
 
 void drawLayerProfile(Surface& s, const State& st, const BoundaryLayer& layer, double aspect,
-                      const Texts& texts) {
+                      const KeptLayer* kept, const Texts& texts) {
     s.Cls();
     const std::vector<UserPoint> body = outline(st);
     double lo = 0, hi = 0;
@@ -206,11 +236,13 @@ void drawLayerProfile(Surface& s, const State& st, const BoundaryLayer& layer, d
     const double middle = (lo + hi) / 2;
     s.Scale(-0.12, middle + height / 2, 1.12, middle - height / 2);
     s.Polygon(body, kBody);
+    if (kept) {
+        s.Polyline(kept->ghost.cached<std::vector<UserPoint>>("layer outline", outline),
+                   ghostColour(kOutline));
+        drawLayerSides(s, kept->view.layer, height, kKeptPen, texts);
+    }
     s.Polyline(body, kOutline);
-    drawDisplacement(s, layer.upper, true);
-    drawDisplacement(s, layer.lower, false);
-    drawLayerMarks(s, layer.upper, true, height, texts);
-    drawLayerMarks(s, layer.lower, false, height, texts);
+    drawLayerSides(s, layer, height, kCurrentPen, texts);
     const std::string title =
         texts.format(TextId::LayerProfileTitle, {std::to_string(kDisplacementExaggeration)});
     const double top = middle + height / 2;
@@ -219,13 +251,16 @@ void drawLayerProfile(Surface& s, const State& st, const BoundaryLayer& layer, d
                    std::string(texts[TextId::LaminarLegend]));
     drawLegendLine(s, 0.2, middle - 0.4 * height, 0.06, kTurbulentColour,
                    std::string(texts[TextId::TurbulentLegend]));
+    if (kept) {
+        drawGhostLabel(s, kept->ghost, 1.1, middle - 0.4 * height, TextAlign::Right, texts);
+    }
 }
 
 namespace {
 
 // One side's values of a quantity against x, transition and separation marked.
 void drawSideCurve(Surface& s, const BoundaryLayerSide& side, const std::vector<double>& values,
-                   Colour colour, double dy) {
+                   Colour colour, double dy, const LayerPen& pen) {
     std::vector<UserPoint> curve;
     for (std::size_t i = 0; i < side.size(); ++i) {
         if (std::isfinite(values[i])) {
@@ -233,14 +268,15 @@ void drawSideCurve(Surface& s, const BoundaryLayerSide& side, const std::vector<
         }
     }
     if (curve.size() >= 2) {
-        s.Polyline(curve, colour, kCurveWidth);
+        s.Polyline(curve, pen.colouring(colour), pen.width);
     }
     if (const std::optional<std::size_t> t = firstTurbulent(side); t && side.transition && *t > 0) {
-        s.Marker(side.x[*t - 1], values[*t - 1], 7, kTransitionColour);
+        s.Marker(side.x[*t - 1], values[*t - 1], 7, pen.colouring(kTransitionColour));
     }
     if (side.separationX() && side.size() > 0) {
         const std::size_t last = side.size() - 1;
-        drawCross(s, side.x[last], values[last], 0.015, dy, kSeparationColour);
+        drawCross(s, side.x[last], values[last], 0.015, dy, pen.colouring(kSeparationColour),
+                  pen.width);
     }
 }
 
@@ -251,11 +287,13 @@ void drawSideLegend(Surface& s, const Axes& a, const Texts& texts) {
     drawLegendLine(s, 0.45, y, 0.05, kLowerSideColour, std::string(texts[TextId::LowerLegend]));
 }
 
-double largestCf(const BoundaryLayer& layer) {
+double largestCf(const BoundaryLayer& layer, const KeptLayer* kept) {
     // The laminar Cf grows without bound towards the stagnation point: the range is set by the
-    // layer behind the first 5 % of the chord.
+    // layer behind the first 5 % of the chord, the kept profile's too.
     double top = 0;
-    for (const BoundaryLayerSide* side : {&layer.upper, &layer.lower}) {
+    for (const BoundaryLayerSide* side :
+         {&layer.upper, &layer.lower, kept ? &kept->view.layer.upper : &layer.upper,
+          kept ? &kept->view.layer.lower : &layer.lower}) {
         for (std::size_t i = 0; i < side->size(); ++i) {
             if (side->x[i] > 0.05 && std::isfinite(side->Cf[i])) {
                 top = std::max(top, side->Cf[i]);
@@ -266,32 +304,43 @@ double largestCf(const BoundaryLayer& layer) {
 }
 
 void drawSides(Surface& s, const BoundaryLayer& layer, const Axes& a,
-               std::vector<double> BoundaryLayerSide::*values) {
+               std::vector<double> BoundaryLayerSide::*values, const LayerPen& pen) {
     const double dy = 0.03 * (a.y1 - a.y0);
-    drawSideCurve(s, layer.upper, layer.upper.*values, kUpperSideColour, dy);
-    drawSideCurve(s, layer.lower, layer.lower.*values, kLowerSideColour, dy);
+    drawSideCurve(s, layer.upper, layer.upper.*values, kUpperSideColour, dy, pen);
+    drawSideCurve(s, layer.lower, layer.lower.*values, kLowerSideColour, dy, pen);
+}
+
+// Both sides' curves of a quantity, the kept profile's faintly behind the current one's (the
+// profile picture beside them names it).
+void drawSideCurves(Surface& s, const BoundaryLayer& layer, const Axes& a,
+                    std::vector<double> BoundaryLayerSide::*values, const KeptLayer* kept) {
+    clipToAxes(s, a);
+    if (kept) {
+        drawSides(s, kept->view.layer, a, values, kKeptPen);
+    }
+    drawSides(s, layer, a, values, kCurrentPen);
 }
 
 } // namespace
 
-void drawSkinFriction(Surface& s, const BoundaryLayer& layer, const Texts& texts) {
+void drawSkinFriction(Surface& s, const BoundaryLayer& layer, const KeptLayer* kept,
+                      const Texts& texts) {
     s.Cls();
     Axes a{0, 1, 0.2, 1, 0, 0, 0, 0};
-    niceRange(0, largestCf(layer), 4, a.y0, a.y1, a.yStep);
+    niceRange(0, largestCf(layer, kept), 4, a.y0, a.y1, a.yStep);
     a.yDecimals = decimalsOf(a.yStep);
     drawAxes(s, a, std::string(texts[TextId::FrictionTitle]), "x/c");
     drawSideLegend(s, a, texts);
-    clipToAxes(s, a);
-    drawSides(s, layer, a, &BoundaryLayerSide::Cf);
+    drawSideCurves(s, layer, a, &BoundaryLayerSide::Cf, kept);
 }
 
-void drawShapeFactor(Surface& s, const BoundaryLayer& layer, const Texts& texts) {
+void drawShapeFactor(Surface& s, const BoundaryLayer& layer, const KeptLayer* kept,
+                     const Texts& texts) {
     s.Cls();
     const Axes a{0, 1, 0.2, 1, 1, 4, 0.5, 1};
     drawAxes(s, a, std::string(texts[TextId::ShapeFactorTitle]), "x/c");
     drawSideLegend(s, a, texts);
-    clipToAxes(s, a);
-    drawSides(s, layer, a, &BoundaryLayerSide::H);
+    drawSideCurves(s, layer, a, &BoundaryLayerSide::H, kept);
 }
 
 namespace {
@@ -300,15 +349,19 @@ bool separates(const PolarPoint& p) {
     return p.xsepUpper.has_value() || p.xsepLower.has_value();
 }
 
-Axes polarAxes(std::span<const PolarPoint> polar) {
+// The axes over the polar's points and the kept profile's.
+Axes polarAxes(std::span<const PolarPoint> polar, const KeptLayer* kept) {
     double cdTop = 0;
     double clLow = 0, clHigh = 0;
-    for (const PolarPoint& p : polar) {
-        if (p.CD) {
-            cdTop = std::max(cdTop, *p.CD);
+    for (const std::span<const PolarPoint> points :
+         {polar, kept ? std::span<const PolarPoint>(kept->view.polar) : polar}) {
+        for (const PolarPoint& p : points) {
+            if (p.CD) {
+                cdTop = std::max(cdTop, *p.CD);
+            }
+            clLow = std::min(clLow, p.CL);
+            clHigh = std::max(clHigh, p.CL);
         }
-        clLow = std::min(clLow, p.CL);
-        clHigh = std::max(clHigh, p.CL);
     }
     Axes a{};
     niceRange(0, cdTop > 0 ? 1.1 * cdTop : 0.02, 4, a.x0, a.x1, a.xStep);
@@ -346,29 +399,16 @@ void drawPolarLegend(Surface& s, const Axes& a, std::span<const PolarPoint> pola
 
 } // namespace
 
-void drawDragPolar(Surface& s, std::span<const PolarPoint> polar, double alpha,
-                   const Texts& texts) {
-    s.Cls();
-    if (polar.empty()) {
-        return;
-    }
-    const Axes a = polarAxes(polar);
-    drawAxes(s, a, std::string(texts[TextId::DragPolarTitle]), "CD");
-    s.Text(a.x0 - 0.11 * (a.x1 - a.x0), (a.y0 + a.y1) / 2, "CL", kAxis, TextAlign::Centre,
-           TextFont::Heading);
-    drawPolarLegend(s, a, polar, texts);
-    if (std::none_of(polar.begin(), polar.end(),
-                     [](const PolarPoint& p) { return p.CD.has_value(); })) {
-        s.Text((a.x0 + a.x1) / 2, (a.y0 + a.y1) / 2, std::string(texts[TextId::PolarNoDragNote]),
-               kAxis, TextAlign::Centre);
-    }
-    clipToAxes(s, a);
-    // The right edge holds the angles without a CD.
-    s.Polyline({{a.x1, a.y0}, {a.x1, a.y1}}, kPolarSeparatedColour, 3);
+namespace {
+
+// The polar's attached angles joined, each angle's point in its colour, and the angle `alpha`
+// ringed.
+void drawPolarPoints(Surface& s, const Axes& a, std::span<const PolarPoint> polar, double alpha,
+                     const LayerPen& pen) {
     std::vector<UserPoint> run;
     const auto flush = [&] {
         if (run.size() >= 2) {
-            s.Polyline(run, kPolarColour, kCurveWidth);
+            s.Polyline(run, pen.colouring(kPolarColour), pen.width);
         }
         run.clear();
     };
@@ -383,13 +423,44 @@ void drawDragPolar(Surface& s, std::span<const PolarPoint> polar, double alpha,
     for (const PolarPoint& p : polar) {
         const UserPoint q = polarPlace(p, a);
         if (std::fabs(p.alpha - alpha) < 1e-9) {
-            s.Marker(q.x, q.y, 13, kCurrentAngleColour);
+            s.Marker(q.x, q.y, 13, pen.colouring(kCurrentAngleColour));
         }
         const Colour colour = !p.CD          ? kPolarSeparatedColour
                               : separates(p) ? kPolarLateColour
                                              : kPolarColour;
-        s.Marker(q.x, q.y, 6, colour);
+        s.Marker(q.x, q.y, 6, pen.colouring(colour));
     }
+}
+
+} // namespace
+
+void drawDragPolar(Surface& s, std::span<const PolarPoint> polar, double alpha,
+                   const KeptLayer* kept, const Texts& texts) {
+    s.Cls();
+    if (polar.empty()) {
+        return;
+    }
+    const Axes a = polarAxes(polar, kept);
+    drawAxes(s, a, std::string(texts[TextId::DragPolarTitle]), "CD");
+    s.Text(a.x0 - 0.11 * (a.x1 - a.x0), (a.y0 + a.y1) / 2, "CL", kAxis, TextAlign::Centre,
+           TextFont::Heading);
+    drawPolarLegend(s, a, polar, texts);
+    if (std::none_of(polar.begin(), polar.end(),
+                     [](const PolarPoint& p) { return p.CD.has_value(); })) {
+        s.Text((a.x0 + a.x1) / 2, (a.y0 + a.y1) / 2, std::string(texts[TextId::PolarNoDragNote]),
+               kAxis, TextAlign::Centre);
+    }
+    clipToAxes(s, a);
+    // The right edge holds the angles without a CD.
+    s.Polyline({{a.x1, a.y0}, {a.x1, a.y1}}, kPolarSeparatedColour, 3);
+    if (kept) {
+        // In the box's top left corner, where a polar's low drag and high lift never meet.
+        const double w = a.x1 - a.x0;
+        drawGhostLabel(s, kept->ghost, a.x0 + 0.02 * w, a.y1 - 0.07 * (a.y1 - a.y0),
+                       TextAlign::Left, texts);
+        drawPolarPoints(s, a, kept->view.polar, kept->view.alpha, kKeptPen);
+    }
+    drawPolarPoints(s, a, polar, alpha, kCurrentPen);
     for (const PolarPoint& p : polar) {
         if (std::fabs(p.alpha - alpha) < 1e-9) {
             const UserPoint q = polarPlace(p, a);
@@ -399,6 +470,40 @@ void drawDragPolar(Surface& s, std::span<const PolarPoint> polar, double alpha,
                    right ? TextAlign::Right : TextAlign::Left, TextFont::Heading);
         }
     }
+}
+
+namespace {
+
+// The options a kept layer was computed for, to the last digit.
+std::string settingsOf(const BoundaryLayerOptions& options) {
+    std::ostringstream text;
+    text.precision(17);
+    text << options.reynolds << ' ' << options.ncrit << ' ' << options.refinement << ' '
+         << options.tripUpper.value_or(-1) << ' ' << options.tripLower.value_or(-1);
+    return text.str();
+}
+
+} // namespace
+
+const BoundaryLayerView* keptLayerView(const Ghost& kept, const BoundaryLayerOptions& options) {
+    const std::optional<BoundaryLayerView>& view = kept.cachedFor<std::optional<BoundaryLayerView>>(
+        "boundary layer", settingsOf(options),
+        [&options](const State& s) -> std::optional<BoundaryLayerView> {
+            try {
+                return boundaryLayerView(s, options);
+            } catch (const std::exception&) {
+                return std::nullopt; // the current profile's layer still shows
+            }
+        });
+    return view ? &*view : nullptr;
+}
+
+std::optional<KeptLayer> keptLayer(const Ghost* kept, const BoundaryLayerOptions& options) {
+    const BoundaryLayerView* view = kept ? keptLayerView(*kept, options) : nullptr;
+    if (!view) {
+        return std::nullopt;
+    }
+    return KeptLayer{*kept, *view};
 }
 
 } // namespace kestrel

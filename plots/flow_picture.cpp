@@ -177,7 +177,7 @@ std::vector<UserPoint> bodyAt(const std::vector<MorphPoint>& body, double t) {
 
 void drawKept(Surface& surface, const Ghost& kept, double t, const PlaneWindow& v,
               const Texts& texts) {
-    surface.Polyline(bodyAt(keptBody(kept), t), kGhostColour, 1.5);
+    surface.Polyline(bodyAt(keptBody(kept), t), kGhostColour, 1); // thin: a wide pen costs ms
     drawGhostLabel(surface, kept, v.xMax - 0.02 * (v.xMax - v.xMin),
                    v.yMax - 0.052 * (v.yMax - v.yMin), TextAlign::Right, texts);
 }

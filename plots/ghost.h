@@ -41,19 +41,36 @@ public:
     //   ghost.cached<std::vector<CompressibilityAnalysis>>("mach chart", [](const State& s) {...})
     template <class T>
     const T& cached(const std::string& key, std::function<T(const State&)> make) const {
-        auto found = cache_.find(key);
-        if (found == cache_.end()) {
-            found = cache_.emplace(key, std::make_shared<T>(make(state_))).first;
-        }
-        return *std::any_cast<std::shared_ptr<T>>(found->second);
+        return cachedFor<T>(key, "", std::move(make));
     }
+    // The same for what also depends on a chart's own settings (the boundary layer's Reynolds
+    // number, say), named by `settings`: kept for the latest settings only, computed again when
+    // they change, so that moving a slider does not heap up kept results.
+    template <class T>
+    const T& cachedFor(const std::string& key, const std::string& settings,
+                       std::function<T(const State&)> make) const {
+        Entry& entry = cache_[key];
+        if (!entry.value.has_value() || entry.settings != settings) {
+            entry.value = std::make_shared<T>(make(state_));
+            entry.settings = settings;
+            ++computations_;
+        }
+        return *std::any_cast<std::shared_ptr<T>>(entry.value);
+    }
+    // How often cached and cachedFor have computed something.
+    unsigned computations() const { return computations_; }
 
 private:
     ChainInputs inputs_;
     State state_;
     ChainValues values_;
     std::string inputsText_; // "t/c 0.12, ..., M∞ 0.5"
-    mutable std::map<std::string, std::any> cache_;
+    struct Entry {
+        std::string settings;
+        std::any value; // a std::shared_ptr<T>
+    };
+    mutable std::map<std::string, Entry> cache_;
+    mutable unsigned computations_ = 0;
 };
 
 // The kept profile's comparisonNumbers, computed once.
@@ -63,6 +80,13 @@ const StateNumbers& keptNumbers(const Ghost& kept);
 // its Mach text) against the kept profile, its quantities in the language of `texts`.
 std::vector<ComparisonRow> keptComparison(const State* current, double mach, const Ghost& kept,
                                           const Texts& texts = kTableTexts);
+
+// How a chart colours what it draws: as it is for the current profile, ghostColour for the kept
+// one; a kept curve is the current one's drawing with the other colouring.
+using Colouring = Colour (*)(Colour);
+inline Colour asItIs(Colour colour) {
+    return colour;
+}
 
 // The label of the kept profile in its colour, anchored at (x, y) as Surface::Text anchors.
 void drawGhostLabel(Surface& surface, const Ghost& ghost, double x, double y,

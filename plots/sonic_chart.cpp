@@ -90,6 +90,23 @@ void drawCurve(Surface& s, const ChartFrame& f, const std::vector<double>& x,
     flush();
 }
 
+// Both sides' Cp by each rule, the upper side's `upperWidth` wide and the lower side's thin, or
+// the incompressible Cp alone at or past M = 1; in the colours `colouring` makes of the rules'.
+void drawPressures(Surface& s, const ChartFrame& f, const std::array<SidePressure, 2>& pressures,
+                   bool subsonic, Colouring colouring, double upperWidth) {
+    for (const SidePressure& p : pressures) {
+        const double width = p.side == Side::Upper ? upperWidth : kLowerWidth;
+        if (!subsonic) {
+            drawCurve(s, f, p.x, p.Cp0, colouring(kIncompressible), width);
+            continue;
+        }
+        for (int r = 2; r >= 0; --r) {
+            const CompressibilityRule rule = kCompressibilityRules[static_cast<std::size_t>(r)];
+            drawCurve(s, f, p.x, curveOf(p, rule), colouring(ruleColour(rule)), width);
+        }
+    }
+}
+
 // The shade between the side's Cp and Cp* over one stretch.
 void shadeStretch(Surface& s, const ChartFrame& f, const SidePressure& p,
                   const std::vector<double>& cp, const SupersonicExtent& e, double cpStar,
@@ -203,7 +220,8 @@ Colour supersonicShade(CompressibilityRule rule) {
     return rgb(tint(c), tint(c >> 8), tint(c >> 16));
 }
 
-void drawSonicChart(Surface& s, const SonicSurface& sonic, double mach, const Texts& texts) {
+void drawSonicChart(Surface& s, const SonicSurface& sonic, double mach, const Ghost* kept,
+                    const Texts& texts) {
     mach = std::fabs(mach);
     const bool subsonic = mach < 1;
     const std::array<SidePressure, 2> pressures = sonic.pressures(subsonic ? mach : 0);
@@ -225,20 +243,23 @@ void drawSonicChart(Surface& s, const SonicSurface& sonic, double mach, const Te
         }
         s.Line(0, *cpStar, 1, *cpStar, criticalPressureColour());
     }
-    for (const SidePressure& p : pressures) {
-        const double width = p.side == Side::Upper ? kUpperWidth : kLowerWidth;
-        if (!subsonic) {
-            drawCurve(s, f, p.x, p.Cp0, kIncompressible, width);
-            continue;
-        }
-        for (int r = 2; r >= 0; --r) {
-            const CompressibilityRule rule = kCompressibilityRules[static_cast<std::size_t>(r)];
-            drawCurve(s, f, p.x, curveOf(p, rule), ruleColour(rule), width);
-        }
+    if (kept) {
+        // Thin: it stays behind, and thin lines cost a painter far less.
+        drawPressures(s, f, keptSonicSurface(*kept).pressures(subsonic ? mach : 0), subsonic,
+                      ghostColour, kLowerWidth);
     }
+    drawPressures(s, f, pressures, subsonic, asItIs, kUpperWidth);
     endPlotArea(s);
     drawProfileStrip(s, f, sonic, extents);
     drawLegend(s, f, mach, subsonic, extents, texts);
+    if (kept) {
+        drawGhostLabel(s, *kept, rightOf(f, 0.04), below(f, kStripFrom), TextAlign::Left, texts);
+    }
+}
+
+const SonicSurface& keptSonicSurface(const Ghost& kept) {
+    return kept.cached<SonicSurface>(
+        "sonic surface", [](const State& s) { return SonicSurface(s, CompressibleSurface(s)); });
 }
 
 } // namespace kestrel

@@ -6,6 +6,7 @@
 
 #include "model/supersonic.h"
 #include "model/texts.h"
+#include "plots/ghost.h"
 #include "plots/surface.h"
 
 namespace kestrel {
@@ -19,8 +20,13 @@ Colour supersonicShade(CompressibilityRule rule);
 // stretch, a legend with each rule's stretches, and the profile beneath with each rule's
 // stretches drawn over its surface. The Cp axis points down (suction up); values beyond the top
 // are cut. At |M| >= 1 only the incompressible Cp is drawn, with a note. Clears the surface. Its
-// words in the language of `texts`.
+// words in the language of `texts`. With a kept profile, its sides' Cp at the same M are drawn
+// faintly behind the current ones, thin and in the rules' ghost colours, and its label under the
+// legend.
 void drawSonicChart(Surface& surface, const SonicSurface& sonic, double mach,
-                    const Texts& texts = kTableTexts);
+                    const Ghost* kept = nullptr, const Texts& texts = kTableTexts);
+
+// The kept profile's surface, computed once per kept profile.
+const SonicSurface& keptSonicSurface(const Ghost& kept);
 
 } // namespace kestrel

@@ -192,9 +192,11 @@ void BoundaryLayerTab::redraw() {
         }
     }
     if (view_) {
-        drawSkinFriction(friction_->surface(), view_->layer, currentTexts());
-        drawShapeFactor(shape_->surface(), view_->layer, currentTexts());
-        drawDragPolar(polar_->surface(), view_->polar, view_->alpha, currentTexts());
+        const std::optional<KeptLayer> kept = keptLayer();
+        const KeptLayer* k = kept ? &*kept : nullptr;
+        drawSkinFriction(friction_->surface(), view_->layer, k, currentTexts());
+        drawShapeFactor(shape_->surface(), view_->layer, k, currentTexts());
+        drawDragPolar(polar_->surface(), view_->polar, view_->alpha, k, currentTexts());
     } else {
         friction_->surface().Cls();
         shape_->surface().Cls();
@@ -211,7 +213,13 @@ void BoundaryLayerTab::drawProfile() {
     }
     const double aspect =
         profile_->height() > 0 ? static_cast<double>(profile_->width()) / profile_->height() : 2.0;
-    drawLayerProfile(profile_->surface(), *state_, view_->layer, aspect, currentTexts());
+    const std::optional<KeptLayer> kept = keptLayer();
+    drawLayerProfile(profile_->surface(), *state_, view_->layer, aspect, kept ? &*kept : nullptr,
+                     currentTexts());
+}
+
+std::optional<KeptLayer> BoundaryLayerTab::keptLayer() const {
+    return kestrel::keptLayer(kept_.get(), options());
 }
 
 void BoundaryLayerTab::fillTable(const LayerTable& table) {

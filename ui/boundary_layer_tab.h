@@ -6,8 +6,10 @@
 
 #include "model/boundary_layer_view.h"
 #include "model/state.h"
+#include "plots/boundary_layer_plots.h"
 
 #include <QWidget>
+#include <memory>
 #include <optional>
 
 class QDoubleSpinBox;
@@ -26,6 +28,9 @@ public:
     // Computes and draws the layer of the state (which must outlive the tab's use of it); clears
     // the pictures and dashes the table when it holds no profile.
     void setState(const State& s);
+    // The profile kept for comparison, drawn faintly in every picture from the next drawing on;
+    // its layer is computed once for each Reynolds number and N_crit.
+    void setKept(std::shared_ptr<const Ghost> kept) { kept_ = std::move(kept); }
 
     // The options the controls give.
     BoundaryLayerOptions options() const;
@@ -57,9 +62,12 @@ private:
     void redraw();
     void drawProfile();
     void fillTable(const LayerTable& table);
+    // The kept profile's layer at the controls' options, beside a drawn current one.
+    std::optional<KeptLayer> keptLayer() const;
 
     const State* state_ = nullptr;
     std::optional<BoundaryLayerView> view_;
+    std::shared_ptr<const Ghost> kept_;
     QSlider* reynolds_ = nullptr;
     QLabel* reynoldsText_ = nullptr;
     QDoubleSpinBox* ncrit_ = nullptr;

@@ -141,6 +141,7 @@ void StudyWindow::clearKept() {
 void StudyWindow::setKept(std::shared_ptr<const Ghost> kept) {
     kept_ = std::move(kept);
     flow_->setKept(kept_);
+    layer_->setKept(kept_);
     updateComparisonButtons();
     follow();
 }
@@ -388,9 +389,9 @@ void StudyWindow::redrawTheory() {
     TheoryTable table = emptyTheoryTable();
     if (profileExists(state_)) {
         const TheoryComparison theory = compareWithThinAirfoil(state_);
-        drawTheoryLift(theoryLift_->surface(), theory, currentTexts());
-        drawTheoryMoment(theoryMoment_->surface(), theory, currentTexts());
-        drawTheoryLoad(theoryLoad_->surface(), theory, currentTexts());
+        drawTheoryLift(theoryLift_->surface(), theory, kept_.get(), currentTexts());
+        drawTheoryMoment(theoryMoment_->surface(), theory, kept_.get(), currentTexts());
+        drawTheoryLoad(theoryLoad_->surface(), theory, kept_.get(), currentTexts());
         table = theoryTable(state_, theory);
     } else {
         theoryLift_->surface().Cls();
@@ -411,7 +412,8 @@ void StudyWindow::redrawCompressibility() {
         const CompressibleSurface surface(state_);
         drawCompressibilityChart(chart_->surface(), machChart(surface), mach, kept_.get(),
                                  currentTexts());
-        drawSonicChart(sonicChart_->surface(), SonicSurface(state_, surface), mach, currentTexts());
+        drawSonicChart(sonicChart_->surface(), SonicSurface(state_, surface), mach, kept_.get(),
+                       currentTexts());
         table = ruleTable(surface, mach, currentTexts());
     } else {
         chart_->surface().Cls();

@@ -230,7 +230,7 @@ std::string Study::compressibilityJson(const Session& session) {
     if (profileExists(s)) {
         const CompressibleSurface surface(s);
         drawCompressibilityChart(chart, machChart(surface), mach, kept_.get(), pageTexts());
-        drawSonicChart(sonic, SonicSurface(s, surface), mach, pageTexts());
+        drawSonicChart(sonic, SonicSurface(s, surface), mach, kept_.get(), pageTexts());
         table = ruleTable(surface, mach, pageTexts());
     }
     JsonWriter json;
@@ -281,10 +281,12 @@ std::string Study::boundaryLayerJson(const Session& session, int position, doubl
     LayerTable table = emptyLayerTable(pageTexts());
     if (profileExists(s)) {
         const BoundaryLayerView view = boundaryLayerView(s, options);
-        drawLayerProfile(records[0], s, view.layer, aspect, pageTexts());
-        drawSkinFriction(records[1], view.layer, pageTexts());
-        drawShapeFactor(records[2], view.layer, pageTexts());
-        drawDragPolar(records[3], view.polar, view.alpha, pageTexts());
+        const std::optional<KeptLayer> keptLayer = kestrel::keptLayer(kept_.get(), options);
+        const KeptLayer* kept = keptLayer ? &*keptLayer : nullptr;
+        drawLayerProfile(records[0], s, view.layer, aspect, kept, pageTexts());
+        drawSkinFriction(records[1], view.layer, kept, pageTexts());
+        drawShapeFactor(records[2], view.layer, kept, pageTexts());
+        drawDragPolar(records[3], view.polar, view.alpha, kept, pageTexts());
         table = layerTable(view, pageTexts());
     }
     JsonWriter json;
@@ -318,9 +320,9 @@ std::string Study::theoryJson(const Session& session) {
     TheoryTable table = emptyTheoryTable();
     if (profileExists(s)) {
         const TheoryComparison theory = compareWithThinAirfoil(s);
-        drawTheoryLift(charts[0], theory, pageTexts());
-        drawTheoryMoment(charts[1], theory, pageTexts());
-        drawTheoryLoad(charts[2], theory, pageTexts());
+        drawTheoryLift(charts[0], theory, kept_.get(), pageTexts());
+        drawTheoryMoment(charts[1], theory, kept_.get(), pageTexts());
+        drawTheoryLoad(charts[2], theory, kept_.get(), pageTexts());
         table = theoryTable(s, theory);
     }
     JsonWriter json;

@@ -117,5 +117,38 @@ TEST_F(Comparison, EveryTabDrawsTheKeptProfile) {
     EXPECT_EQ(table->rowCount(), 0);
 }
 
+// The charts of the Compressibility, Boundary layer and Theory tabs carry the kept profile's
+// label; a chain's end draws each tab again without computing the kept profile again.
+TEST_F(Comparison, EveryChartIsLabelledAndTheKeptProfileComputedOnce) {
+    StudyWindow* study = keepCamberedThenSymmetric();
+    const Ghost* kept = study->kept();
+    ASSERT_NE(kept, nullptr);
+    const auto visitEveryTab = [study] {
+        for (int tab = 0; tab < study->tabs()->count(); ++tab) {
+            study->tabs()->setCurrentIndex(tab);
+        }
+    };
+    visitEveryTab();
+    for (int tab = 1; tab <= 3; ++tab) {
+        for (const SurfaceView* view : study->tabs()->widget(tab)->findChildren<SurfaceView*>()) {
+            const QString name = view->objectName();
+            if (name == "frictionPlot" || name == "shapeFactorPlot") {
+                continue; // the profile picture beside them names the kept profile
+            }
+            SCOPED_TRACE(name.toStdString());
+            const std::vector<SurfaceItem>& items = view->surface().items();
+            EXPECT_TRUE(std::any_of(items.begin(), items.end(), [kept](const SurfaceItem& i) {
+                return i.text == kept->label() && i.colour == kGhostColour;
+            }));
+        }
+    }
+    const unsigned computed = kept->computations();
+    drag("HScroll_AlfaD", 6);
+    visitEveryTab();
+    drag("HScroll_AlfaD", 4);
+    visitEveryTab();
+    EXPECT_EQ(kept->computations(), computed);
+}
+
 } // namespace
 } // namespace kestrel::test

@@ -409,7 +409,7 @@ async function studyViewsFollowTheFlow(kestrel) {
     assert.equal(picture().builds, 2, 'rebuilt for the new chain');
 }
 
-// A profile kept for comparison: its ghost in the flow picture and the chart, in the table's
+// A profile kept for comparison: its ghost in the flow picture and every chart, in the table's
 // ghost colour, its numbers beside the current ones as kestrel-calc compare gives them, cleared.
 async function keptProfileIsComparedAndDrawn(kestrel) {
     const json = (name, types = []) => (...args) =>
@@ -444,6 +444,16 @@ async function keptProfileIsComparedAndDrawn(kestrel) {
             i.colour === ghost), name);
     }
     assert.ok(flowRecord.items.some((i) => i.kind === 'Polyline' && i.colour === ghost));
+    // And in the sonic-line chart, the Theory tab's charts, the boundary layer's profile and polar.
+    const sonic = json('kestrel_study_compressibility')().sonic;
+    const theory = json('kestrel_study_theory')();
+    const layer = json('kestrel_study_boundary_layer', ['number', 'number', 'number'])(40, 9, 2);
+    for (const [name, packed] of [['sonic', sonic], ['lift', theory.lift],
+        ['moment', theory.moment], ['load', theory.load], ['profile', layer.profile],
+        ['polar', layer.polar]]) {
+        assert.ok(unpack(kestrel, packed).items.some((i) => i.text === kept.label &&
+            i.colour === ghost), name);
+    }
     const { stdout } = await run(calc, ['compare', '--a', 'thickness=12,alpha=5', '--b',
         'thickness=12,camber=4,alpha=5']);
     const doc = JSON.parse(stdout);
