@@ -60,7 +60,9 @@ ChartFrame frameFor(const std::array<SidePressure, 2>& pressures, std::optional<
     }
     ChartFrame f;
     f.x = {0, 1, 0.1, 1};
-    f.y = valueAxis(std::max(low, kLowestTop), high, 4, true);
+    // Where the surface is supersonic the line Cp* it crosses is shown, however high it lies.
+    const double top = cpStar && low < *cpStar ? std::min(kLowestTop, *cpStar) : kLowestTop;
+    f.y = valueAxis(std::max(low, top), high, 4, true);
     f.xTitle = std::string(texts[TextId::ChordAxisTitle]);
     f.yTitle = "Cp";
     f.leftRoom = 0.09;

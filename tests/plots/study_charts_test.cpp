@@ -130,6 +130,20 @@ TEST(SonicChart, ShadingSpansTheSupersonicStretches) {
     }
 }
 
+// 3/0 at 10 degrees and M 0.3: Cp* (-6.95) lies above the axis's usual top (-6) while the nose's
+// suction (-62) passes it; the axis makes room for the line the shading starts from.
+TEST(SonicChart, AxisHoldsCpStarWhereTheSurfaceIsSupersonic) {
+    const State s = stateAt(3, 0, 10);
+    const SonicSurface sonic(s, CompressibleSurface(s));
+    Surface chart;
+    drawSonicChart(chart, sonic, 0.3);
+    const double cpStar = *criticalPressureCoefficient(0.3);
+    ASSERT_LT(cpStar, -6.9);
+    const auto areas = itemsOf(chart, SurfaceItem::Kind::Area, 0);
+    ASSERT_FALSE(areas.empty());
+    EXPECT_LE(std::min(areas[0]->y1, areas[0]->y2), cpStar);
+}
+
 // The flat plate at 10 degrees has unbounded suction at its nose, where Karman-Tsien and Laitone
 // break down; M 1.2 is not subsonic. Every recorded number stays finite, each rule says what
 // became of it, and the incompressible Cp alone is drawn past M = 1.
