@@ -4,6 +4,7 @@
 // Cf and H along both sides and the drag polar, and the table of drag, transition and separation.
 import { fillTable } from './compressibility.js';
 import { sizeCanvas } from './painting.js';
+import { StudyTab } from './study_tab.js';
 
 const STORE = { reynolds: 'kestrel.study.reynoldsPosition', ncrit: 'kestrel.study.ncrit' };
 
@@ -28,13 +29,12 @@ function remember(key, value) {
     }
 }
 
-export class BoundaryLayerTab {
+export class BoundaryLayerTab extends StudyTab {
     // `elements`: {slider, reynoldsText, ncrit, profile, friction, shapeFactor, polar (canvases),
     // table, note}; `study`: the window table's study numbers.
     constructor(kestrel, painter, elements, study) {
+        super();
         Object.assign(this, { kestrel, painter, ...elements });
-        this.stale = true;
-        this.shown = () => false;
         this.slider.value = remembered(STORE.reynolds, study.reynoldsStart, 0,
             study.reynoldsSteps);
         this.ncrit.value = remembered(STORE.ncrit, study.ncritStart, study.ncritMinimum,
@@ -43,18 +43,10 @@ export class BoundaryLayerTab {
     }
 
     bind(shown) {
-        this.shown = shown;
+        this.watch(shown, RECORDS.map((name) => this[name]));
         this.slider.addEventListener('input', () => this.showReynolds());
         this.slider.addEventListener('change', () => this.optionsChanged());
         this.ncrit.addEventListener('change', () => this.optionsChanged());
-        this.sizes = '';
-        const observer = new ResizeObserver(() => {
-            if (this.shown() && this.sizes !== this.canvasSizes()) {
-                this.stale = true;
-                this.show();
-            }
-        });
-        RECORDS.forEach((name) => observer.observe(this[name]));
     }
 
     showReynolds() {
@@ -71,23 +63,7 @@ export class BoundaryLayerTab {
         this.show();
     }
 
-    canvasSizes() {
-        return RECORDS.map((name) => `${this[name].clientWidth}x${this[name].clientHeight}`).join(' ');
-    }
-
-    follow() {
-        this.stale = true;
-        if (this.shown()) {
-            this.show();
-        }
-    }
-
-    show() {
-        if (!this.stale) {
-            return;
-        }
-        this.stale = false;
-        this.sizes = this.canvasSizes();
+    draw() {
         const profile = this.profile;
         const aspect = profile.clientHeight > 0 ? profile.clientWidth / profile.clientHeight : 2;
         const answer = this.kestrel.boundaryLayer(Number(this.slider.value),

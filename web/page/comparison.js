@@ -4,22 +4,23 @@
 // so that it is kept again when the page is next opened; "Clear comparison" forgets it. The
 // Comparison tab shows the current and the kept profile's numbers side by side.
 
+import { StudyTab } from './study_tab.js';
+
 const STORAGE_KEY = 'kestrel.comparison';
 const INPUTS = ['thickness', 'camber', 'points', 'alpha', 'xm'];
 
-export class ComparisonTab {
+export class ComparisonTab extends StudyTab {
     // `elements`: {heading, table, note, keep, clear}; `storage`: where the kept inputs are
     // remembered (the page's localStorage).
     constructor(kestrel, elements, storage) {
+        super();
         Object.assign(this, { kestrel, storage, ...elements });
-        this.stale = true;
-        this.shown = () => false;
         this.onChange = () => {};
         this.kept = false;
     }
 
     bind(shown) {
-        this.shown = shown;
+        this.watch(shown, []);
         this.keep.addEventListener('click', () => this.keepCurrent());
         this.clear.addEventListener('click', () => this.clearKept());
         this.updateButtons();
@@ -82,18 +83,7 @@ export class ComparisonTab {
         this.clear.disabled = !this.kept;
     }
 
-    follow() {
-        this.stale = true;
-        if (this.shown()) {
-            this.show();
-        }
-    }
-
-    show() {
-        if (!this.stale) {
-            return;
-        }
-        this.stale = false;
+    draw() {
         const answer = this.kestrel.comparison();
         this.heading.textContent = answer.label;
         this.note.textContent = answer.note;

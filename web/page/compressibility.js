@@ -3,6 +3,7 @@
 // number, under it the chart of Cp along the surface at M∞ with its supersonic part, the table of
 // the rules at M∞ and the warning under it.
 import { sizeCanvas } from './painting.js';
+import { StudyTab } from './study_tab.js';
 
 // Paints a packed record over the whole of a canvas, on a white ground, at the canvas's size.
 export function paintChart(painter, canvas, record) {
@@ -43,45 +44,20 @@ export function fillTable(table, { rows, columns, cells, past }, tooltips = []) 
     }));
 }
 
-export class CompressibilityTab {
+export class CompressibilityTab extends StudyTab {
     // `elements`: {chart, sonic (canvases), table, warning}; `tooltips`: the columns' tooltips in
     // order.
     constructor(kestrel, painter, elements, tooltips) {
+        super();
         Object.assign(this, { kestrel, painter, tooltips, ...elements });
-        this.stale = true;
-        this.shown = () => false;
     }
 
-    // `shown()` says whether the tab can be seen. At a new size the chart is painted again.
     bind(shown) {
-        this.shown = shown;
-        this.size = '';
-        new ResizeObserver(() => {
-            if (this.shown() && this.size !== this.chartSize().join(' ')) {
-                this.stale = true;
-                this.show();
-            }
-        }).observe(this.chart);
+        this.watch(shown, [this.chart]);
     }
 
-    chartSize() {
-        return [Math.floor(this.chart.clientWidth), Math.floor(this.chart.clientHeight)];
-    }
-
-    follow() {
-        this.stale = true;
-        if (this.shown()) {
-            this.show();
-        }
-    }
-
-    show() {
-        if (!this.stale) {
-            return;
-        }
-        this.stale = false;
+    draw() {
         const answer = this.kestrel.compressibility();
-        this.size = this.chartSize().join(' ');
         paintChart(this.painter, this.chart, answer.chart);
         paintChart(this.painter, this.sonic, answer.sonic);
         fillTable(this.table, answer, this.tooltips);
