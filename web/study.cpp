@@ -40,6 +40,15 @@ template <typename Cells> void cellsJson(JsonWriter& json, const Cells& cells) {
     json.endArray();
 }
 
+// `key`: the page's texts of a table's row or column names.
+template <typename Ids> void namesJson(JsonWriter& json, const char* key, const Ids& ids) {
+    json.key(key).beginArray();
+    for (const TextId id : ids) {
+        json.value(pageTexts()[id]);
+    }
+    json.endArray();
+}
+
 std::string noPicture() {
     JsonWriter json;
     json.beginObject().key("error").value("no profile yet").endObject();
@@ -240,15 +249,9 @@ std::string Study::compressibilityJson(const Session& session) {
     packedRecord(json, chart, chart_);
     json.endObject().key("sonic").beginObject();
     packedRecord(json, sonic, sonic_);
-    json.endObject().key("rows").beginArray();
-    for (const TextId row : kRuleTableRows) {
-        json.value(pageTexts()[row]);
-    }
-    json.endArray().key("columns").beginArray();
-    for (const TextId column : kRuleTableColumns) {
-        json.value(pageTexts()[column]);
-    }
-    json.endArray();
+    json.endObject();
+    namesJson(json, "rows", kRuleTableRows);
+    namesJson(json, "columns", kRuleTableColumns);
     cellsJson(json, table.cells);
     json.key("past").beginArray();
     for (const bool past : table.past) {
@@ -298,15 +301,8 @@ std::string Study::boundaryLayerJson(const Session& session, int position, doubl
         packedRecord(json, records[i], layerRecords_[i]);
         json.endObject();
     }
-    json.key("rows").beginArray();
-    for (const TextId row : kLayerTableRowNames) {
-        json.value(pageTexts()[row]);
-    }
-    json.endArray().key("columns").beginArray();
-    for (const TextId column : kLayerTableColumnNames) {
-        json.value(pageTexts()[column]);
-    }
-    json.endArray();
+    namesJson(json, "rows", kLayerTableRowNames);
+    namesJson(json, "columns", kLayerTableColumnNames);
     cellsJson(json, table.cells);
     json.key("note").value(table.note);
     json.key("trust").value(pageTexts()[TextId::LayerTrustNote]).endObject();
@@ -334,23 +330,10 @@ std::string Study::theoryJson(const Session& session) {
         packedRecord(json, charts[i], theory_[i]);
         json.endObject();
     }
-    json.key("rows").beginArray();
-    for (const TextId row : kTheoryTableRows) {
-        json.value(pageTexts()[row]);
-    }
-    json.endArray().key("columns").beginArray();
-    for (const TextId column : kTheoryTableColumns) {
-        json.value(pageTexts()[column]);
-    }
-    json.endArray().key("cells").beginArray();
-    for (const auto& row : table.cells) {
-        json.beginArray();
-        for (const std::string& cell : row) {
-            json.value(cell);
-        }
-        json.endArray();
-    }
-    json.endArray().endObject();
+    namesJson(json, "rows", kTheoryTableRows);
+    namesJson(json, "columns", kTheoryTableColumns);
+    cellsJson(json, table.cells);
+    json.endObject();
     return json.text();
 }
 
@@ -419,11 +402,8 @@ std::string Study::comparisonJson(const Session& session) {
     JsonWriter json;
     json.beginObject().key("kept").value(kept_ != nullptr).key("label");
     json.value(kept_ ? kept_->label(pageTexts()) : std::string(pageTexts()[TextId::NothingKept]));
-    json.key("columns").beginArray();
-    for (const TextId column : kComparisonColumns) {
-        json.value(pageTexts()[column]);
-    }
-    json.endArray().key("rows").beginArray();
+    namesJson(json, "columns", kComparisonColumns);
+    json.key("rows").beginArray();
     if (kept_) {
         const double mach = std::fabs(session.values().mach);
         for (const ComparisonRow& row :
