@@ -6,6 +6,7 @@
 #include "model/coefficients.h"
 #include "model/decimal.h"
 #include "model/head.h"
+#include "model/portable_math.h"
 #include "model/squire_young.h"
 #include "model/texts.h"
 #include "model/thwaites.h"
@@ -190,8 +191,8 @@ void SideMarch::marchTurbulent(const Point& start, std::size_t next) {
 // The wall shear along the side, projected on the free stream's direction, by the trapezoid
 // rule; from a sharp start, where Cf falls as 1/sqrt(s), the first piece is 2 Cf s.
 void SideMarch::finishFriction() {
-    const double c = std::cos(o_.alpha);
-    const double sn = std::sin(o_.alpha);
+    const double c = portable::cos(o_.alpha);
+    const double sn = portable::sin(o_.alpha);
     const BoundaryLayerSide& d = side_;
     double sum = 0;
     if (sharpStart_ && d.size() > 0) {

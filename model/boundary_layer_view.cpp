@@ -4,6 +4,7 @@
 #include "model/coefficients.h"
 #include "model/decimal.h"
 #include "model/inputs.h"
+#include "model/portable_math.h"
 #include "model/rule_table.h"
 
 #include <algorithm>
@@ -37,20 +38,20 @@ std::string superscript(int exponent) {
 
 double reynoldsAtPosition(int position) {
     const int p = std::clamp(position, 0, kReynoldsSteps);
-    return std::pow(10.0, 4 + static_cast<double>(p) / kReynoldsStepsPerDecade);
+    return portable::pow(10.0, 4 + static_cast<double>(p) / kReynoldsStepsPerDecade);
 }
 
 int reynoldsPosition(double reynolds) {
     if (!(reynolds > kMinReynolds)) {
         return 0;
     }
-    const double p = (std::log10(reynolds) - 4) * kReynoldsStepsPerDecade;
+    const double p = (portable::log10(reynolds) - 4) * kReynoldsStepsPerDecade;
     return std::clamp(static_cast<int>(std::lround(p)), 0, kReynoldsSteps);
 }
 
 std::string reynoldsText(double reynolds) {
-    int exponent = static_cast<int>(std::floor(std::log10(reynolds)));
-    double mantissa = reynolds / std::pow(10.0, exponent);
+    int exponent = static_cast<int>(std::floor(portable::log10(reynolds)));
+    double mantissa = reynolds / portable::pow(10.0, exponent);
     if (std::round(mantissa * 10) >= 100) { // 9.96 rounds up to the next power
         mantissa /= 10;
         ++exponent;

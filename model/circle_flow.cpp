@@ -2,6 +2,7 @@
 #include "model/circle_flow.h"
 
 #include "model/coefficients.h"
+#include "model/portable_math.h"
 
 #include <numbers>
 
@@ -20,21 +21,21 @@ CircleFlow::CircleFlow(const State& s)
     : eps_(s.eps), centre_(-s.eps, s.mu), rsq_(s.Rsq), radius_(s.Rc), beta_(s.Beta),
       delta_(s.Delta), dOverR_(s.dOverR), chord_(s.Chord), cScale_(s.Chord != 0 ? 1 / s.Chord : 0),
       alpha_(radians(s, s.AlfaD)) {
-    sinAlphaBeta_ = std::sin(alpha_ + beta_);
-    cosAlpha_ = std::cos(alpha_);
-    sinAlpha_ = std::sin(alpha_);
-    stream_ = std::polar(1.0, -alpha_);
+    sinAlphaBeta_ = portable::sin(alpha_ + beta_);
+    cosAlpha_ = portable::cos(alpha_);
+    sinAlpha_ = portable::sin(alpha_);
+    stream_ = portable::polar(1.0, -alpha_);
     strength_ = (2 * radius_) * sinAlphaBeta_;
     circulation_ = ((2 * std::numbers::pi) * strength_) * cScale_;
     const Complex rear = 1.0 - centre_;
-    front_ = centre_ - (rsq_ * std::conj(stream_ * stream_)) / rear;
+    front_ = centre_ - portable::divide(rsq_ * std::conj(stream_ * stream_), rear);
 }
 
 Complex CircleFlow::potential(Complex zeta) const {
     const Complex d = zeta - centre_;
     const Complex uniform = stream_ * d;
     const Complex doublet = rsq_ * reciprocal(uniform);
-    const Complex vortex = (kI * strength_) * std::log(-d / (1.0 - centre_));
+    const Complex vortex = (kI * strength_) * portable::log(portable::divide(-d, 1.0 - centre_));
     return ((uniform + doublet) + vortex) * cScale_;
 }
 
@@ -42,7 +43,7 @@ double CircleFlow::streamFunction(Complex zeta) const {
     const Complex d = zeta - centre_;
     const double nd = std::norm(d);
     const double uniform = std::imag(stream_ * d) * (1 - rsq_ / nd);
-    const double vortex = strength_ * (0.5 * std::log(nd / rsq_));
+    const double vortex = strength_ * (0.5 * portable::log(nd / rsq_));
     return (uniform + vortex) * cScale_;
 }
 
@@ -71,13 +72,14 @@ CircleFlow::FarField CircleFlow::farField(Complex z) const {
     // ln|Z| and the direction of Z from Z scaled to its larger component.
     const double m = std::max(std::fabs(big.real()), std::fabs(big.imag()));
     const Complex unit = big / m;
-    const double lnMagnitude = std::log(m) + std::log(std::abs(unit));
-    const Complex log(lnMagnitude + std::log(chord_ / radius_), std::arg(-unit / (1.0 - centre_)));
+    const double lnMagnitude = portable::log(m) + portable::log(portable::abs(unit));
+    const Complex log(lnMagnitude + portable::log(chord_ / radius_),
+                      portable::arg(portable::divide(-unit, 1.0 - centre_)));
     const double g = strength_ * cScale_;
     FarField f;
     f.potential = stream_ * big + Complex(-g * log.imag(), g * log.real());
     f.psi = f.potential.imag();
-    f.velocity = std::conj(stream_ + Complex(0, g) / big);
+    f.velocity = std::conj(stream_ + portable::divide(Complex(0, g), big));
     return f;
 }
 
@@ -87,7 +89,7 @@ double CircleFlow::frontStagnationAngle() const {
 
 CircleFlow::Place CircleFlow::placeAt(double phi) const {
     const double u = (phi - beta_) / 2;
-    return {{std::cos(phi), std::sin(phi)}, {std::cos(u), std::sin(u)}};
+    return {{portable::cos(phi), portable::sin(phi)}, {portable::cos(u), portable::sin(u)}};
 }
 
 namespace {
@@ -132,14 +134,14 @@ double CircleFlow::windowSpeedRatio(double theta, double dZdZeta) const {
     if (dZdZeta == 0) {
         return kCappedSpeed;
     }
-    const double sn = std::sin(theta + delta_) * dOverR_;
-    const double g = std::atan(sn / std::pow(1 - sn * sn, 0.5)); // arcsin of sn
+    const double sn = portable::sin(theta + delta_) * dOverR_;
+    const double g = portable::atan(sn / portable::pow(1 - sn * sn, 0.5)); // arcsin of sn
     const double t = (theta - alpha_) - g;
-    return ((sinAlphaBeta_ + std::sin(t)) * 2) / dZdZeta;
+    return ((sinAlphaBeta_ + portable::sin(t)) * 2) / dZdZeta;
 }
 
 double CircleFlow::trailingEdgeCp() const {
-    return 1 - square(std::cos(alpha_ + beta_)) / rsq_;
+    return 1 - square(portable::cos(alpha_ + beta_)) / rsq_;
 }
 
 } // namespace kestrel

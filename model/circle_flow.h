@@ -6,6 +6,7 @@
 #pragma once
 
 #include "model/numeric.h"
+#include "model/portable_math.h"
 #include "model/state.h"
 
 #include <algorithm>
@@ -76,7 +77,7 @@ public:
     // 1 / Chord, chords per circle unit.
     double chordScale() const { return cScale_; }
     // The angle phi of zeta about c.
-    double angleOf(Complex zeta) const { return std::arg(zeta - centre_); }
+    double angleOf(Complex zeta) const { return portable::arg(zeta - centre_); }
 
     // z = zeta + 1/zeta in circle units, in chords x/c = 1 + (Re z - 2) / Chord, y/c = Im z /
     // Chord: anchored on the trailing edge, zeta = 1 lands on (1, 0) exactly.
@@ -198,7 +199,7 @@ public:
         double Cp = 0;       // 1 - q^2
         Complex dzdphi;      // dz/dphi in chords: (dz/dzeta) i R e^(i phi) / Chord
         // ds/dphi = R |dz/dzeta| / Chord, the profile's arc length per radian.
-        double arcRate() const { return std::abs(dzdphi); }
+        double arcRate() const { return portable::abs(dzdphi); }
     };
     SurfacePoint surfaceAt(double phi) const { return surfaceAt(placeAt(phi)); }
     SurfacePoint surfaceAt(const Place& place) const;

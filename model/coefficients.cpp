@@ -2,6 +2,7 @@
 #include "model/coefficients.h"
 
 #include "model/numeric.h"
+#include "model/portable_math.h"
 #include "model/profile.h"
 
 #include <cmath>
@@ -21,7 +22,7 @@ double liftSlope(const State& s) {
 }
 
 double liftCoefficient(const State& s, double alfaDegrees) {
-    return liftSlope(s) * std::sin(radians(s, alfaDegrees) + s.Beta);
+    return liftSlope(s) * portable::sin(radians(s, alfaDegrees) + s.Beta);
 }
 
 void computeLiftCurve(State& s) {
@@ -43,9 +44,10 @@ double momentCoefficient(const State& s, double alfaDegrees, double liftCoeffici
 double momentCoefficientAbout(const State& s, double xRef, double alfaDegrees,
                               double liftCoefficient) {
     const double r = radians(s, alfaDegrees);
-    const double t1 = ((4 * s.pi) * square(1 / s.Chord)) * std::sin(2 * r);
-    const double t2 = (liftCoefficient * (s.eps * std::cos(r) - s.mu * std::sin(r))) / s.Chord;
-    const double t3 = ((s.xShift + xRef) * liftCoefficient) * std::cos(r);
+    const double t1 = ((4 * s.pi) * square(1 / s.Chord)) * portable::sin(2 * r);
+    const double t2 =
+        (liftCoefficient * (s.eps * portable::cos(r) - s.mu * portable::sin(r))) / s.Chord;
+    const double t3 = ((s.xShift + xRef) * liftCoefficient) * portable::cos(r);
     return (t1 + t2) + t3;
 }
 

@@ -4,6 +4,7 @@
 #include "model/circle_flow.h"
 #include "model/coefficients.h"
 #include "model/numeric.h"
+#include "model/portable_math.h"
 
 #include <cmath>
 #include <limits>
@@ -82,7 +83,7 @@ SurfaceMinimum surfacePoint(const CircleFlow& flow, double phi, double cp) {
     m.x = z.real();
     m.y = z.imag();
     m.upper = zeta.imag() > 0;
-    const double polar = std::arg(zeta);
+    const double polar = portable::arg(zeta);
     m.theta = polar > 0 ? polar - 2 * std::numbers::pi : polar;
     return m;
 }
@@ -153,7 +154,7 @@ const std::vector<Complex>& halfTurns() {
         std::vector<Complex> t(2 * n);
         for (int j = 0; j < 2 * n; ++j) {
             const double angle = (j * std::numbers::pi) / n;
-            t[j] = {std::cos(angle), std::sin(angle)};
+            t[j] = {portable::cos(angle), portable::sin(angle)};
         }
         return t;
     }();
@@ -163,7 +164,8 @@ const std::vector<Complex>& halfTurns() {
 Tabulation tabulate(const CircleFlow& flow, double xM, double h) {
     constexpr int n = CompressibleSurface::kIntegrationPoints;
     const std::vector<Complex>& turns = halfTurns();
-    const Complex fromTrailingEdge{std::cos(flow.beta()), -std::sin(flow.beta())}; // e^(-i Beta)
+    const Complex fromTrailingEdge{portable::cos(flow.beta()),
+                                   -portable::sin(flow.beta())}; // e^(-i Beta)
     Tabulation t;
     t.cp.resize(n);
     t.lift.resize(n);
@@ -232,8 +234,8 @@ std::optional<double> criticalPressureCoefficient(double mach) {
     // keeps its digits; delta = (1 - M)(1 + M) is exact but for one rounding. Dividing by M twice
     // keeps M^2 from underflowing before the quotient leaves the range of a double.
     const double delta = (1 - m) * (1 + m);
-    const double power =
-        std::expm1((kGamma / (kGamma - 1)) * std::log1p(-((kGamma - 1) / (kGamma + 1)) * delta));
+    const double power = portable::expm1((kGamma / (kGamma - 1)) *
+                                         portable::log1p(-((kGamma - 1) / (kGamma + 1)) * delta));
     const double cp = ((2 / (kGamma * m)) * power) / m;
     if (!std::isfinite(cp)) {
         return std::nullopt;

@@ -2,6 +2,8 @@
 // The edge speed on each side: stations placed by halving intervals of the circle's angle.
 #include "model/edge_speed.h"
 
+#include "model/portable_math.h"
+
 #include <cmath>
 #include <numbers>
 

@@ -5,6 +5,7 @@
 
 #include "model/coefficients.h"
 #include "model/numeric.h"
+#include "model/portable_math.h"
 
 #include <algorithm>
 #include <cmath>
@@ -113,7 +114,7 @@ namespace {
 void setSpeed(FlowSample& out, Complex velocity, double freeStream) {
     out.u = velocity.real();
     out.v = velocity.imag();
-    out.speedRatio = std::abs(velocity) / freeStream;
+    out.speedRatio = portable::abs(velocity) / freeStream;
     out.Cp = CircleFlow::pressureCoefficient(out.speedRatio);
 }
 
@@ -281,7 +282,7 @@ private:
 
 std::optional<Complex> LineTracer::circleDirection(Complex zeta) const {
     const Complex v = flow_.circleVelocity(zeta);
-    const double a = std::abs(v);
+    const double a = portable::abs(v);
     if (a == 0) {
         return std::nullopt;
     }
@@ -290,7 +291,7 @@ std::optional<Complex> LineTracer::circleDirection(Complex zeta) const {
 
 Complex LineTracer::profileTangent(Complex zeta) const {
     const Complex v = flow_.profileVelocity(zeta).value_or(0);
-    const double a = std::abs(v);
+    const double a = portable::abs(v);
     return a == 0 ? Complex(0) : (static_cast<double>(sign_) / a) * v;
 }
 
@@ -317,7 +318,7 @@ std::optional<LineTracer::Node> LineTracer::step(const Node& from, double h,
     const Complex tm = circleDirection(from.zeta + (0.5 * h) * t0).value_or(t0);
     const Complex guess = from.zeta + h * tm;
     Complex zeta = guess;
-    if (!project(zeta) || std::abs(zeta - guess) > 0.25 * h || flow_.insideCircle(zeta)) {
+    if (!project(zeta) || portable::abs(zeta - guess) > 0.25 * h || flow_.insideCircle(zeta)) {
         return std::nullopt;
     }
     direction = tm;
@@ -329,18 +330,18 @@ std::optional<LineTracer::Node> LineTracer::step(const Node& from, double h,
 // from the angles between the chord and the two end tangents.
 double LineTracer::growth(const Node& a, const Node& b) const {
     const Complex chord = b.z - a.z;
-    const double length = std::abs(chord);
+    const double length = portable::abs(chord);
     if (length == 0) {
         return 2;
     }
     const Complex dir = chord / length;
     const Complex ea = a.tangent == 0.0 ? dir : a.tangent;
     const Complex eb = b.tangent == 0.0 ? dir : b.tangent;
-    const double ta = std::fabs(std::arg(dir * std::conj(ea)));
-    const double tb = std::fabs(std::arg(eb * std::conj(dir)));
+    const double ta = std::fabs(portable::arg(dir * std::conj(ea)));
+    const double tb = std::fabs(portable::arg(eb * std::conj(dir)));
     const double turn = ta + tb;
     const double sagitta = length * std::max(ta, tb) / 4;
-    const double distance = std::abs(a.z - Complex(0.5, 0));
+    const double distance = portable::abs(a.z - Complex(0.5, 0));
     double factor = kMaxSegment * (1 + kSegmentGrowth * std::max(0.0, distance - 1)) / length;
     if (turn > 0) {
         factor = std::min(factor, kMaxTurn / turn);
@@ -397,7 +398,7 @@ std::optional<FlowPoint> LineTracer::exitPoint(const Node& inside, const Node& o
         const double r = flow_.streamFunction(zeta) - level_;
         if (std::fabs(r) <= kLevelTolerance) {
             const bool onEdge =
-                inWindow(w, z) && std::abs(z - first) <= std::abs(outside.z - inside.z);
+                inWindow(w, z) && portable::abs(z - first) <= portable::abs(outside.z - inside.z);
             return onEdge ? std::optional<FlowPoint>(pointAt(zeta, z)) : std::nullopt;
         }
         // The slope of psi along the edge: psi_y = u, psi_x = -v.
@@ -452,7 +453,7 @@ Edges sampleEdges(const Flow& flow) {
     for (int e = 0; e < 4; ++e) {
         const Complex from = corners[e];
         const Complex along = corners[(e + 1) % 4] - from;
-        const int n = static_cast<int>(std::ceil(std::abs(along) / kEdgeSpacing));
+        const int n = static_cast<int>(std::ceil(portable::abs(along) / kEdgeSpacing));
         for (int i = 0; i < n; ++i) {
             // Only the varying coordinate moves, so every sample lies exactly on its edge.
             const Complex z = from + (static_cast<double>(i) / n) * along;
@@ -515,7 +516,7 @@ std::vector<Crossing> findCrossings(const Flow& flow, const Edges& edges, double
 // Marks the crossing at the end of a traced line as used, so it starts no line of its own.
 void markEnd(std::vector<Crossing>& crossings, const FlowPoint& end) {
     for (Crossing& c : crossings) {
-        if (!c.used && std::abs(c.z - Complex(end.x, end.y)) < 1e-6) {
+        if (!c.used && portable::abs(c.z - Complex(end.x, end.y)) < 1e-6) {
             c.used = true;
             return;
         }
@@ -535,7 +536,7 @@ void traceLevel(const Flow& flow, double level, int index, std::vector<Crossing>
             }
             c.used = true;
             const Complex v = flow.circleVelocity(c.zeta);
-            std::vector<FlowPoint> points = tracer.run(c.zeta, c.z, (sign / std::abs(v)) * v);
+            std::vector<FlowPoint> points = tracer.run(c.zeta, c.z, (sign / portable::abs(v)) * v);
             markEnd(crossings, points.back());
             if (!inflow) {
                 std::reverse(points.begin(), points.end());

@@ -2,6 +2,8 @@
 // Head's entrainment method and the Ludwieg-Tillmann skin friction.
 #include "model/head.h"
 
+#include "model/portable_math.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -44,14 +46,14 @@ TurbulentLayer detached() {
 } // namespace
 
 double entrainmentRate(double H1) {
-    return 0.0306 * std::pow(H1 - 3, -0.6169);
+    return 0.0306 * portable::pow(H1 - 3, -0.6169);
 }
 
 double entrainmentShape(double H) {
     if (H <= 1.6) {
-        return 3.3 + 0.8234 * std::pow(H - 1.1, -1.287);
+        return 3.3 + 0.8234 * portable::pow(H - 1.1, -1.287);
     }
-    return 3.3 + 1.5501 * std::pow(H - 0.6778, -3.064);
+    return 3.3 + 1.5501 * portable::pow(H - 0.6778, -3.064);
 }
 
 double shapeFromEntrainment(double H1) {
@@ -59,20 +61,20 @@ double shapeFromEntrainment(double H1) {
         return std::numeric_limits<double>::infinity();
     }
     if (H1 >= 5.3) {
-        return 1.1 + 0.86 * std::pow(H1 - 3.3, -0.777);
+        return 1.1 + 0.86 * portable::pow(H1 - 3.3, -0.777);
     }
-    return 0.6778 + 1.1538 * std::pow(H1 - 3.3, -0.326);
+    return 0.6778 + 1.1538 * portable::pow(H1 - 3.3, -0.326);
 }
 
 double ludwiegTillmann(double H, double reTheta) {
-    return 0.246 * std::exp(-0.678 * std::numbers::ln10 * H) *
-           std::pow(std::max(reTheta, kLowestReTheta), -0.268);
+    return 0.246 * portable::exp(-0.678 * std::numbers::ln10 * H) *
+           portable::pow(std::max(reTheta, kLowestReTheta), -0.268);
 }
 
 TurbulentLayer headStep(const TurbulentLayer& from, double s0, double s1, double u0, double u1,
                         double nu) {
     const double h = s1 - s0;
-    const double g = h > 0 ? std::log(u1 / u0) / h : 0;
+    const double g = h > 0 ? portable::log(u1 / u0) / h : 0;
     const Slopes k1 = slopesAt(from, u0, g, nu);
     if (!k1.valid) {
         return detached();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "model/particles.h"
 
+#include "model/portable_math.h"
+
 #include <algorithm>
 #include <cmath>
 #include <complex>
@@ -42,7 +44,7 @@ ParticleTracks::ParticleTracks(const Flow& flow, const std::vector<Streamline>& 
             const FlowPoint& b = line.points[i];
             const double after = speedAt(flow, b);
             // Trapezoid rule for the integral of ds / V over the segment.
-            const double ds = std::hypot(b.x - a.x, b.y - a.y);
+            const double ds = portable::hypot(b.x - a.x, b.y - a.y);
             track.times.push_back(track.times.back() + 0.5 * ds * (1 / before + 1 / after));
             before = after;
         }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "model/probe.h"
 
+#include "model/portable_math.h"
 #include "model/text.h"
 #include "model/texts.h"
 
@@ -19,15 +20,15 @@ using Complex = std::complex<double>;
 std::optional<Complex> newton(const Flow& flow, Complex w, double t, Complex zeta) {
     for (int i = 0; i < 60; ++i) {
         const Complex f = flow.mapAt(zeta, t) - w;
-        if (std::abs(f) < 1e-12 * (1 + std::abs(w))) {
+        if (portable::abs(f) < 1e-12 * (1 + portable::abs(w))) {
             return zeta;
         }
-        const double h = 1e-7 * (1 + std::abs(zeta));
+        const double h = 1e-7 * (1 + portable::abs(zeta));
         const Complex slope = (flow.mapAt(zeta + h, t) - flow.mapAt(zeta - h, t)) / (2 * h);
-        if (std::abs(slope) < 1e-14) {
+        if (portable::abs(slope) < 1e-14) {
             return std::nullopt;
         }
-        zeta -= f / slope;
+        zeta -= portable::divide(f, slope);
     }
     return std::nullopt;
 }

@@ -2,6 +2,7 @@
 #include "model/profile.h"
 
 #include "model/numeric.h"
+#include "model/portable_math.h"
 
 #include <cmath>
 
@@ -21,11 +22,11 @@ Mapping setCircleParameters(State& s, long row) {
     s.eps = s.table.KatJo_eps[row];
     s.mu = s.table.KatJo_mu[row];
     s.nExp = 2;
-    m.cScale = (m.a / (2 * s.nExp)) * (1 - std::pow(s.eps / (s.eps + 1), s.nExp));
+    m.cScale = (m.a / (2 * s.nExp)) * (1 - portable::pow(s.eps / (s.eps + 1), s.nExp));
     m.nc = m.cScale * s.nExp;
     s.Chord = m.a / m.cScale;
     s.xShift = m.nc - m.a;
-    s.Beta = std::atan(s.mu / (s.eps + 1));
+    s.Beta = portable::atan(s.mu / (s.eps + 1));
     s.Rsq = square(s.eps + 1) + square(s.mu);
     s.Rc = std::sqrt(s.Rsq);
     s.RbyC = s.Rc / s.Chord;
@@ -36,7 +37,7 @@ Mapping setCircleParameters(State& s, long row) {
             s.Delta = s.pi / 2;
         }
     } else {
-        s.Delta = std::atan(s.mu / s.eps);
+        s.Delta = portable::atan(s.mu / s.eps);
     }
     return m;
 }
@@ -45,8 +46,8 @@ Mapping setCircleParameters(State& s, long row) {
 void mapPoint(State& s, const Mapping& m, double dTheta, long j) {
     const double theta = dTheta * (-(static_cast<double>(j) - 1));
     s.Theta[j] = theta;
-    const double c = std::cos(theta);
-    const double sn = std::sin(theta);
+    const double c = portable::cos(theta);
+    const double sn = portable::sin(theta);
     const double b = s.mu * sn + c * (-s.eps);
     const double r = std::sqrt(square(b) + (2 * s.eps + 1)) + b;
     s.xCirc[j] = c * r;
@@ -65,17 +66,17 @@ void mapPoint(State& s, const Mapping& m, double dTheta, long j) {
     if (r == 1) {
         phi = s.pi / 2;
     } else {
-        phi = std::atan(2 * sn / (r - 1 / r));
+        phi = portable::atan(2 * sn / (r - 1 / r));
     }
     if (r < 1) {
         phi = phi - s.pi;
     }
-    const double rhoN = std::pow(rho, s.nExp);
-    const double rho2N = std::pow(rho, 2 * s.nExp);
-    const double d = (rho2N + 1) - (2 * rhoN) * std::cos(phi * s.nExp);
+    const double rhoN = portable::pow(rho, s.nExp);
+    const double rho2N = portable::pow(rho, 2 * s.nExp);
+    const double d = (rho2N + 1) - (2 * rhoN) * portable::cos(phi * s.nExp);
     s.xProf[j] = (1 - rho2N) * m.nc / d - s.xShift;
-    s.yProf[j] = std::sin(phi * s.nExp) * (rhoN * (2 * m.nc)) / d;
-    s.dZdZeta[j] = std::pow(rho, s.nExp - 1) * square(2 * s.nExp / ap) / d;
+    s.yProf[j] = portable::sin(phi * s.nExp) * (rhoN * (2 * m.nc)) / d;
+    s.dZdZeta[j] = portable::pow(rho, s.nExp - 1) * square(2 * s.nExp / ap) / d;
 }
 
 } // namespace

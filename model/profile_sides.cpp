@@ -3,6 +3,7 @@
 #include "model/profile_sides.h"
 
 #include "model/numeric.h"
+#include "model/portable_math.h"
 
 #include <algorithm>
 #include <cmath>
@@ -73,7 +74,7 @@ double ProfileSides::lastAngle(Side side) const {
 }
 
 std::complex<double> ProfileSides::circlePoint(double phi) const {
-    return centre_ + std::polar(radius_, phi);
+    return centre_ + portable::polar(radius_, phi);
 }
 
 SurfacePlace ProfileSides::place(double phi) const {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "model/startup.h"
 
+#include "model/portable_math.h"
+
 #include <cmath>
 
 namespace kestrel {
@@ -10,7 +12,7 @@ void loadBuiltInTable(KatJoColumns& t) {
 }
 
 void startUp(State& s, const TableLoader& loader) {
-    s.pi = 4 * std::atan(1.0);
+    s.pi = 4 * portable::atan(1.0);
     s.Beta = 0;
     s.KatJo_last = kKatJoLast;
     for (TableColumn* column : {&s.table.KatJo_tc, &s.table.KatJo_fc, &s.table.KatJo_eps,

@@ -2,6 +2,7 @@
 #include "model/text.h"
 
 #include "model/decimal.h"
+#include "model/portable_math.h"
 
 #include <cmath>
 
@@ -70,7 +71,7 @@ std::string numberText(double value, std::string_view decimalSeparator) {
 }
 
 double roundDecimals(double value, int decimals) {
-    const double scale = std::pow(10.0, decimals);
+    const double scale = portable::pow(10.0, decimals);
     return std::nearbyint(value * scale) / scale;
 }
 

@@ -2,6 +2,8 @@
 // Thin-airfoil theory: Glauert coefficients from heights, and the laws built on them.
 #include "model/thin_airfoil.h"
 
+#include "model/portable_math.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -26,7 +28,8 @@ std::vector<double> cosineSeries(std::span<const double> heights) {
     const std::size_t period = 4 * count;
     std::vector<double> turns(period);
     for (std::size_t m = 0; m < period; ++m) {
-        turns[m] = std::cos((static_cast<double>(m) * kPi) / (2.0 * static_cast<double>(count)));
+        turns[m] =
+            portable::cos((static_cast<double>(m) * kPi) / (2.0 * static_cast<double>(count)));
     }
     std::vector<double> c(count);
     for (std::size_t k = 0; k < count; ++k) {
@@ -44,7 +47,7 @@ std::vector<double> cosineSeries(std::span<const double> heights) {
 std::vector<double> ThinAirfoil::stations(int count) {
     std::vector<double> x(static_cast<std::size_t>(std::max(count, 0)));
     for (int k = 0; k < count; ++k) {
-        x[static_cast<std::size_t>(k)] = (1 - std::cos(glauertAngle(k, count))) / 2;
+        x[static_cast<std::size_t>(k)] = (1 - portable::cos(glauertAngle(k, count))) / 2;
     }
     return x;
 }
@@ -90,13 +93,13 @@ double ThinAirfoil::lift(double alpha) const {
 
 double ThinAirfoil::load(double x, double alpha) const {
     const double a0 = alpha - meanSlope_;
-    const double theta = std::acos(1 - 2 * x);
-    const double sinTheta = std::sin(theta);
+    const double theta = portable::acos(1 - 2 * x);
+    const double sinTheta = portable::sin(theta);
     if (!(sinTheta > 0) && theta < kPi / 2) {
         return a0 == 0 ? 0 : std::copysign(std::numeric_limits<double>::infinity(), a0);
     }
     // sin(n theta) by sin((n + 1) theta) = 2 cos(theta) sin(n theta) - sin((n - 1) theta).
-    const double twoCos = 2 * std::cos(theta);
+    const double twoCos = 2 * portable::cos(theta);
     double previous = 0;
     double current = sinTheta;
     double sum = 0;
@@ -106,7 +109,7 @@ double ThinAirfoil::load(double x, double alpha) const {
         previous = current;
         current = next;
     }
-    const double nose = sinTheta > 0 ? a0 * (1 + std::cos(theta)) / sinTheta : 0;
+    const double nose = sinTheta > 0 ? a0 * (1 + portable::cos(theta)) / sinTheta : 0;
     return 4 * (nose + sum);
 }
 

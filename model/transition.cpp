@@ -2,19 +2,21 @@
 // The e^N envelope method's amplification rate and critical Reynolds number.
 #include "model/transition.h"
 
+#include "model/portable_math.h"
+
 #include <cmath>
 
 namespace kestrel {
 
 double amplificationSlope(double H) {
-    const double a = 2.4 * H - 3.7 + 2.5 * std::tanh(1.5 * H - 4.65);
+    const double a = 2.4 * H - 3.7 + 2.5 * portable::tanh(1.5 * H - 4.65);
     return 0.01 * std::sqrt(a * a + 0.25);
 }
 
 double criticalReynoldsTheta(double H) {
     const double r = 1 / (H - 1);
-    const double exponent = (1.415 * r - 0.489) * std::tanh(20 * r - 12.9) + 3.295 * r + 0.44;
-    return std::pow(10.0, exponent);
+    const double exponent = (1.415 * r - 0.489) * portable::tanh(20 * r - 12.9) + 3.295 * r + 0.44;
+    return portable::pow(10.0, exponent);
 }
 
 double amplificationRate(double H, double theta) {
