@@ -857,6 +857,9 @@ double powSpecial(double x, double y, bool& handled) {
     if (x < 0 && !isWhole(y)) {
         return kNaN;
     }
+    if (x == -1) {
+        return isOdd(y) ? -1 : 1;
+    }
     handled = false;
     return 0;
 }

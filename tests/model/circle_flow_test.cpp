@@ -39,7 +39,8 @@ TEST(CircleFlowSurface, SpeedIsTheFieldOnTheSurface) {
             const C along = p.velocity * tangent / std::abs(tangent);
             EXPECT_NEAR(std::abs(v - along), 0, 1e-12) << phi;
             EXPECT_NEAR(std::fabs(p.velocity),
-                        circleSpeed / std::abs(1.0 - 1.0 / (p.zeta * p.zeta)), 1e-11);
+                        circleSpeed / std::abs(1.0 - portable::divide(1.0, p.zeta * p.zeta)),
+                        1e-11);
             EXPECT_NEAR(p.Cp, 1 - std::norm(v), 1e-11);
         }
         // The front stagnation point (on an arc at zero incidence the leading edge, which the

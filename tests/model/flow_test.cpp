@@ -143,7 +143,7 @@ TEST(FlowStagnation, FrontAndRearPoints) {
         const FlowPoint f = flow.frontStagnation();
         EXPECT_NEAR(f.xc, expected.real(), 1e-12);
         EXPECT_NEAR(f.yc, expected.imag(), 1e-12);
-        const C z = C(f.xc, f.yc) + 1.0 / C(f.xc, f.yc);
+        const C z = C(f.xc, f.yc) + portable::divide(1.0, C(f.xc, f.yc));
         EXPECT_NEAR(f.x, z.real() / s.Chord - s.xShift, 1e-12);
         EXPECT_NEAR(f.y, z.imag() / s.Chord, 1e-12);
         for (const FlowSample& p :
@@ -216,7 +216,8 @@ TEST(FlowStreamlines, EveryPointLiesOnItsLevel) {
                 if (i > 1) {
                     const FlowPoint& q = line.points[i - 1];
                     const FlowPoint& o = line.points[i - 2];
-                    const C turn = C(p.x - q.x, p.y - q.y) / C(q.x - o.x, q.y - o.y);
+                    const C turn =
+                        portable::divide(C(p.x - q.x, p.y - q.y), C(q.x - o.x, q.y - o.y));
                     ASSERT_LT(std::fabs(std::arg(turn)), 0.1) << line.level;
                 }
             }
