@@ -4,9 +4,9 @@
 #include "model/portable_math.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <utility>
 
@@ -30,6 +30,18 @@ constexpr double kLn2Hi = 0x1.62e42fefa3800p-1;
 constexpr double kLn2Lo = 0x1.ef35793c76730p-45;
 
 // ---- Exact building blocks -----------------------------------------------------------------
+
+// A double's bit pattern and back (std::bit_cast is missing from the browser build's library).
+std::uint64_t bitsOf(double x) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &x, sizeof bits);
+    return bits;
+}
+double fromBits(std::uint64_t bits) {
+    double x = 0;
+    std::memcpy(&x, &bits, sizeof x);
+    return x;
+}
 
 struct Dd {
     double hi;
@@ -79,7 +91,7 @@ Dd add(Dd a, Dd b) {
 
 // 2^n for -1022 <= n <= 1023.
 double powerOfTwo(int n) {
-    return std::bit_cast<double>(static_cast<std::uint64_t>(n + 1023) << 52);
+    return fromBits(static_cast<std::uint64_t>(n + 1023) << 52);
 }
 
 // v 2^n, rounded once: the steps before the last are exact while the value stays normal.
@@ -97,7 +109,7 @@ double scale(double v, int n) {
 
 // The binary exponent of a finite nonzero x: |x| in [2^e, 2^(e+1)).
 int exponentOf(double x) {
-    const std::uint64_t bits = std::bit_cast<std::uint64_t>(x);
+    const std::uint64_t bits = bitsOf(x);
     const int biased = static_cast<int>((bits >> 52) & 0x7ff);
     if (biased == 0) {
         return exponentOf(x * 0x1p54) - 54;
@@ -193,7 +205,7 @@ Dd fractionValue(const std::uint64_t (&words)[3]) {
 // number; of x 2/pi only the bits below 2^2 matter (mod 4 quarter turns), and they come from
 // m times the 192 bits of 2/pi from bit e - 2 on.
 Reduced reduceLarge(double x) {
-    const std::uint64_t bits = std::bit_cast<std::uint64_t>(std::fabs(x));
+    const std::uint64_t bits = bitsOf(std::fabs(x));
     const int e = static_cast<int>(bits >> 52) - 1075;
     const std::uint64_t m = (bits & ((1ULL << 52) - 1)) | (1ULL << 52);
     const int start = e - 2;
