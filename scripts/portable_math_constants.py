@@ -72,3 +72,9 @@ print("// exp kernel E(r), err", mp.nstr(e, 3), [hexd(x) for x in c])
 r = ln2 / 2 * mp.mpf(1.0001)
 c, e = fit(lambda x: (mp.expm1(x) - x - x * x / 2) / x ** 3 if x else mp.mpf(1) / 6, -r, r, 12)
 print("// expm1 kernel M(r), err", mp.nstr(e, 3), [hexd(x) for x in c])
+mp.mp.dps = 60
+print("// ln: c = 1 + j/256 for j = -75 .. 106: {1/c, ln c as a double-double}")
+for j in range(-75, 107):
+    c = 1 + mp.mpf(j) / 256
+    hi, lo = dd(mp.log(c))
+    print("    {%s, %s, %s}," % (hexd(1 / c), hexd(hi), hexd(lo)))
