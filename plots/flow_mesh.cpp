@@ -41,93 +41,172 @@ template <class ToCircle> double reach(const PlaneWindow& w, Complex centre, ToC
     return farthest;
 }
 
-// A colour of the model (red in the low byte) as an opaque pixel.
-std::uint32_t pixelOf(Colour colour) {
-    return (static_cast<std::uint32_t>(colour) & 0xffffffu) | 0xff000000u;
-}
-
-struct Crossing {
-    double x;
-    int winding;
+// An edge between cells of the mesh in different bands of Cp, in device pixels, from (x0, y0) to
+// (x1, y1), with the bands on its two sides as seen in the circle plane going from the first end
+// to the second: `left` on the side turning anticlockwise, `right` on the other; -1 for a side
+// outside the mesh.
+struct BandEdge {
+    double x0, y0, x1, y1;
+    int left;
+    int right;
 };
 
-// Room for one polygon's crossings, grouped by row.
+// Where a row's centre line crosses an edge, the edge's slope there (dx/dy) and the band of the
+// pixels just after the crossing (towards larger x), -1 outside the mesh.
+struct Crossing {
+    double x;
+    double slope;
+    int after;
+};
+
+// Crossings in order along a row. Where two meet at one x (edges sharing an end on the row's
+// centre line), the one whose edge leans further left below the row comes first: the band after
+// both is then the one beside the pair, not the one in the wedge between them.
+bool before(const Crossing& a, const Crossing& b) {
+    return a.x < b.x || (a.x == b.x && a.slope < b.slope);
+}
+
+// The band edges and room for their crossings, grouped by row.
 struct Scratch {
+    std::vector<BandEdge> edges;
     std::vector<int> rows;   // each edge's crossed rows [first, end), two per edge
-    std::vector<int> starts; // per row of the polygon: where its crossings begin
+    std::vector<int> starts; // per row crossed: where its crossings begin
     std::vector<int> next;   // per row: where its next crossing goes
     std::vector<Crossing> crossings;
 };
 
-// The whole numbers n with lower <= n + 0.5 < upper, as [first, end), kept within [0, size).
-std::pair<int, int> centresIn(double lower, double upper, int size) {
-    const double first = std::clamp(std::ceil(lower - 0.5), 0.0, static_cast<double>(size));
-    const double end = std::clamp(std::ceil(upper - 0.5), 0.0, static_cast<double>(size));
-    return {static_cast<int>(first), static_cast<int>(end)};
+// The smallest whole number n with n + 0.5 >= v, kept within [0, size]: ceil(v - 0.5) clamped,
+// by truncation, which is much cheaper than std::ceil where the processor has no rounding
+// instruction for it.
+int centreAtOrAfter(double v, int size) {
+    if (!(v > 0.5)) {
+        return 0;
+    }
+    if (v >= size + 0.5) {
+        return size;
+    }
+    const double u = v - 0.5;
+    const int n = static_cast<int>(u);
+    return n < u ? n + 1 : n;
 }
 
-// Fills the pixels whose centres lie inside the polygon (device coordinates, all finite), by the
-// non-zero rule: each edge's crossings with the rows' centre lines, in order along each row,
-// bound the spans to fill.
-void fill(RasterImage& image, const std::vector<double>& xs, const std::vector<double>& ys,
-          std::uint32_t pixel, Scratch& scratch) {
-    const std::size_t n = xs.size();
-    const auto [low, high] = std::minmax_element(ys.begin(), ys.end());
-    const auto [top, bottom] = centresIn(*low, *high, image.height);
-    const auto [leftmost, rightmost] = std::minmax_element(xs.begin(), xs.end());
-    const auto [left, right] = centresIn(*leftmost, *rightmost, image.width);
-    if (top >= bottom || left >= right) {
-        return; // no pixel centre lies inside the polygon's bounding box
+// The whole numbers n with lower <= n + 0.5 < upper, as [first, end), kept within [0, size).
+std::pair<int, int> centresIn(double lower, double upper, int size) {
+    return {centreAtOrAfter(lower, size), centreAtOrAfter(upper, size)};
+}
+
+// Which part of a row an edge's crossings can take: edges wholly right of the last pixel centre
+// only end spans that run on past the image, edges wholly left of the first only tell the band
+// the row begins in.
+enum class Reach { Left, Inside, Right };
+
+Reach reachOf(const BandEdge& edge, int width) {
+    if (std::min(edge.x0, edge.x1) > width - 0.5) {
+        return Reach::Right;
     }
-    // Half-open in y: a corner on a row's centre line is crossed once.
+    return std::max(edge.x0, edge.x1) < 0.5 ? Reach::Left : Reach::Inside;
+}
+
+// The rows each edge crosses (none for an edge right of the image), and all the rows crossed.
+std::pair<int, int> crossedRows(Scratch& scratch, int width, int height) {
+    double low = INFINITY;
+    double high = -INFINITY;
     scratch.rows.clear();
-    scratch.starts.assign(static_cast<std::size_t>(bottom - top) + 1, 0);
-    for (std::size_t i = 0, j = n - 1; i < n; j = i++) {
-        const auto [first, end] =
-            centresIn(std::min(ys[i], ys[j]), std::max(ys[i], ys[j]), image.height);
+    for (const BandEdge& edge : scratch.edges) {
+        const auto [lower, upper] = std::minmax(edge.y0, edge.y1);
+        const auto [first, end] = reachOf(edge, width) == Reach::Right
+                                      ? std::pair{0, 0}
+                                      : centresIn(lower, upper, height);
         scratch.rows.insert(scratch.rows.end(), {first, end});
-        for (int row = first; row < end; ++row) {
-            ++scratch.starts[static_cast<std::size_t>(row - top) + 1];
+        if (first < end) {
+            low = std::min(low, lower);
+            high = std::max(high, upper);
         }
     }
-    for (std::size_t r = 1; r < scratch.starts.size(); ++r) {
-        scratch.starts[r] += scratch.starts[r - 1];
+    return centresIn(low, high, height);
+}
+
+// Gives each row a slot for the band it begins in, and each edge inside the image a slot per
+// crossed row, and makes `starts` the running sum: the slots of row r lie in [starts[r],
+// starts[r + 1]), the first the row's beginning, r counted from the first row crossed. Each edge
+// adds one at its first row and takes it back after its last, so the count costs a step per edge
+// and per row.
+void countCrossings(Scratch& scratch, int top, int rowCount, int width) {
+    std::vector<int>& starts = scratch.starts;
+    starts.assign(static_cast<std::size_t>(rowCount) + 1, 0);
+    starts[0] = 1;
+    for (std::size_t e = 0; e < scratch.edges.size(); ++e) {
+        const int first = scratch.rows[2 * e];
+        const int end = scratch.rows[2 * e + 1];
+        if (first < end && reachOf(scratch.edges[e], width) == Reach::Inside) {
+            ++starts[static_cast<std::size_t>(first - top)];
+            --starts[static_cast<std::size_t>(end - top)];
+        }
     }
-    scratch.crossings.resize(static_cast<std::size_t>(scratch.starts.back()));
+    int crossing = 0; // slots of the current row
+    int total = 0;
+    for (int& start : starts) {
+        crossing += start;
+        start = total;
+        total += crossing;
+    }
+}
+
+// Every edge's crossings with the rows' centre lines, grouped by row in scratch.crossings; of the
+// edges left of the image only the last crossing of each row, in its row's first slot. The
+// device y axis points down while the circle plane's points up, so a side that lies anticlockwise
+// of an edge going down the image lies towards larger x.
+void crossRows(Scratch& scratch, int top, int width) {
     std::vector<int>& next = scratch.next;
     next.assign(scratch.starts.begin(), scratch.starts.end() - 1);
-    for (std::size_t i = 0, j = n - 1, e = 0; i < n; j = i++, e += 2) {
-        const int first = scratch.rows[e];
-        const int end = scratch.rows[e + 1];
-        if (first >= end) {
-            continue;
-        }
-        const double slope = (xs[i] - xs[j]) / (ys[i] - ys[j]);
-        const int winding = ys[i] > ys[j] ? 1 : -1;
+    for (int& slot : next) {
+        scratch.crossings[static_cast<std::size_t>(slot++)] = {-INFINITY, 0, -1};
+    }
+    for (std::size_t e = 0; e < scratch.edges.size(); ++e) {
+        const BandEdge& edge = scratch.edges[e];
+        const int first = scratch.rows[2 * e];
+        const int end = scratch.rows[2 * e + 1];
+        const bool inside = reachOf(edge, width) == Reach::Inside;
+        const double slope = (edge.x1 - edge.x0) / (edge.y1 - edge.y0);
+        const int after = edge.y1 > edge.y0 ? edge.left : edge.right;
         for (int row = first; row < end; ++row) {
-            const double x = xs[j] + (row + 0.5 - ys[j]) * slope;
-            scratch.crossings[static_cast<std::size_t>(
-                next[static_cast<std::size_t>(row - top)]++)] = {x, winding};
+            const Crossing crossing{edge.x0 + (row + 0.5 - edge.y0) * slope, slope, after};
+            const auto r = static_cast<std::size_t>(row - top);
+            if (inside) {
+                scratch.crossings[static_cast<std::size_t>(next[r]++)] = crossing;
+            } else if (Crossing& start =
+                           scratch.crossings[static_cast<std::size_t>(scratch.starts[r])];
+                       before(start, crossing)) {
+                start = crossing;
+            }
         }
     }
+}
+
+// Fills the pixels inside the mesh (its band edges in scratch.edges, all finite, meeting only at
+// their ends): a pixel takes the band of the cell its centre lies in. Along each row the
+// crossings in order bound the spans, each in the band just after its first crossing.
+void fillBands(RasterImage& image, const std::vector<std::uint32_t>& bandPixels, Scratch& scratch) {
+    const auto [top, bottom] = crossedRows(scratch, image.width, image.height);
+    if (top >= bottom) {
+        return;
+    }
+    countCrossings(scratch, top, bottom - top, image.width);
+    scratch.crossings.resize(static_cast<std::size_t>(scratch.starts.back()));
+    crossRows(scratch, top, image.width);
     for (int row = top; row < bottom; ++row) {
         const auto begin =
             scratch.crossings.begin() + scratch.starts[static_cast<std::size_t>(row - top)];
         const auto end =
             scratch.crossings.begin() + scratch.starts[static_cast<std::size_t>(row - top) + 1];
-        // Few crossings per row: sorted by insertion.
-        for (auto k = begin + 1; k < end; ++k) {
-            for (auto m = k; m > begin && (m - 1)->x > m->x; --m) {
-                std::iter_swap(m - 1, m);
-            }
-        }
+        std::sort(begin, end, [](const Crossing& a, const Crossing& b) { return before(a, b); });
         std::uint32_t* line = image.pixels.data() + static_cast<std::size_t>(row) * image.width;
-        int winding = 0;
-        for (auto k = begin; k + 1 < end; ++k) {
-            winding += k->winding;
-            if (winding != 0) {
-                const auto [from, to] = centresIn(k->x, (k + 1)->x, image.width);
-                std::fill(line + from, line + std::max(from, to), pixel);
+        for (auto k = begin; k < end; ++k) {
+            if (k->after >= 0) {
+                const double to = k + 1 < end ? (k + 1)->x : INFINITY;
+                const auto [from, past] = centresIn(k->x, to, image.width);
+                std::fill(line + from, line + std::max(from, past),
+                          bandPixels[static_cast<std::size_t>(k->after)]);
             }
         }
     }
@@ -229,51 +308,91 @@ std::size_t FlowPicture::cell(int ring, int sector) const {
     return static_cast<std::size_t>(ring * sectors_ + sector);
 }
 
+namespace {
+
+// The mesh's nodes at stage t in the device pixels of an image of the view.
+struct DeviceNodes {
+    std::vector<double> x;
+    std::vector<double> y;
+};
+
+DeviceNodes deviceNodes(const FlowPicture& picture, double t, const PlaneWindow& view,
+                        const RasterImage& image) {
+    const double sx = image.width / (view.xMax - view.xMin);
+    const double sy = image.height / (view.yMax - view.yMin);
+    DeviceNodes nodes;
+    const std::size_t count = static_cast<std::size_t>(picture.rings() + 1) * picture.sectors();
+    nodes.x.reserve(count);
+    nodes.y.reserve(count);
+    for (int k = 0; k <= picture.rings(); ++k) {
+        for (int j = 0; j < picture.sectors(); ++j) {
+            const Complex at = picture.node(k, j).at(t);
+            nodes.x.push_back((at.real() - view.xMin) * sx);
+            nodes.y.push_back((view.yMax - at.imag()) * sy);
+        }
+    }
+    return nodes;
+}
+
+// The edges between cells in different bands (and the mesh's inner and outer rims): the arcs
+// round the centre between rings, the radial edges between sectors. False when a node lies at no
+// finite place.
+bool bandEdges(std::vector<BandEdge>& edges, const DeviceNodes& nodes, int rings, int sectors,
+               const std::vector<int>& bands) {
+    edges.clear();
+    if (!std::all_of(nodes.x.begin(), nodes.x.end(), [](double x) { return std::isfinite(x); }) ||
+        !std::all_of(nodes.y.begin(), nodes.y.end(), [](double y) { return std::isfinite(y); })) {
+        return false;
+    }
+    const auto at = [&](int ring, int sector) {
+        return static_cast<std::size_t>(ring * sectors + sector % sectors);
+    };
+    const auto edge = [&](std::size_t from, std::size_t to, int left, int right) {
+        if (left != right) {
+            edges.push_back({nodes.x[from], nodes.y[from], nodes.x[to], nodes.y[to], left, right});
+        }
+    };
+    for (int k = 0; k <= rings; ++k) {
+        for (int j = 0; j < sectors; ++j) {
+            // Anticlockwise round the centre: ring k - 1's cell lies inside the arc, ring k's
+            // outside; sector j's cell lies anticlockwise of its first radial edge.
+            const int inner = k > 0 ? bands[at(k - 1, j)] : -1;
+            const int outer = k < rings ? bands[at(k, j)] : -1;
+            edge(at(k, j), at(k, j + 1), inner, outer);
+            if (k < rings) {
+                edge(at(k, j), at(k + 1, j), outer, bands[at(k, j + sectors - 1)]);
+            }
+        }
+    }
+    return true;
+}
+
+} // namespace
+
 void shadePlane(RasterImage& image, const FlowPicture& picture, double t, const PlaneWindow& view,
                 int width, int height) {
     image.width = std::max(0, width);
     image.height = std::max(0, height);
     image.pixels.assign(static_cast<std::size_t>(image.width) * image.height,
-                        pixelOf(bandColour(cpBand(0))));
-    const double sx = image.width / (view.xMax - view.xMin);
-    const double sy = image.height / (view.yMax - view.yMin);
-    std::vector<double> xs;
-    std::vector<double> ys;
-    Scratch scratch;
-    const auto put = [&](const MorphPoint& p) {
-        const Complex at = p.at(t);
-        xs.push_back((at.real() - view.xMin) * sx);
-        ys.push_back((view.yMax - at.imag()) * sy);
-    };
-    // In each ring, runs of neighbouring cells in one band of Cp make one polygon.
+                        rasterPixel(bandColour(cpBand(0))));
+    std::vector<std::uint32_t> bandPixels(kCpBands);
+    for (int b = 0; b < kCpBands; ++b) {
+        bandPixels[static_cast<std::size_t>(b)] = rasterPixel(bandColour(b));
+    }
+    const DeviceNodes nodes = deviceNodes(picture, t, view, image);
     const int sectors = picture.sectors();
+    std::vector<int> bands;
+    bands.reserve(static_cast<std::size_t>(picture.rings()) * sectors);
     for (int k = 0; k < picture.rings(); ++k) {
-        const auto band = [&](int j) {
+        for (int j = 0; j < sectors; ++j) {
             const double circle = picture.circleCp(k, j);
-            return cpBand(circle + t * (picture.profileCp(k, j) - circle));
-        };
-        int start = 0;
-        int current = band(0);
-        for (int j = 1; j <= sectors; ++j) {
-            const int next = j < sectors ? band(j) : -1;
-            if (next == current) {
-                continue;
-            }
-            xs.clear();
-            ys.clear();
-            for (int i = start; i <= j; ++i) {
-                put(picture.node(k, i % sectors));
-            }
-            for (int i = j; i >= start; --i) {
-                put(picture.node(k + 1, i % sectors));
-            }
-            if (std::all_of(xs.begin(), xs.end(), [](double x) { return std::isfinite(x); }) &&
-                std::all_of(ys.begin(), ys.end(), [](double y) { return std::isfinite(y); })) {
-                fill(image, xs, ys, pixelOf(bandColour(current)), scratch);
-            }
-            start = j;
-            current = next;
+            bands.push_back(cpBand(circle + t * (picture.profileCp(k, j) - circle)));
         }
+    }
+    // Kept from one call to the next: its room is then allocated once, not for every picture.
+    thread_local Scratch scratch;
+    if (bandEdges(scratch.edges, nodes, picture.rings(), sectors, bands)) {
+        fillBands(image, bandPixels, scratch);
     }
 }
 

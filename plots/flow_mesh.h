@@ -70,10 +70,11 @@ private:
 };
 
 // The pressure shading of the plane at stage t shown in the user window `view` (y up), as an
-// image of width x height device pixels: the free-stream colour (Cp = 0) where the mesh does not
-// reach, and each ring's runs of neighbouring cells in one band of Cp filled in the band's
-// colour. A pixel takes a run's colour when its centre lies inside it (no antialiasing), so
-// neighbouring runs meet without seams. Keeps the image's storage.
+// image of width x height device pixels: each pixel in the band colour of the mesh cell its
+// centre lies in, the free-stream colour (Cp = 0) where the mesh does not reach (no
+// antialiasing, so neighbouring cells meet without seams). Only the edges between cells in
+// different bands are scanned, row by row, so the work grows with the band boundaries a row
+// crosses rather than with the cells. Keeps the image's storage.
 void shadePlane(RasterImage& image, const FlowPicture& picture, double t, const PlaneWindow& view,
                 int width, int height);
 

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace kestrel {
 
@@ -25,6 +26,25 @@ constexpr Colour kSingularColour = rgb(255, 215, 0);
 constexpr Colour kTrailingEdgeColour = rgb(40, 200, 110);
 constexpr Colour kAxisColour = rgb(0, 0, 0);
 constexpr double kDividingWidth = 2.5;
+
+// An image for a plane's shading: one that no record holds any more where there is one, so that
+// a redraw writes into memory already in use rather than fresh memory the system must map page
+// by page; a new one otherwise. A few are kept: a window holds the planes of its shown picture
+// while the next is drawn.
+std::shared_ptr<RasterImage> shadingImage() {
+    constexpr std::size_t kKept = 6;
+    thread_local std::vector<std::shared_ptr<RasterImage>> kept;
+    for (const std::shared_ptr<RasterImage>& image : kept) {
+        if (image.use_count() == 1) {
+            return image;
+        }
+    }
+    auto image = std::make_shared<RasterImage>();
+    if (kept.size() < kKept) {
+        kept.push_back(image);
+    }
+    return image;
+}
 
 // A tick spacing of 1, 2 or 5 times a power of ten giving about five ticks over the span.
 double tickStep(double span) {
@@ -195,7 +215,7 @@ void drawFlowPlane(Surface& surface, const FlowPicture& picture, double t, const
     surface.Cls();
     surface.Scale(v.xMin, v.yMax, v.xMax, v.yMin);
 
-    auto shading = std::make_shared<RasterImage>();
+    std::shared_ptr<RasterImage> shading = shadingImage();
     shadePlane(*shading, picture, t, v, static_cast<int>(std::lround(box.width * ratio)),
                static_cast<int>(std::lround(box.height * ratio)));
     surface.Image(v.xMin, v.yMax, v.xMax, v.yMin, std::move(shading));

@@ -116,9 +116,10 @@ void paintImage(QPainter& painter, const ScaleMap& map, const SurfaceItem& item)
     if (image == nullptr || image->width <= 0 || image->height <= 0) {
         return;
     }
-    // The pixels are read in place: the image lives as long as the item.
+    // The pixels are read in place (the image lives as long as the item), in Qt's own order.
+    static_assert(!kRasterRedFirst);
     const QImage pixels(reinterpret_cast<const uchar*>(image->pixels.data()), image->width,
-                        image->height, QImage::Format_RGBA8888);
+                        image->height, QImage::Format_RGB32);
     painter.drawImage(cornersOf(map, item), pixels);
 }
 

@@ -28,9 +28,25 @@ enum class TextAlign { Left, Centre, Right };
 // (8.25 pt) and the Greek letters in an upright serif face (8.25 pt).
 enum class TextFont { Caption, Heading, Tick, AxisTitle, Greek };
 
-// An image of width x height pixels, row by row from the top, each pixel 4 bytes R, G, B, A in
-// memory order (a canvas's ImageData, Qt's RGBA8888): a colour of the model with 0xFF000000 added
-// reads so on a little-endian machine.
+// The order of a raster pixel's 4 bytes in memory: the order that the medium's one painter reads
+// as it stands, so that painting copies the pixels without converting them. The page's canvas
+// reads R, G, B, A (its ImageData); Qt reads B, G, R, A (its 32-bit RGB, 0xAARRGGBB on a
+// little-endian machine).
+#ifdef __EMSCRIPTEN__
+inline constexpr bool kRasterRedFirst = true;
+#else
+inline constexpr bool kRasterRedFirst = false;
+#endif
+
+// A colour of the model (red in the low byte) as an opaque raster pixel.
+constexpr std::uint32_t rasterPixel(Colour colour) {
+    const auto rgb = static_cast<std::uint32_t>(colour) & 0xffffffu;
+    const std::uint32_t ordered =
+        kRasterRedFirst ? rgb : ((rgb & 0xffu) << 16) | (rgb & 0xff00u) | ((rgb >> 16) & 0xffu);
+    return ordered | 0xff000000u;
+}
+
+// An opaque image of width x height pixels (rasterPixel), row by row from the top.
 struct RasterImage {
     int width = 0;
     int height = 0;
