@@ -97,11 +97,16 @@ int exponentOf(double x) {
     return biased - 1023;
 }
 
-// n / d, d a double-double, to about 2^-104 relative.
-Dd quotient(double n, Dd d) {
-    const double q = n / d.hi;
+// n / d for double-doubles, to about 2^-100 relative with one division: the quotient from the
+// reciprocal, then corrected by its remainder, which is exact to the last term.
+Dd divideDd(Dd n, Dd d) {
+    const double inverse = 1 / d.hi;
+    const double q = n.hi * inverse;
     const Dd p = twoProduct(q, d.hi);
-    return {q, (((n - p.hi) - p.lo) - q * d.lo) / d.hi};
+    return fastTwoSum(q, ((((n.hi - p.hi) - p.lo) + n.lo) - q * d.lo) * inverse);
+}
+Dd quotient(double n, Dd d) {
+    return divideDd({n, 0}, d);
 }
 
 // ---- sin and cos ---------------------------------------------------------------------------
@@ -299,45 +304,49 @@ double atanTail(double t) {
     return (z * t) * a;
 }
 
-// atan(q.hi + q.lo) for q >= 0 as a double-double: atan(q) = base + atan(t) with t = (q - b) /
-// (1 + b q), b one of 0, 1/2, 1, 3/2 and infinity as q lies, so that |t| <= 7/16; t to twice
-// the precision, and q.lo through atan's slope 1 / (1 + q^2).
-Dd atanDd(Dd q) {
+// atan(n / x) for n >= 0 (a double-double) and x > 0, both well inside the range of doubles,
+// as a double-double: atan(q) = atan(b) + atan(t) with t = (q - b) / (1 + b q) = (n - b x) /
+// (x + b n), b one of 0, 1/2, 1, 3/2 and infinity as q = n / x lies, so that |t| <= 7/16. The
+// numerator is exact and t is found to twice the precision with one division; t.lo enters through
+// atan's slope 1 / (1 + t^2).
+Dd atanOfRatio(Dd n, double x) {
     constexpr double kAtanHalfHi = 0x1.dac670561bb4fp-2;
     constexpr double kAtanHalfLo = 0x1.a2b7f222f65e2p-56;
     constexpr double kAtanThreeHalvesHi = 0x1.f730bd281f69bp-1;
     constexpr double kAtanThreeHalvesLo = 0x1.007887af0cbbdp-56;
-    const double x = q.hi;
-    if (x >= 0x1p66) {
-        return {kHalfPiHi, kHalfPiLo - 1 / x};
+    const double y = n.hi;
+    if (y >= x * 0x1p66) {
+        return {kHalfPiHi, kHalfPiLo - x / y};
     }
     Dd base{0, 0};
-    Dd t{x, 0};
-    if (x >= 39.0 / 16) {
+    Dd t{0, 0};
+    if (y >= x * (39.0 / 16)) {
         base = {kHalfPiHi, kHalfPiLo};
-        const Dd minusOne = quotient(-1, {x, 0});
-        t = minusOne;
-    } else if (x >= 19.0 / 16) {
+        t = divideDd({-x, 0}, n);
+    } else if (y >= x * (19.0 / 16)) {
         base = {kAtanThreeHalvesHi, kAtanThreeHalvesLo};
-        const Dd p = twoProduct(1.5, x);
-        const Dd s = twoSum(1, p.hi);
-        t = quotient(x - 1.5, fastTwoSum(s.hi, s.lo + p.lo));
-    } else if (x >= 11.0 / 16) {
+        const Dd px = twoProduct(1.5, x);
+        const Dd py = twoProduct(1.5, y);
+        const Dd d = twoSum(x, py.hi);
+        t = divideDd(twoSum(y - px.hi, n.lo - px.lo), {d.hi, d.lo + (py.lo + 1.5 * n.lo)});
+    } else if (y >= x * (11.0 / 16)) {
         base = {kQuarterPiHi, kQuarterPiLo};
-        t = quotient(x - 1, twoSum(1, x));
-    } else if (x >= 7.0 / 16) {
+        const Dd d = twoSum(x, y);
+        t = divideDd({y - x, n.lo}, {d.hi, d.lo + n.lo});
+    } else if (y >= x * (7.0 / 16)) {
         base = {kAtanHalfHi, kAtanHalfLo};
-        t = quotient(2 * x - 1, twoSum(2, x));
+        const Dd d = twoSum(2 * x, y);
+        t = divideDd({2 * y - x, 2 * n.lo}, {d.hi, d.lo + n.lo});
+    } else {
+        t = divideDd(n, {x, 0});
     }
-    const double slopes = t.lo / (1 + t.hi * t.hi) + q.lo / (1 + x * x);
+    const double slope = t.lo / (1 + t.hi * t.hi);
     const Dd s = twoSum(base.hi, t.hi);
-    return fastTwoSum(s.hi, s.lo + (atanTail(t.hi) + (base.lo + slopes)));
+    return fastTwoSum(s.hi, s.lo + (atanTail(t.hi) + (base.lo + slope)));
 }
 
-// atan(|y| / |x|) placed in the quadrant of (x, y), for finite nonzero x and y given as
-// |y| / |x| = q.
-double placeAngle(Dd q, double y, double x) {
-    const Dd a = atanDd(q);
+// An angle a = atan(|y| / |x|) in [0, pi/2] placed in the quadrant of (x, y).
+double placeAngle(Dd a, double y, double x) {
     if (x > 0) {
         return std::copysign(a.hi + a.lo, y);
     }
@@ -618,12 +627,12 @@ Dd logDd(double x) {
         bits = bitsOf(x * 0x1p54);
         k -= 54;
     }
-    k += static_cast<int>(bits >> 52);
-    double m = fromBits((bits & ((1ULL << 52) - 1)) | (1023ULL << 52));
-    if (m > 0x1.6a09e667f3bcdp+0) {
-        m *= 0.5;
-        ++k;
-    }
+    // m in [1, 2), or halved where above sqrt(2) (whose fraction bits are 0x6a09e667f3bcd),
+    // chosen without a branch.
+    const std::uint64_t fraction = bits & ((1ULL << 52) - 1);
+    const std::uint64_t above = fraction > 0x6a09e667f3bcdULL ? 1 : 0;
+    k += static_cast<int>(bits >> 52) + static_cast<int>(above);
+    const double m = fromBits(fraction | ((1023 - above) << 52));
     const double j = nearestWhole((m - 1) * 256);
     const double c = 1 + j * (1.0 / 256);
     const LogEntry& e = kLogTable[static_cast<int>(j) + 75];
@@ -735,7 +744,7 @@ double atan(double x) {
     if (std::fabs(x) < 0x1p-27) {
         return x;
     }
-    const Dd a = atanDd({std::fabs(x), 0});
+    const Dd a = atanOfRatio({std::fabs(x), 0}, 1);
     return std::copysign(a.hi + a.lo, x);
 }
 
@@ -766,16 +775,14 @@ double atan2(double y, double x) {
     if (ax > ay * 0x1p60 && x > 0) {
         return y / x; // atan(t) = t (1 - t^2/3 ...) rounds to t
     }
-    // |y| / |x| to twice the precision, both brought near 1 by the same power of two where the
-    // remainder's products would leave the range of doubles.
+    // Both brought near 1 by the same power of two where the exact products of the quotient's
+    // remainder would leave the range of doubles.
     if (ax > 0x1p450 || ax < 0x1p-450 || ay > 0x1p450 || ay < 0x1p-450) {
         const int ex = exponentOf(x);
         ax = scale(ax, -ex);
         ay = scale(ay, -ex);
     }
-    const double q = ay / ax;
-    const Dd p = twoProduct(q, ax);
-    return placeAngle({q, ((ay - p.hi) - p.lo) / ax}, y, x);
+    return placeAngle(atanOfRatio({ay, 0}, ax), y, x);
 }
 
 double acos(double x) {
@@ -794,14 +801,11 @@ double acos(double x) {
     if (std::fabs(x) < 0x1p-60) {
         return kHalfPiHi + (kHalfPiLo - x);
     }
-    // acos x = atan(sqrt(1 - x^2) / x), the root and the quotient to twice the precision.
+    // acos x = atan(sqrt(1 - x^2) / x), the root to twice the precision.
     const Dd square = twoProduct(x, x);
     const Dd d = twoSum(1, -square.hi);
     const Dd root = squareRoot(fastTwoSum(d.hi, d.lo - square.lo));
-    const double ax = std::fabs(x);
-    const double q = root.hi / ax;
-    const Dd p = twoProduct(q, ax);
-    return placeAngle({q, (((root.hi - p.hi) - p.lo) + root.lo) / ax}, 1, x);
+    return placeAngle(atanOfRatio(root, std::fabs(x)), 1, x);
 }
 
 double hypotScaled(double a, double b) {
@@ -854,6 +858,10 @@ double expm1(double x) {
 }
 
 double log(double x) {
+    if (x > 0 && x < kInf) {
+        const Dd l = logDd(x);
+        return l.hi + l.lo;
+    }
     if (std::isnan(x)) {
         return x;
     }
