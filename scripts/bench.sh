@@ -22,6 +22,9 @@ flags=(--benchmark_repetitions="$repetitions" --benchmark_report_aggregates_only
 echo "=== computing chain and table search ==="
 build/release/bench/kestrel_bench_model "${flags[@]}"
 echo
+echo "=== the portable elementary functions beside the platform's ==="
+build/release/bench/kestrel_bench_portable_math "${flags[@]}"
+echo
 echo "=== compressibility: one state's analysis and a 100-Mach chart ==="
 build/release/bench/kestrel_bench_compressibility "${flags[@]}"
 echo
