@@ -338,7 +338,7 @@ Dd atanOfRatio(Dd n, double x) {
         const Dd d = twoSum(2 * x, y);
         t = divideDd({2 * y - x, 2 * n.lo}, {d.hi, d.lo + n.lo});
     } else {
-        t = divideDd(n, {x, 0});
+        t = x == 1 ? n : divideDd(n, {x, 0});
     }
     const double slope = t.lo / (1 + t.hi * t.hi);
     const Dd s = twoSum(base.hi, t.hi);
@@ -913,6 +913,16 @@ double pow(double x, double y) {
     const double special = powSpecial(x, y, handled);
     if (handled) {
         return special;
+    }
+    // x^1, x^2 and x^-1 are single correctly rounded operations.
+    if (y == 1) {
+        return x;
+    }
+    if (y == 2) {
+        return x * x;
+    }
+    if (y == -1) {
+        return 1 / x;
     }
     const double sign = x < 0 && isOdd(y) ? -1 : 1;
     const double ax = std::fabs(x);
