@@ -142,6 +142,14 @@ FlowSample Flow::profileAt(Complex zeta) const {
     return sampleOf(zeta, insideCircle(zeta) ? std::nullopt : profileVelocity(zeta), 1);
 }
 
+double Flow::profileSpeed(Complex zeta) const {
+    if (insideCircle(zeta)) {
+        return 0;
+    }
+    const std::optional<Complex> velocity = profileVelocity(zeta);
+    return velocity ? std::abs(*velocity) : CircleFlow::kCappedSpeed;
+}
+
 FlowSample Flow::atProfile(double x, double y) const {
     const Complex z(x, y);
     if (!CircleFlow::isFar(z)) {

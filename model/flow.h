@@ -106,6 +106,9 @@ public:
     FlowSample atProfile(double x, double y) const;
     // The profile-plane field at the image of the circle-plane point zeta.
     FlowSample profileAt(std::complex<double> zeta) const;
+    // profileAt(zeta).speedRatio alone (0 inside the circle, the cap at a singular point),
+    // without the potential and stream function that cost most of a sample.
+    double profileSpeed(std::complex<double> zeta) const;
     // The circle's own flow at a circle-plane point.
     FlowSample atCircle(double xc, double yc) const;
 

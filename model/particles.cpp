@@ -13,9 +13,7 @@ namespace kestrel {
 namespace {
 
 double speedAt(const Flow& flow, const FlowPoint& p) {
-    const FlowSample sample = flow.profileAt({p.xc, p.yc});
-    const double speed = sample.inside ? 0 : sample.speedRatio;
-    return std::max(speed, ParticleTracks::kSlowest);
+    return std::max(flow.profileSpeed({p.xc, p.yc}), ParticleTracks::kSlowest);
 }
 
 FlowPoint between(const FlowPoint& a, const FlowPoint& b, double f) {

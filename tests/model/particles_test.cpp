@@ -39,6 +39,11 @@ TEST(Particles, MoveAtTheLocalSpeedOfTheFlow) {
         ++checked;
     }
     EXPECT_GT(checked, static_cast<int>(before.size()) / 2);
+    // The speed the tracks are timed by is the sample's speed ratio, inside the circle 0.
+    for (const FlowPoint& p : lines.front().points) {
+        EXPECT_EQ(flow.profileSpeed({p.xc, p.yc}), flow.profileAt({p.xc, p.yc}).speedRatio);
+    }
+    EXPECT_EQ(flow.profileSpeed({-s.eps, s.mu}), 0);
 }
 
 TEST(Particles, KeepBothPlanesTogetherAndRefuseABadSpacing) {
