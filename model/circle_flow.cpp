@@ -33,7 +33,7 @@ CircleFlow::CircleFlow(const State& s)
 
 Complex CircleFlow::potential(Complex zeta) const {
     const Complex d = zeta - centre_;
-    const Complex uniform = stream_ * d;
+    const Complex uniform = product(stream_, d);
     const Complex doublet = rsq_ * reciprocal(uniform);
     const Complex vortex = (kI * strength_) * portable::log(portable::divide(-d, 1.0 - centre_));
     return ((uniform + doublet) + vortex) * cScale_;
@@ -42,14 +42,15 @@ Complex CircleFlow::potential(Complex zeta) const {
 double CircleFlow::streamFunction(Complex zeta) const {
     const Complex d = zeta - centre_;
     const double nd = std::norm(d);
-    const double uniform = std::imag(stream_ * d) * (1 - rsq_ / nd);
+    const double uniform = product(stream_, d).imag() * (1 - rsq_ / nd);
     const double vortex = strength_ * (0.5 * portable::log(nd / rsq_));
     return (uniform + vortex) * cScale_;
 }
 
 Complex CircleFlow::circleVelocity(Complex zeta) const {
     const Complex d = zeta - centre_;
-    const Complex w = (stream_ * ((zeta - 1.0) * (zeta - front_))) * reciprocal(d * d);
+    const Complex w =
+        product(product(stream_, product(zeta - 1.0, zeta - front_)), reciprocal(product(d, d)));
     return std::conj(w) * cScale_;
 }
 
@@ -61,9 +62,10 @@ std::optional<Complex> CircleFlow::profileVelocity(Complex zeta) const {
             return std::nullopt;
         }
     } else {
-        edge = (zeta - front_) * reciprocal(zeta + 1.0);
+        edge = product(zeta - front_, reciprocal(zeta + 1.0));
     }
-    const Complex w = (stream_ * edge) * ((zeta * zeta) * reciprocal(d * d));
+    const Complex w =
+        product(product(stream_, edge), product(product(zeta, zeta), reciprocal(product(d, d))));
     return std::conj(w);
 }
 

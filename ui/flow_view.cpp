@@ -42,8 +42,6 @@ void FlowView::setState(const State& s) {
     picture_.reset();
     if (profileExists(s)) {
         picture_ = std::make_unique<FlowPicture>(s);
-        tracks_ = std::make_unique<ParticleTracks>(picture_->flow(), picture_->streamlines(),
-                                                   kParticleSpacing);
     }
     backgroundStale_ = true;
     update();
@@ -92,7 +90,7 @@ const QImage& FlowView::background() {
 void FlowView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.drawImage(QPointF(0, 0), background());
-    if (picture_ && tracks_ && particleTime_) {
+    if (picture_ && particleTime_) {
         paintParticles(painter);
     }
 }
@@ -108,7 +106,13 @@ QSize FlowView::pictureSize() const {
     return (QSizeF(size()) / zoom_).toSize();
 }
 
+// The particles' tracks are made for the picture when the first particles are drawn on it: a
+// chain's redraw without the animation never needs them.
 void FlowView::paintParticles(QPainter& painter) {
+    if (!tracks_) {
+        tracks_ = std::make_unique<ParticleTracks>(picture_->flow(), picture_->streamlines(),
+                                                   kParticleSpacing);
+    }
     const QSize at = pictureSize();
     recordParticles(particles_,
                     particleDots(*picture_, *tracks_, *particleTime_, t_, at.width(), at.height()),

@@ -65,12 +65,19 @@ const FlowPicture* Study::picture(const Session& session) {
         picture_.reset();
         if (profileExists(session.state())) {
             picture_ = std::make_unique<FlowPicture>(session.state());
-            tracks_ = std::make_unique<ParticleTracks>(picture_->flow(), picture_->streamlines(),
-                                                       kParticleSpacing);
             ++builds_;
         }
     }
     return picture_.get();
+}
+
+// Made when the first particles are asked for: a chain's redraw without them never needs them.
+const ParticleTracks& Study::tracks() {
+    if (!tracks_) {
+        tracks_ = std::make_unique<ParticleTracks>(picture_->flow(), picture_->streamlines(),
+                                                   kParticleSpacing);
+    }
+    return *tracks_;
 }
 
 std::string Study::pictureJson(const Session& session) {
@@ -183,7 +190,7 @@ std::string Study::particleRecordJson(const Session& session, double time, doubl
                                       int height) {
     const FlowPicture* p = picture(session);
     recordParticles(particles_,
-                    p != nullptr ? particleDots(*p, *tracks_, time, t, width, height)
+                    p != nullptr ? particleDots(*p, tracks(), time, t, width, height)
                                  : std::vector<PicturePoint>{},
                     width, height);
     packedParticles_.pack(particles_);
@@ -222,7 +229,7 @@ std::string Study::particlesJson(const Session& session, double time, double t, 
     JsonWriter json;
     json.beginObject().key("points").beginArray();
     if (p != nullptr) {
-        for (const PicturePoint& dot : particleDots(*p, *tracks_, time, t, width, height)) {
+        for (const PicturePoint& dot : particleDots(*p, tracks(), time, t, width, height)) {
             json.value(static_cast<float>(dot.x)).value(static_cast<float>(dot.y));
         }
     }

@@ -95,6 +95,8 @@ private:
         unsigned kept = 0;
     };
     const Surface& part(FlowPart part, double t, int width, int height, double ratio);
+    // The particles' tracks on the current picture (which must exist).
+    const ParticleTracks& tracks();
 
     unsigned chain_ = 0;
     bool built_ = false;
