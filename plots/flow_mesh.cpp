@@ -256,6 +256,18 @@ double circleSurfaceMinimum(const Flow& flow, Complex centre, double radius) {
     return lowest;
 }
 
+// The unit directions of the mesh's sectors from the centre, the first at edgeAngle + 2 pi
+// offset / sectors.
+std::vector<Complex> directions(double edgeAngle, double offset) {
+    std::vector<Complex> out;
+    out.reserve(kSectors);
+    for (int j = 0; j < kSectors; ++j) {
+        const double angle = edgeAngle + 2 * kPi * (j + offset) / kSectors;
+        out.emplace_back(std::cos(angle), std::sin(angle));
+    }
+    return out;
+}
+
 } // namespace
 
 std::vector<MorphPoint> bodyOutline(const State& s, const Flow& flow) {
@@ -291,13 +303,16 @@ FlowPicture::FlowPicture(const State& s, int levelsPerSide)
     outer *= 1.02;
 
     const double growth = std::pow(outer / radius, 1.0 / kRings);
+    // Every ring shares its sectors' directions: std::polar(r, angle) is r times them.
+    const std::vector<Complex> nodeDirections = directions(edgeAngle, 0);
+    const std::vector<Complex> cellDirections = directions(edgeAngle, 0.5);
     nodes_.reserve(static_cast<std::size_t>((kRings + 1) * kSectors));
     for (int k = 0; k <= kRings; ++k) {
         const double r = radius * std::pow(growth, k);
         for (int j = 0; j < kSectors; ++j) {
             const Complex zeta = k == 0 && j == 0
                                      ? Complex(1, 0)
-                                     : centre + std::polar(r, edgeAngle + 2 * kPi * j / kSectors);
+                                     : centre + r * nodeDirections[static_cast<std::size_t>(j)];
             nodes_.push_back({zeta, flow_.toProfile(zeta)});
         }
     }
@@ -306,7 +321,7 @@ FlowPicture::FlowPicture(const State& s, int levelsPerSide)
     for (int k = 0; k < kRings; ++k) {
         const double r = radius * std::pow(growth, k + 0.5);
         for (int j = 0; j < kSectors; ++j) {
-            const Complex zeta = centre + std::polar(r, edgeAngle + 2 * kPi * (j + 0.5) / kSectors);
+            const Complex zeta = centre + r * cellDirections[static_cast<std::size_t>(j)];
             RasterCell cell = RasterCell::Flow; // every cell lies outside the circle
             circleCp_.push_back(static_cast<float>(flow_.circleCp(zeta, cell)));
             profileCp_.push_back(static_cast<float>(flow_.profileCp(zeta, cell)));
