@@ -46,14 +46,14 @@ TurbulentLayer detached() {
 } // namespace
 
 double entrainmentRate(double H1) {
-    return 0.0306 * portable::pow(H1 - 3, -0.6169);
+    return 0.0306 * portable::fittedPower(H1 - 3, -0.6169);
 }
 
 double entrainmentShape(double H) {
     if (H <= 1.6) {
-        return 3.3 + 0.8234 * portable::pow(H - 1.1, -1.287);
+        return 3.3 + 0.8234 * portable::fittedPower(H - 1.1, -1.287);
     }
-    return 3.3 + 1.5501 * portable::pow(H - 0.6778, -3.064);
+    return 3.3 + 1.5501 * portable::fittedPower(H - 0.6778, -3.064);
 }
 
 double shapeFromEntrainment(double H1) {
@@ -61,14 +61,14 @@ double shapeFromEntrainment(double H1) {
         return std::numeric_limits<double>::infinity();
     }
     if (H1 >= 5.3) {
-        return 1.1 + 0.86 * portable::pow(H1 - 3.3, -0.777);
+        return 1.1 + 0.86 * portable::fittedPower(H1 - 3.3, -0.777);
     }
-    return 0.6778 + 1.1538 * portable::pow(H1 - 3.3, -0.326);
+    return 0.6778 + 1.1538 * portable::fittedPower(H1 - 3.3, -0.326);
 }
 
 double ludwiegTillmann(double H, double reTheta) {
     return 0.246 * portable::exp(-0.678 * std::numbers::ln10 * H) *
-           portable::pow(std::max(reTheta, kLowestReTheta), -0.268);
+           portable::fittedPower(std::max(reTheta, kLowestReTheta), -0.268);
 }
 
 TurbulentLayer headStep(const TurbulentLayer& from, double s0, double s1, double u0, double u1,

@@ -402,10 +402,11 @@ struct Scaled {
 // e^(x.hi + x.lo) for |x.hi| <= 746: x = (32 m + j) ln2/32 + r with |r| <= ln2/64, e^x =
 // 2^m 2^(j/32) e^r, e^r - 1 = r + r^2/2 + r^3 (1/6 + r/24 + ...) with the first two terms to
 // twice the precision. About 2^-100 relative.
+constexpr double kThirtyTwoOverLn2 = 0x1.71547652b82fep+5;
+constexpr double kLn2Over32Hi = 0x1.62e42fefa0000p-6; // 37 bits: n kLn2Over32Hi is exact
+constexpr double kLn2Over32Lo = 0x1.cf79abc9e3b3ap-45;
+
 Scaled expDd(Dd x) {
-    constexpr double kThirtyTwoOverLn2 = 0x1.71547652b82fep+5;
-    constexpr double kLn2Over32Hi = 0x1.62e42fefa0000p-6; // 37 bits: n kLn2Over32Hi is exact
-    constexpr double kLn2Over32Lo = 0x1.cf79abc9e3b3ap-45;
     const double n = nearestWhole(x.hi * kThirtyTwoOverLn2);
     const int steps = static_cast<int>(n);
     const Dd r = twoSum(x.hi - n * kLn2Over32Hi, x.lo - n * kLn2Over32Lo);
@@ -422,6 +423,20 @@ Scaled expDd(Dd x) {
     const Dd sum = twoSum(t.hi, tp.hi);
     const Dd e = fastTwoSum(sum.hi, sum.lo + (tp.lo + t.hi * p.lo + t.lo * (1 + p.hi)));
     return {e.hi, e.lo, steps >> 5};
+}
+
+// e^x for |x| <= 708 (a normal result) in working precision: the same reduction as expDd, then
+// e^r - 1 to degree 6 in plain doubles, whose rounding errors stay below 2^-58 of the result
+// against the half ulp of the last addition. A third of expDd's cost.
+double expNormal(double x) {
+    const double n = nearestWhole(x * kThirtyTwoOverLn2);
+    const int steps = static_cast<int>(n);
+    const double r = (x - n * kLn2Over32Hi) - n * kLn2Over32Lo;
+    const double p =
+        r + (r * r) * (0.5 + r * (1.0 / 6 + r * (1.0 / 24 + r * (1.0 / 120 + r * (1.0 / 720)))));
+    // 2^(j/32) (1 + p)
+    const Dd t = kTwoToJ32[steps & 31];
+    return scale(t.hi + (t.hi * p + t.lo * (1 + p)), steps >> 5);
 }
 
 // For c = 1 + j/256, j = -75 .. 106: 1/c and ln c as a double-double.
@@ -835,6 +850,9 @@ double exp(double x) {
     }
     if (std::fabs(x) < 0x1p-54) {
         return 1 + x;
+    }
+    if (std::fabs(x) <= 708) {
+        return expNormal(x);
     }
     const Scaled e = expDd({x, 0});
     return scale(e.hi + e.lo, e.power);

@@ -5,6 +5,7 @@
 #include "model/portable_math.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace kestrel {
 
@@ -16,7 +17,7 @@ double amplificationSlope(double H) {
 double criticalReynoldsTheta(double H) {
     const double r = 1 / (H - 1);
     const double exponent = (1.415 * r - 0.489) * portable::tanh(20 * r - 12.9) + 3.295 * r + 0.44;
-    return portable::pow(10.0, exponent);
+    return portable::exp(exponent * std::numbers::ln10);
 }
 
 double amplificationRate(double H, double theta) {
