@@ -147,7 +147,7 @@ double Flow::profileSpeed(Complex zeta) const {
         return 0;
     }
     const std::optional<Complex> velocity = profileVelocity(zeta);
-    return velocity ? std::abs(*velocity) : CircleFlow::kCappedSpeed;
+    return velocity ? portable::abs(*velocity) : CircleFlow::kCappedSpeed;
 }
 
 FlowSample Flow::atProfile(double x, double y) const {
